@@ -1,0 +1,10 @@
+#include "data/MaterialTable.h"
+
+namespace alphastop {
+
+MaterialTable& SharedMaterialTable() {
+  static MaterialTable table;
+  return table;
+}
+
+}  // namespace alphastop

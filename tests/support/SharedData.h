@@ -1,0 +1,31 @@
+#pragma once
+// Where the tests find the reference tables and published coefficients that live beside
+// the project (not in it). ALPHASTOP_SHARED in the environment overrides the build's path.
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+namespace alphastop::testing {
+
+inline std::filesystem::path SharedDir() {
+  if (const char* fromEnv = std::getenv("ALPHASTOP_SHARED")) return fromEnv;
+  return ALPHASTOP_SHARED_DIR;
+}
+
+// The folder of the reference tables (holding as/ and asc/), or nullopt where absent.
+inline std::optional<std::filesystem::path> ReferenceDir() {
+  auto dir = SharedDir() / "reference";
+  if (std::filesystem::is_directory(dir / "as")) return dir;
+  return std::nullopt;
+}
+
+}  // namespace alphastop::testing
+
+// Skips the current GoogleTest case when the reference tables are absent.
+#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                              \
+  const auto dirVar##Optional = ::alphastop::testing::ReferenceDir();                    \
+  if (!dirVar##Optional) GTEST_SKIP() << "reference tables not found under "            \
+                                      << ::alphastop::testing::SharedDir()               \
+                                      << "/reference (set ALPHASTOP_SHARED)";            \
+  const std::filesystem::path dirVar = *dirVar##Optional
