@@ -1,4 +1,4 @@
-#include "data/MaterialTable.h"
+#include "core/data/MaterialTable.h"
 
 namespace alphastop {
 

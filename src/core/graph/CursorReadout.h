@@ -1,5 +1,5 @@
 #pragma once
-#include "data/MaterialTable.h"
+#include "core/data/MaterialTable.h"
 
 namespace alphastop {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "data/MaterialTable.h"
-#include "graph/DrawingSurface.h"
+#include "core/data/MaterialTable.h"
+#include "core/graph/DrawingSurface.h"
 
 namespace alphastop {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "data/MaterialTable.h"
+#include "core/data/MaterialTable.h"
 
 namespace alphastop {
 
