@@ -1,0 +1,51 @@
+#pragma once
+// Reading a material data file: line 1 ignored, line 2 the title, lines 3-10 ignored,
+// lines 11-132 the 122 data rows of seven numbers (energy MeV; electronic, nuclear, total
+// stopping power MeV cm2/g; CSDA and projected range g/cm2; a seventh number that is
+// dropped). Lines may end in CRLF, LF or CR. Text is UTF-8, or Latin-1 where it is not
+// valid UTF-8.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/data/MaterialTable.h"
+
+namespace alphastop {
+
+// What went wrong, worded for a warning that names the file and the line.
+struct ReadError {
+  std::string path;
+  int line = 0;          // 1-based line of the file; 0 where no line applies
+  std::string problem;   // e.g. "the field \"1..2\" is not a number"
+  std::string Message() const;  // the full warning text
+};
+
+struct TitleResult {
+  std::string title;                 // line 2, without its line end, UTF-8
+  std::optional<ReadError> error;    // set when the file cannot be opened or has no line 2
+};
+
+// Line 2 of the file at path. Touches no table.
+TitleResult ReadTitleLine(const std::string& path);
+
+// Run between the two passes over the file, so that the window can repaint.
+using PendingEvents = std::function<void()>;
+
+struct ReadResult {
+  std::optional<MaterialTable> table;  // DataFile left empty; set on success
+  std::optional<ReadError> error;      // set on failure
+};
+
+// Reads the whole file into a fresh table: first pass the title and the 854 numbers, then
+// betweenPasses, then a second pass for the 122 row texts. A file is refused when it cannot
+// be opened, ends early, holds a field that is not a finite number, an energy or stopping
+// power of zero or less, or energies that do not ascend.
+ReadResult ReadMaterialTable(const std::string& path, const PendingEvents& betweenPasses = {});
+
+// ReadMaterialTable, then, only if the whole file is good, the title and rows replace
+// those of SharedMaterialTable() (its DataFile is kept). nullopt on success.
+std::optional<ReadError> LoadMaterialTable(const std::string& path,
+                                           const PendingEvents& betweenPasses = {});
+
+}  // namespace alphastop
