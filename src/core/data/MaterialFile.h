@@ -41,11 +41,13 @@ struct ReadResult {
 // betweenPasses, then a second pass for the 122 row texts. A file is refused when it cannot
 // be opened, ends early, holds a field that is not a finite number, an energy or stopping
 // power of zero or less, or energies that do not ascend.
-ReadResult ReadMaterialTable(const std::string& path, const PendingEvents& betweenPasses = {});
+ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasses = {});
 
+// The path is taken by value: events run between the passes may change DataFile, and
+// the second pass must read the file the first pass read.
 // ReadMaterialTable, then, only if the whole file is good, the title and rows replace
 // those of SharedMaterialTable() (its DataFile is kept). nullopt on success.
-std::optional<ReadError> LoadMaterialTable(const std::string& path,
+std::optional<ReadError> LoadMaterialTable(std::string path,
                                            const PendingEvents& betweenPasses = {});
 
 }  // namespace alphastop

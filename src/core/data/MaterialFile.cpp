@@ -1,0 +1,171 @@
+#include "core/data/MaterialFile.h"
+
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+#include <variant>
+
+#include "core/data/NumberField.h"
+#include "core/data/TextEncoding.h"
+#include "core/data/TextStream.h"
+
+namespace alphastop {
+namespace {
+
+constexpr int TitleLine = 2;
+constexpr int HeaderLines = FirstDataLine - 1;  // lines 1..10 come before the rows
+
+const char* const FieldNames[NumbersPerRow] = {
+    "energy", "electronic stopping power", "nuclear stopping power", "total stopping power",
+    "CSDA range", "projected range", "seventh number"};
+
+// A value as the tables print it, e.g. 1.000E-03.
+std::string Shown(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 3).ptr;
+  std::string shown(text, end);
+  for (char& c : shown) c = static_cast<char>(c == 'e' ? 'E' : c);
+  return shown;
+}
+
+ReadError Fail(const std::string& path, int line, std::string problem) {
+  return ReadError{path, line, std::move(problem)};
+}
+
+// Why a path cannot be read as a data file, or nullopt where it can be opened for reading.
+std::optional<std::string> WhyNotReadable(const std::string& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (!std::filesystem::exists(status)) return "the file does not exist (any more)";
+  if (std::filesystem::is_directory(status)) return "this is a folder, not a data file";
+  // A pipe or device could block or never end; data files are plain files.
+  if (!std::filesystem::is_regular_file(status)) return "this is not a plain file";
+  return std::nullopt;
+}
+
+std::optional<ReadError> OpenError(const std::string& path, const TextStream& stream) {
+  if (auto why = WhyNotReadable(path)) return Fail(path, 0, *why);
+  if (!stream.IsOpen()) return Fail(path, 0, "the file cannot be opened (no permission to read it?)");
+  return std::nullopt;
+}
+
+// Files saved as UTF-16 hold a byte-order mark and a NUL beside every ASCII character.
+bool LooksLikeUtf16(const std::string& firstLine) {
+  if (firstLine.size() < 2) return false;
+  const auto b0 = static_cast<unsigned char>(firstLine[0]);
+  const auto b1 = static_cast<unsigned char>(firstLine[1]);
+  return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF);
+}
+
+std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream, std::string* title) {
+  std::string bytes;
+  for (int line = 1; line <= HeaderLines; ++line) {
+    if (!stream.ReadLine(bytes))
+      return Fail(path, line, "the file ends here; the table's rows begin at line 11");
+    if (line == 1 && LooksLikeUtf16(bytes))
+      return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
+    if (line == TitleLine && title) *title = DecodeLine(bytes);
+  }
+  return std::nullopt;
+}
+
+std::optional<ReadError> CheckValue(const std::string& path, int line, int row, int field,
+                                    double value, const MaterialTable& table) {
+  const bool mustBePositive = field <= 3;  // energy and the three stopping powers
+  if (mustBePositive && !(value > 0))
+    return Fail(path, line, "the " + std::string(FieldNames[field]) + " of row " + std::to_string(row) +
+                                " is " + Shown(value) + "; it must be greater than zero");
+  if (field == 0 && row > 1 && !(value > table.Energy(row - 1)))
+    return Fail(path, line, "the energy of row " + std::to_string(row) + " (" + Shown(value) +
+                                " MeV) is not above that of the row before (" +
+                                Shown(table.Energy(row - 1)) + " MeV); energies must ascend");
+  return std::nullopt;
+}
+
+void Store(TableRow& row, int field, double value) {
+  if (field == 0) row.energy = value;
+  else if (field <= 3) row.stopPower[static_cast<std::size_t>(field - 1)] = value;
+  else if (field <= 5) row.range[static_cast<std::size_t>(field - 4)] = value;
+  // The seventh number is read to keep the stream in step, and dropped.
+}
+
+std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream, MaterialTable& table) {
+  std::string field;
+  int line = FirstDataLine;
+  bool truncated = false;
+  for (int row = 1; row <= RowCount; ++row) {
+    for (int k = 0; k < NumbersPerRow; ++k) {
+      if (!stream.ReadField(field, line, truncated))
+        return Fail(path, stream.Line(),
+                    "the file ends before the " + std::string(FieldNames[k]) + " of row " +
+                        std::to_string(row) + "; a table has 122 rows of 7 numbers");
+      if (truncated) field += "...";
+      const auto parsed = ParseNumberField(field);
+      if (const auto* problem = std::get_if<std::string>(&parsed))
+        return Fail(path, line, *problem + " (" + FieldNames[k] + " of row " + std::to_string(row) + ")");
+      const double value = std::get<double>(parsed);
+      if (auto error = CheckValue(path, line, row, k, value, table)) return error;
+      Store(table.rows[static_cast<std::size_t>(row - 1)], k, value);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<ReadError> ReadRowTexts(const std::string& path, TextStream& stream, MaterialTable& table) {
+  std::string bytes;
+  for (int row = 1; row <= RowCount; ++row) {
+    if (!stream.ReadLine(bytes))
+      return Fail(path, stream.Line(), "the file ends here; the 122 rows need lines 11 to 132");
+    table.rows[static_cast<std::size_t>(row - 1)].text = FirstCharacters(DecodeLine(bytes), RowTextLength);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string ReadError::Message() const {
+  std::string message = "The file \"" + path + "\" cannot be read.\n";
+  if (line > 0) return message + "Line " + std::to_string(line) + ": " + problem + ".";
+  std::string sentence = problem;
+  if (!sentence.empty()) sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+  return message + sentence + ".";
+}
+
+TitleResult ReadTitleLine(const std::string& path) {
+  TextStream stream(path);
+  if (auto error = OpenError(path, stream)) return {{}, error};
+  std::string bytes;
+  if (!stream.ReadLine(bytes) || !stream.ReadLine(bytes))
+    return {{}, Fail(path, stream.Line(), "the file ends before its title on line 2")};
+  return {DecodeLine(bytes), std::nullopt};
+}
+
+ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
+  MaterialTable table;
+  {
+    TextStream stream(path);
+    if (auto error = OpenError(path, stream)) return {std::nullopt, error};
+    if (auto error = ReadHeader(path, stream, &table.MaterialTitle)) return {std::nullopt, error};
+    if (auto error = ReadNumbers(path, stream, table)) return {std::nullopt, error};
+  }
+  if (betweenPasses) betweenPasses();
+  {
+    TextStream stream(path);
+    if (auto error = OpenError(path, stream)) return {std::nullopt, error};
+    if (auto error = ReadHeader(path, stream, nullptr)) return {std::nullopt, error};
+    if (auto error = ReadRowTexts(path, stream, table)) return {std::nullopt, error};
+  }
+  return {std::move(table), std::nullopt};
+}
+
+std::optional<ReadError> LoadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
+  ReadResult result = ReadMaterialTable(std::move(path), betweenPasses);
+  if (result.error) return result.error;
+  MaterialTable& shared = SharedMaterialTable();
+  shared.MaterialTitle = std::move(result.table->MaterialTitle);
+  shared.rows = std::move(result.table->rows);
+  return std::nullopt;
+}
+
+}  // namespace alphastop

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace alphastop {
+
+// A field of a data row as a number: an optional sign, digits with at most one ".", and an
+// optional exponent ("E" or "e", an optional sign, at least one digit); nothing else.
+// Either the value, or the reason it is not a usable number.
+std::variant<double, std::string> ParseNumberField(std::string_view field);
+
+}  // namespace alphastop

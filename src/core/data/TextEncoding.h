@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace alphastop {
+
+// Bytes of a line as UTF-8: kept as they are where they are valid UTF-8, otherwise each
+// byte taken as a Latin-1 character (the usual encoding of older data files).
+std::string DecodeLine(std::string_view bytes);
+
+// The first maxCharacters characters (code points) of UTF-8 text.
+std::string FirstCharacters(std::string_view utf8, std::size_t maxCharacters);
+
+}  // namespace alphastop

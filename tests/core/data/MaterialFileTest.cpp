@@ -1,0 +1,280 @@
+#include "core/data/MaterialFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/data/TextEncoding.h"
+#include "support/SharedData.h"
+#include "support/TableFiles.h"
+
+namespace alphastop {
+namespace {
+
+using testing::JoinLines;
+using testing::TempFolder;
+using testing::ValidTableLines;
+
+MaterialTable ReadOk(const std::string& path) {
+  ReadResult result = ReadMaterialTable(path);
+  EXPECT_FALSE(result.error) << (result.error ? result.error->Message() : "");
+  return result.table.value_or(MaterialTable{});
+}
+
+void ExpectSameNumbers(const MaterialTable& a, const MaterialTable& b) {
+  for (int r = 1; r <= RowCount; ++r) {
+    ASSERT_EQ(a.Energy(r), b.Energy(r)) << "row " << r;
+    for (int c = 1; c <= 3; ++c) ASSERT_EQ(a.StopPower(r, c), b.StopPower(r, c)) << "row " << r;
+    for (int c = 1; c <= 2; ++c) ASSERT_EQ(a.RangeData(r, c), b.RangeData(r, c)) << "row " << r;
+  }
+}
+
+// --- Layout of a good file ----------------------------------------------------------
+
+TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
+  TempFolder folder;
+  const auto lines = ValidTableLines();
+  const auto crlf = ReadOk(folder.Write("crlf.as", JoinLines(lines, "\r\n")));
+  const auto lf = ReadOk(folder.Write("lf.as", JoinLines(lines, "\n")));
+  const auto cr = ReadOk(folder.Write("cr.as", JoinLines(lines, "\r")));
+  ExpectSameNumbers(crlf, lf);
+  ExpectSameNumbers(crlf, cr);
+  for (int r = 1; r <= RowCount; ++r) {
+    EXPECT_EQ(crlf.RowText(r), lines[static_cast<std::size_t>(9 + r)].substr(0, 59));
+    EXPECT_EQ(lf.RowText(r), crlf.RowText(r));
+    EXPECT_EQ(cr.RowText(r), crlf.RowText(r));
+  }
+  EXPECT_EQ(cr.MaterialTitle, "TEST MATERIAL");
+  EXPECT_DOUBLE_EQ(crlf.Energy(1), 1e-3);
+  EXPECT_DOUBLE_EQ(crlf.StopPower(122, Electronic), 222.0);
+}
+
+TEST(MaterialFileLayout, RowTextIsTheFirst59CharactersAndTheListItemAddsOneBlank) {
+  TempFolder folder;
+  auto lines = ValidTableLines();
+  const std::string shortRow = "1.000E-03 1 2 3 4 5 6";
+  lines[10] = shortRow;
+  const auto table = ReadOk(folder.Write("t.as", JoinLines(lines)));
+  EXPECT_EQ(table.RowText(1), shortRow);
+  EXPECT_EQ(table.RowText(2), lines[11].substr(0, 59));
+  EXPECT_EQ(table.RowText(2).size(), 59u);
+  EXPECT_EQ(table.ListItem(2), " " + lines[11].substr(0, 59));
+  // The seventh number lies beyond character 59 and is still read: row 3 stays in step.
+  EXPECT_DOUBLE_EQ(table.Energy(3), std::stod(lines[12].substr(0, 9)));
+}
+
+TEST(MaterialFileLayout, CommasSeparateLikeBlanksAndShowInTheRowText) {
+  TempFolder folder;
+  auto lines = ValidTableLines();
+  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
+  for (auto& ch : lines[14]) ch = ch == ' ' ? ',' : ch;
+  lines[15].replace(lines[15].find(' '), 1, " , ");
+  const auto commas = ReadOk(folder.Write("commas.as", JoinLines(lines)));
+  ExpectSameNumbers(plain, commas);
+  EXPECT_NE(commas.RowText(5).find(','), std::string::npos);
+}
+
+TEST(MaterialFileLayout, ABlankLineInTheBlockKeepsTheNumbersButShiftsTheRowTexts) {
+  TempFolder folder;
+  auto lines = ValidTableLines();
+  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
+  lines.insert(lines.begin() + 20, "");
+  const auto shifted = ReadOk(folder.Write("shifted.as", JoinLines(lines)));
+  ExpectSameNumbers(plain, shifted);
+  EXPECT_EQ(shifted.RowText(10), plain.RowText(10));
+  EXPECT_EQ(shifted.RowText(11), "");
+  EXPECT_EQ(shifted.RowText(122), plain.RowText(121));
+}
+
+TEST(MaterialFileLayout, LinesAfterTheTableAreNeverRead) {
+  TempFolder folder;
+  auto lines = ValidTableLines();
+  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
+  lines.push_back("garbage that is no number at all");
+  lines.push_back(std::string(100000, 'x'));
+  const auto extended = ReadOk(folder.Write("extended.as", JoinLines(lines)));
+  ExpectSameNumbers(plain, extended);
+  EXPECT_EQ(extended.RowText(122), plain.RowText(122));
+}
+
+TEST(MaterialFileLayout, TitlesAreUtf8OrElseLatin1) {
+  TempFolder folder;
+  auto utf8 = ReadOk(folder.Write("u.as", JoinLines(ValidTableLines("POLY\xC3\x84THYLEN"))));
+  EXPECT_EQ(utf8.MaterialTitle, "POLY\xC3\x84THYLEN");
+  auto latin1 = ReadOk(folder.Write("l.as", JoinLines(ValidTableLines("POLY\xC4THYLEN"))));
+  EXPECT_EQ(latin1.MaterialTitle, "POLY\xC3\x84THYLEN");
+  auto empty = ReadOk(folder.Write("e.as", JoinLines(ValidTableLines(""))));
+  EXPECT_EQ(empty.MaterialTitle, "");
+}
+
+TEST(TextEncoding, CutsRowTextsByCharactersNotBytes) {
+  std::string accents;
+  for (int i = 0; i < 70; ++i) accents += "\xC3\xA9";
+  EXPECT_EQ(FirstCharacters(accents, 59), accents.substr(0, 118));
+  EXPECT_EQ(FirstCharacters("short", 59), "short");
+  EXPECT_EQ(FirstCharacters(DecodeLine("\xE9t\xE9"), 2), "\xC3\xA9t");
+}
+
+// --- ReadTitleLine -------------------------------------------------------------------
+
+TEST(ReadTitleLine, ReturnsLineTwoWithoutItsLineEnd) {
+  TempFolder folder;
+  EXPECT_EQ(ReadTitleLine(folder.Write("a.as", "first\r\nSECOND LINE\r\nthird")).title, "SECOND LINE");
+  EXPECT_EQ(ReadTitleLine(folder.Write("b.as", "first\rSECOND")).title, "SECOND");
+  EXPECT_FALSE(ReadTitleLine(folder.Write("c.as", "first\nSECOND")).error);
+}
+
+TEST(ReadTitleLine, ReportsMissingAndShortFiles) {
+  TempFolder folder;
+  const auto missing = ReadTitleLine((folder.Path() / "gone.as").string());
+  ASSERT_TRUE(missing.error);
+  EXPECT_NE(missing.error->Message().find("gone.as"), std::string::npos);
+  const auto oneLine = ReadTitleLine(folder.Write("one.as", "only line\n"));
+  ASSERT_TRUE(oneLine.error);
+  EXPECT_EQ(oneLine.error->line, 2);
+}
+
+// --- Damaged files: refused with the line, and the shared table untouched -----------
+
+struct DamagedFile {
+  std::string name;
+  std::string bytes;
+  int line;             // line the warning must name (0: none)
+  std::string mention;  // a piece of the warning
+};
+
+std::vector<std::string> Replace(std::vector<std::string> lines, std::size_t index, std::string text) {
+  lines[index] = std::move(text);
+  return lines;
+}
+
+std::vector<DamagedFile> DamagedFiles() {
+  const auto good = ValidTableLines();
+  auto firstLines = [&](std::size_t n) { return std::vector<std::string>(good.begin(), good.begin() + n); };
+  auto crammed = firstLines(10);  // all 854 numbers on 61 lines: the row texts run out
+  for (std::size_t i = 10; i < good.size(); i += 2)
+    crammed.push_back(good[i] + (i + 1 < good.size() ? " " + good[i + 1] : ""));
+  std::string row5 = good[14];
+  return {
+      {"empty", "", 1, "ends"},
+      {"only_title", "first\nTITLE\n", 3, "ends"},
+      {"ends_mid_block", JoinLines(firstLines(60)), 61, "row 51"},
+      {"ends_mid_number", JoinLines(firstLines(60)) + "1.00", 61, "row 51"},
+      {"too_few_lines", JoinLines(crammed), 72, "lines 11 to 132"},
+      {"not_a_number", JoinLines(Replace(good, 14, "1..2" + row5.substr(9))), 15, "\"1..2\""},
+      {"nan", JoinLines(Replace(good, 14, row5.substr(0, 10) + "nan" + row5.substr(19))), 15, "\"nan\""},
+      {"overflow", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1.0E+999" + row5.substr(19))), 15, "too large"},
+      {"dangling_exponent", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1e" + row5.substr(19))), 15, "\"1e\""},
+      {"empty_field", JoinLines(Replace(good, 14, row5.substr(0, 9) + ",," + row5.substr(10))), 15, "empty field"},
+      {"zero_energy", JoinLines(Replace(good, 10, "0" + good[10].substr(9))), 11, "greater than zero"},
+      {"negative_zero_stopping", JoinLines(Replace(good, 14, row5.substr(0, 20) + "-0" + row5.substr(29))), 15, "nuclear"},
+      {"repeated_energy", JoinLines(Replace(good, 14, good[13].substr(0, 9) + row5.substr(9))), 15, "ascend"},
+      {"descending_energy", JoinLines(Replace(good, 14, "1.000E-03" + row5.substr(9))), 15, "ascend"},
+      {"utf16", std::string("\xFF\xFE", 2) + std::string("A\0B\0", 4), 1, "UTF-16"},
+  };
+}
+
+void PrintTo(const DamagedFile& file, std::ostream* out) { *out << file.name; }
+
+class DamagedFileTest : public ::testing::TestWithParam<DamagedFile> {};
+
+TEST_P(DamagedFileTest, IsRefusedNamingFileAndLineAndLeavesTheSharedTableAsItWas) {
+  const DamagedFile& damaged = GetParam();
+  TempFolder folder;
+  ASSERT_FALSE(LoadMaterialTable(folder.Write("good.as", JoinLines(ValidTableLines("BEFORE")))));
+  const MaterialTable before = SharedMaterialTable();
+
+  const std::string path = folder.Write(damaged.name + ".as", damaged.bytes);
+  const auto error = LoadMaterialTable(path);
+  ASSERT_TRUE(error) << damaged.name << " was accepted";
+  EXPECT_EQ(error->line, damaged.line) << error->Message();
+  EXPECT_NE(error->Message().find(path), std::string::npos) << error->Message();
+  EXPECT_NE(error->Message().find(damaged.mention), std::string::npos) << error->Message();
+
+  const MaterialTable& after = SharedMaterialTable();
+  EXPECT_EQ(after.MaterialTitle, "BEFORE");
+  ExpectSameNumbers(after, before);
+  EXPECT_EQ(after.RowText(122), before.RowText(122));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(DamagedFiles()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(DamagedFile, FoldersAndMissingFilesAreRefusedWithoutALine) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder.Path() / "as" / "Folder.as");
+  for (const auto& path : {folder.Path() / "as" / "Folder.as", folder.Path() / "as" / "Missing.as"}) {
+    const auto result = ReadMaterialTable(path.string());
+    ASSERT_TRUE(result.error) << path;
+    EXPECT_EQ(result.error->line, 0);
+    EXPECT_FALSE(result.table);
+  }
+}
+
+// --- The two passes -------------------------------------------------------------------
+
+TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstFile) {
+  TempFolder folder;
+  const std::string first = folder.Write("as/First.as", JoinLines(ValidTableLines("FIRST")));
+  auto otherLines = ValidTableLines("OTHER");
+  otherLines[10] = "1.000E-03 9 9 9 9 9 9 other row";
+  const std::string other = folder.Write("as/Other.as", JoinLines(otherLines));
+
+  MaterialTable& shared = SharedMaterialTable();
+  shared.DataFile = first;
+  int eventsRun = 0;
+  const auto error = LoadMaterialTable(shared.DataFile, [&] {
+    ++eventsRun;
+    shared.DataFile = other;  // a pick made while the load lets events run
+  });
+  ASSERT_FALSE(error) << error->Message();
+  EXPECT_EQ(eventsRun, 1);
+  EXPECT_EQ(shared.MaterialTitle, "FIRST");
+  EXPECT_EQ(shared.RowText(1), ValidTableLines()[10].substr(0, 59));
+  EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
+}
+
+TEST(LoadMaterialTable, AFileThatVanishesBetweenThePassesIsRefused) {
+  TempFolder folder;
+  const std::string path = folder.Write("Vanishing.as", JoinLines(ValidTableLines()));
+  const auto error = LoadMaterialTable(path, [&] { std::filesystem::remove(path); });
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->Message().find("does not exist"), std::string::npos);
+}
+
+// --- A real table ---------------------------------------------------------------------
+
+std::vector<std::string> FileLines(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(ReferenceTable, IsReadBackExactly) {
+  ALPHASTOP_REQUIRE_REFERENCE(reference);
+  for (const char* name : {"as/Gold.as", "asc/Water_liquid.asc"}) {
+    const auto path = reference / name;
+    const auto lines = FileLines(path);
+    const auto table = ReadOk(path.string());
+    EXPECT_EQ(table.MaterialTitle, lines[1]);
+    EXPECT_EQ(ReadTitleLine(path.string()).title, lines[1]);
+    for (int r = 1; r <= RowCount; ++r) {
+      const std::string& line = lines[static_cast<std::size_t>(9 + r)];
+      std::istringstream numbers(line);
+      double expected[7];
+      for (double& value : expected) numbers >> value;
+      ASSERT_EQ(table.Energy(r), expected[0]) << name << " row " << r;
+      for (int c = 1; c <= 3; ++c) ASSERT_EQ(table.StopPower(r, c), expected[c]) << name << " row " << r;
+      for (int c = 1; c <= 2; ++c) ASSERT_EQ(table.RangeData(r, c), expected[3 + c]) << name << " row " << r;
+      ASSERT_EQ(table.RowText(r), line.substr(0, 59));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace alphastop
