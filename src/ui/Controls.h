@@ -1,0 +1,37 @@
+#pragma once
+// Building controls from the design tables: each control gets its designer name as its
+// objectName, its place in twips, its font and its colours.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace alphastop::ui {
+
+struct TwipsBox {
+  double left, top, width, height;
+};
+
+inline const QColor LightYellow{255, 255, 192};
+inline const QColor LightCyan{192, 255, 255};
+inline const QColor DarkBlue{0, 0, 192};
+inline const QColor DarkGrey{64, 64, 64};
+
+// A label whose text starts at the top of its box, like the designer's labels.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, TwipsBox box,
+                  const QFont& font, Qt::Alignment horizontal = Qt::AlignLeft);
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, TwipsBox box,
+                        const QFont& font, const QColor& face);
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, TwipsBox box, const QFont& font,
+                       Qt::Alignment alignment);
+void SetBackground(QWidget* widget, const QColor& colour);
+
+}  // namespace alphastop::ui

@@ -1,0 +1,268 @@
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "core/data/MaterialFile.h"
+#include "core/data/MaterialTable.h"
+#include "ui/AlphaIcon.h"
+#include "ui/Controls.h"
+#include "ui/FileListBox.h"
+#include "ui/Fonts.h"
+#include "ui/Form3.h"
+#include "ui/Messages.h"
+#include "ui/Twips.h"
+
+namespace alphastop::ui {
+namespace {
+
+constexpr const char* ElementFolder = "as";
+constexpr const char* CompoundFolder = "asc";
+
+struct HeadingDesign {
+  const char* name;
+  int index;  // designer index of a label group; 0 for a single label
+  const char* text;
+  TwipsBox box;
+  double points;
+  Qt::Alignment alignment;
+};
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel* MakeFramedLabel(QWidget* parent, const char* name, const char* text, TwipsBox box) {
+  QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, 14.25), Qt::AlignHCenter);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFrameShape(QFrame::Box);
+  label->setLineWidth(1);
+  SetBackground(label, LightYellow);
+  return label;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName("Form1");
+  setWindowTitle(tr("Alpha-particle (Helium ion) Stopping Power and Range"));
+  setWindowIcon(AlphaTrackIcon());
+  const QRect client = TwipsRect(120, 465, 13500, 11295);
+  setFixedSize(client.size());
+  move(client.topLeft());
+
+  BuildFileChoice();
+  BuildRowList();
+  BuildReadoutPanel();
+  SetFocusOrder();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildFileChoice() {
+  const QFont heading = DesignFont(Face::Serif, 15.75);
+  SetTextColour(MakeLabel(this, "Label1", tr("Elements"), {420, 360, 1185, 345}, heading, Qt::AlignHCenter), DarkBlue);
+  SetTextColour(MakeLabel(this, "Label3", tr("Compounds and Mixtures"), {2085, 360, 3255, 345}, heading, Qt::AlignHCenter),
+                DarkBlue);
+
+  File1 = new FileListBox("*.as", this);
+  File1->setObjectName("File1");
+  File1->setGeometry(TwipsRect(120, 960, 2055, 6930));
+  File1->setFont(DesignFont(Face::Gothic, 14.25));
+  SetTextColour(File1, Qt::black);
+  File2 = new FileListBox("*.asc", this);
+  File2->setObjectName("File2");
+  File2->setGeometry(TwipsRect(2400, 960, 2895, 6930));
+  File2->setFont(DesignFont(Face::Gothic, 14.25));
+  connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) { if (item) File1Click(); });
+  connect(File2, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) { if (item) File2Click(); });
+
+  Text1 = MakeTextBox(this, "Text1", {120, 8160, 5175, 525}, DesignFont(Face::Serif, 15.75), Qt::AlignCenter);
+
+  Command2 = MakeButton(this, "Command2", tr("OK"), {720, 8880, 3615, 735}, DesignFont(Face::Serif, 18), LightYellow);
+  Command1 = MakeButton(this, "Command1", tr("Exit"), {720, 9840, 1575, 615}, heading, LightYellow);
+  Command3 = MakeButton(this, "Command3", tr("Reference"), {2760, 9840, 1575, 615}, heading, LightYellow);
+  connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
+  connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+  connect(Command3, &QPushButton::clicked, this, &Form1::Command3Click);
+
+  QLabel* notice = MakeLabel(this, "Label6", tr("Data after NISTIR 4999"), {1440, 10800, 2400, 255},
+                             DesignFont(Face::Serif, 11.25), Qt::AlignHCenter);
+  SetTextColour(notice, DarkGrey);
+
+  Picture1 = new QLabel(this);
+  Picture1->setObjectName("Picture1");
+  Picture1->setGeometry(TwipsRect(4560, 10560, 480, 480));
+  Picture1->setPixmap(AlphaTrackPicture(32, devicePixelRatioF()));
+}
+
+void Form1::BuildRowList() {
+  const Qt::Alignment centred = Qt::AlignHCenter;
+  const HeadingDesign headings[] = {
+      {"Label28", 0, "Kinetic", {5880, 360, 945, 345}, 15.75, centred},
+      {"Label2", 0, "energy", {6000, 600, 825, 345}, 15.75, centred},
+      {"Label7", 0, "MeV", {6120, 1080, 645, 345}, 15.75, centred},
+      {"Label9", 0, "Stopping Power", {8160, 135, 2025, 345}, 15.75, centred},
+      {"Label10", 0, "Electronic  Nuclear  Total", {7080, 600, 3255, 345}, 15.75, centred},
+      {"Label29", 0, "MeV", {8200, 1080, 645, 345}, 15.75, centred},
+      {"Label17", 1, "cm", {8880, 1080, 405, 345}, 15.75, centred},
+      {"Label19", 1, "2", {9270, 1080, 135, 255}, 11.25, centred},
+      {"Label18", 1, "/g", {9465, 1080, 255, 345}, 15.75, centred},
+      {"Label16", 0, "Range", {11400, 135, 795, 345}, 15.75, centred},
+      {"Label22", 0, "CSDA  Projected", {10800, 600, 2145, 345}, 15.75, Qt::AlignLeft},
+      {"Label17", 3, "g/cm", {11280, 1080, 645, 345}, 15.75, centred},
+      {"Label19", 3, "2", {11900, 1080, 135, 255}, 11.25, centred},
+  };
+  for (const HeadingDesign& design : headings) {
+    QLabel* label = MakeLabel(this, design.name, QString::fromUtf8(design.text), design.box,
+                              DesignFont(Face::Serif, design.points), design.alignment);
+    SetTextColour(label, DarkBlue);
+    if (design.index > 0) label->setProperty("Index", design.index);
+  }
+
+  List1 = new QListWidget(this);
+  List1->setObjectName("List1");
+  List1->setGeometry(TwipsRect(5640, 1560, 7695, 7260));
+  List1->setFont(DesignFont(Face::FixedGothic, 12));
+  List1->setSortingEnabled(false);
+  List1->setSelectionMode(QAbstractItemView::SingleSelection);
+  List1->setUniformItemSizes(true);
+  SetTextColour(List1, Qt::black);
+  SetBackground(List1, Qt::white);
+  List1->setAutoFillBackground(false);
+}
+
+void Form1::BuildReadoutPanel() {
+  MakeFramedLabel(this, "Label11", "Kinetic energy of Helium ion", {5640, 9120, 3735, 405});
+  MakeFramedLabel(this, "Label4", "Electronic stopping power", {5640, 9600, 3735, 405});
+  MakeFramedLabel(this, "Label5", "Nuclear stopping power", {5640, 10080, 3735, 405});
+  MakeFramedLabel(this, "Label25", "Total stopping power", {5640, 10560, 3735, 405});
+  MakeFramedLabel(this, "Label26", "MeV", {11880, 9120, 1455, 405});
+  MakeFramedLabel(this, "Label27", "MeV cm2/g", {11760, 9600, 1575, 405});
+  MakeFramedLabel(this, "Label8", "MeV cm2/g", {11760, 10080, 1575, 405});
+  MakeFramedLabel(this, "Label12", "MeV cm2/g", {11760, 10560, 1575, 405});
+
+  const QFont boxFont = DesignFont(Face::Serif, 15.75);
+  Text3 = MakeTextBox(this, "Text3", {9360, 9120, 1935, 405}, boxFont, Qt::AlignCenter);
+  Text5 = MakeTextBox(this, "Text5", {9360, 9600, 2415, 405}, boxFont, Qt::AlignCenter);
+  Text6 = MakeTextBox(this, "Text6", {9360, 10080, 2415, 405}, boxFont, Qt::AlignCenter);
+  Text4 = MakeTextBox(this, "Text4", {9360, 10560, 2415, 405}, boxFont, Qt::AlignCenter);
+  for (QLineEdit* box : {Text3, Text4, Text5, Text6}) SetBackground(box, LightCyan);
+  Text3->installEventFilter(this);
+
+  Command4 = MakeButton(this, "Command4", tr("C"), {11280, 9120, 615, 375}, DesignFont(Face::Sans, 14.25), LightYellow);
+  connect(Command4, &QPushButton::clicked, this, &Form1::Command4Click);
+}
+
+void Form1::SetFocusOrder() {
+  QWidget* const order[] = {File1, File2, Command2, Text1, List1, Text3, Text4, Command1, Command3, Command4, Text5, Text6};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+  Picture1->setFocusPolicy(Qt::NoFocus);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  if (!loaded_) {
+    loaded_ = true;
+    FormLoad();
+  }
+  QWidget::showEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  EndProgram();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Text3 && event->type() == QEvent::MouseButtonPress) Text3Click();
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::FormLoad() {
+  SharedMaterialTable().DataFile.clear();
+  Text1->clear();
+  ClearReadouts();
+  for (QWidget* control : {static_cast<QWidget*>(Text3), static_cast<QWidget*>(Text4),
+                           static_cast<QWidget*>(Text5), static_cast<QWidget*>(Text6),
+                           static_cast<QWidget*>(Command4)})
+    control->setEnabled(false);
+  File1->SetFolder(ElementFolder);
+  File2->SetFolder(CompoundFolder);
+  File1->setFocus();
+}
+
+void Form1::File1Click() { PickFile(File1, File2, ElementFolder); }
+void Form1::File2Click() { PickFile(File2, File1, CompoundFolder); }
+
+void Form1::PickFile(FileListBox* list, FileListBox* other, const QString& folder) {
+  // Only the picked name stays highlighted, so what "OK" loads is always in sight.
+  {
+    const QSignalBlocker blocker(other);
+    other->setCurrentItem(nullptr);
+    other->clearSelection();
+  }
+  const QString path = folder + "/" + list->currentItem()->text();
+  SharedMaterialTable().DataFile = path.toStdString();
+  const TitleResult title = ReadTitleLine(SharedMaterialTable().DataFile);
+  Text1->setText(FromUtf8(title.title));
+  Text1->setCursorPosition(0);
+  if (title.error) ShowWarning(this, FromUtf8(title.error->Message()));
+}
+
+void Form1::Command2Click() {
+  if (loadInProgress_) return;
+  MaterialTable& table = SharedMaterialTable();
+  if (table.DataFile.empty()) {
+    ShowWarning(this, tr("Select material"));
+    return;
+  }
+  loadInProgress_ = true;
+  const auto error = LoadMaterialTable(table.DataFile, [] { QCoreApplication::processEvents(); });
+  if (error) {
+    loadInProgress_ = false;
+    ShowWarning(this, FromUtf8(error->Message()));
+    return;
+  }
+  ClearReadouts();
+  EnableReadouts();
+  List1->clear();
+  QStringList items;
+  items.reserve(RowCount);
+  for (int r = 1; r <= RowCount; ++r) items << FromUtf8(table.ListItem(r));
+  List1->addItems(items);
+  QCoreApplication::processEvents();
+  loadInProgress_ = false;
+}
+
+void Form1::Command1Click() { EndProgram(); }
+
+void Form1::Command3Click() { Form3::Open(); }
+
+void Form1::Command4Click() {
+  ClearReadouts();
+  Text3->setFocus();
+}
+
+void Form1::Text3Click() { ClearReadouts(); }
+
+void Form1::ClearReadouts() {
+  for (QLineEdit* box : {Text3, Text4, Text5, Text6}) box->clear();
+}
+
+void Form1::EnableReadouts() {
+  for (QWidget* control : {static_cast<QWidget*>(Text3), static_cast<QWidget*>(Text4),
+                           static_cast<QWidget*>(Text5), static_cast<QWidget*>(Text6),
+                           static_cast<QWidget*>(Command4)})
+    control->setEnabled(true);
+}
+
+void Form1::EndProgram() {
+  // The other windows have no owner: close them too, then leave the event loop.
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window != this) window->hide();
+  QCoreApplication::quit();
+}
+
+}  // namespace alphastop::ui

@@ -1,0 +1,64 @@
+#pragma once
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace alphastop::ui {
+
+class FileListBox;
+
+// The main window: pick a material file, load it, read its rows and look up energies.
+// Handlers are named after the control and the event they answer; they call the core and
+// set controls, and keep no state of their own beyond the load in progress.
+class Form1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildFileChoice();
+  void BuildRowList();
+  void BuildReadoutPanel();
+  void SetFocusOrder();
+
+  void FormLoad();
+  void File1Click();
+  void File2Click();
+  void PickFile(FileListBox* list, FileListBox* other, const QString& folder);
+  void Command1Click();
+  void Command2Click();
+  void Command3Click();
+  void Command4Click();
+  void Text3Click();
+  void ClearReadouts();
+  void EnableReadouts();
+  void EndProgram();
+
+  FileListBox* File1 = nullptr;
+  FileListBox* File2 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QLineEdit* Text5 = nullptr;
+  QLineEdit* Text6 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
+  QPushButton* Command4 = nullptr;
+  QListWidget* List1 = nullptr;
+  QLabel* Picture1 = nullptr;
+
+  bool loaded_ = false;          // the start-up state has run
+  bool loadInProgress_ = false;  // events run inside a load must not start another
+};
+
+}  // namespace alphastop::ui

@@ -1,0 +1,21 @@
+#pragma once
+#include <QWidget>
+
+namespace alphastop::ui {
+
+// The reference window: cites the report the tables follow. One instance, created hidden on
+// first use, without an owner window so the other windows stay usable; "Close" hides it.
+class Form3 : public QWidget {
+  Q_OBJECT
+ public:
+  // The single instance, created hidden on the first call.
+  static Form3& Instance();
+  // Creates it where needed, then shows it and brings it to the front.
+  static void Open();
+
+ private:
+  Form3();
+  void Command1Click();
+};
+
+}  // namespace alphastop::ui
