@@ -5,15 +5,19 @@
 namespace alphastop {
 namespace {
 
-// Rounded stand-ins for 3 ln 10 and 4 ln 10: the cursors sit about 0.0012 and 0.0017 units
-// off the drawn curves, well under a pixel, and the pointer readout uses the same 6.909.
+// Rounded stand-ins for 3 ln 10 and 4 ln 10, kept because the cursor lines and the pointer
+// readout have always agreed on them; the offset from the curves is far below a pixel.
 constexpr double EnergyCursorOffset = 6.909;
 constexpr double StopPowerCursorOffset = 9.212;
 
 }  // namespace
 
+double EnergyCursorPosition(double energy) {
+  return std::log(energy) + EnergyCursorOffset;
+}
+
 float EnergyCursorX(double energy) {
-  return static_cast<float>(std::log(energy) + EnergyCursorOffset);
+  return static_cast<float>(EnergyCursorPosition(energy));
 }
 
 float StopPowerCursorY(double stopPower) {
