@@ -4,10 +4,15 @@
 
 namespace alphastop {
 
-// Draws the whole graph of a loaded table on a surface: clear, grey grid, the electronic
-// (red), nuclear (yellow) and total (white) curves, the navy margin fills, the white frame
-// and the decade labels with their raised exponents. Points without a logarithm (a value
-// of zero or less) are left out of their curve.
+// Draws the whole graph of a loaded table on a surface, in the surface's user units:
+// clear, grey grid (80 lines at the stopping-power decades' multiples, 70 at the
+// energies'), the electronic (red), nuclear (yellow) and total (white) curves at width 2,
+// the navy margin fills that cut the curves off at the frame, the white frame and the
+// decade labels with their raised exponents. Each curve starts with a point at x = 0 (the
+// left edge, whatever row 1's energy) and runs through rows 2..122. A row whose energy or
+// stopping power is zero or less (or not finite) has no position and is left out of that
+// curve together with its two segments; the next row with a position is reached by a
+// zero-length Line in the curve's colour, which starts the following piece there.
 void DrawGraphPicture(DrawingSurface& surface, const MaterialTable& table);
 
 }  // namespace alphastop
