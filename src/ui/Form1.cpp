@@ -13,6 +13,7 @@
 #include "ui/Controls.h"
 #include "ui/FileListBox.h"
 #include "ui/Fonts.h"
+#include "ui/DrawGraph.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -233,6 +234,7 @@ void Form1::Command2Click() {
   for (int r = 1; r <= RowCount; ++r) items << FromUtf8(table.ListItem(r));
   List1->addItems(items);
   QCoreApplication::processEvents();
+  DrawGraph();
   loadInProgress_ = false;
 }
 

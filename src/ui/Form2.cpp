@@ -1,0 +1,87 @@
+#include "ui/Form2.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/LineShape.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+
+namespace alphastop::ui {
+namespace {
+
+const QColor Navy(0, 0, 128);
+
+QPointer<Form2>& InstancePointer() {
+  static QPointer<Form2> instance;
+  return instance;
+}
+
+QLabel* MakeWhiteLabel(QWidget* parent, const char* name, const char* text, TwipsBox box, double points) {
+  QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, points));
+  SetTextColour(label, Qt::white);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->adjustSize();  // labels size themselves to their text, keeping their left edge
+  return label;
+}
+
+}  // namespace
+
+Form2& Form2::Instance() {
+  QPointer<Form2>& instance = InstancePointer();
+  if (!instance) {
+    instance = new Form2;
+    qAddPostRoutine([] { delete InstancePointer().data(); });
+  }
+  return *instance;
+}
+
+bool Form2::Exists() { return !InstancePointer().isNull(); }
+
+Form2::Form2() : QWidget(nullptr) {
+  setObjectName("Form2");
+  const QRect client = TwipsRect(13650, 390, 9450, 11355);
+  setFixedSize(client.size());
+  move(client.topLeft());
+  SetBackground(this, Navy);
+  SetTextColour(this, Qt::white);
+
+  MakeWhiteLabel(this, "Label4", "Alpha particle stopping power", {360, 240, 3735, 345}, 15.75);
+  label5_ = MakeWhiteLabel(this, "Label5", "Alpha-ray stopping power", {360, 840, 3210, 345}, 15.75);
+  MakeWhiteLabel(this, "Label1", "Electronic", {7680, 480, 1125, 315}, 14.25);
+  MakeWhiteLabel(this, "Label2", "Nuclear", {7680, 840, 855, 315}, 14.25);
+  MakeWhiteLabel(this, "Label3", "Total", {7680, 1200, 585, 315}, 14.25);
+
+  // The legend, in the window's twips.
+  new LineShape(this, "Line3", 6240, 600, 7440, 600, QColor(255, 0, 0), 2);
+  new LineShape(this, "Line4", 6240, 960, 7440, 960, QColor(255, 255, 0), 2);
+  new LineShape(this, "Line5", 6240, 1320, 7440, 1320, QColor(255, 255, 255), 2);
+
+  picture_ = new PictureBox(this, TwipsToPixels(9075), GraphScale);
+  picture_->setObjectName("Picture1");
+  picture_->move(TwipsRect(120, 1680, 9135, 9135).topLeft());
+  picture_->setFont(DesignFont(Face::Serif, 14.25));
+  connect(picture_, &PictureBox::PointerMoved, this, &Form2::Picture1MouseMove);
+
+  // The cursor lines, in the picture's user units.
+  const QColor yellow(255, 255, 0);
+  line1_ = new LineShape(picture_, "Line1", 4.7229f, 18.4914f, 4.7229f, -0.0003f, yellow, 1);
+  line2_ = new LineShape(picture_, "Line2", -0.0001f, 8.2702f, 16.0997f, 8.2702f, yellow, 1);
+}
+
+void Form2::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  for (const LineShape* line : findChildren<LineShape*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!line->Visible()) continue;
+    painter.setPen(QPen(line->Colour(), line->WidthPixels(), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(line->X1(), line->Y1()) / TwipsPerPixel, QPointF(line->X2(), line->Y2()) / TwipsPerPixel);
+  }
+}
+
+void Form2::Picture1MouseMove(float, float) {}
+
+}  // namespace alphastop::ui

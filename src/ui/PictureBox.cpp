@@ -1,0 +1,163 @@
+#include "ui/PictureBox.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/Fonts.h"
+#include "ui/LineShape.h"
+
+namespace alphastop::ui {
+namespace {
+
+constexpr int BorderPixels = 2;
+const QColor Background(0, 0, 128);
+const QColor Foreground(255, 255, 255);
+
+QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent, int areaPixels, const UserScale& scale)
+    : QFrame(parent), areaPixels_(areaPixels), scale_(scale) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(BorderPixels);
+  resize(areaPixels + 2 * BorderPixels, areaPixels + 2 * BorderPixels);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+
+  const qreal ratio = devicePixelRatioF();
+  image_ = QImage(QSize(areaPixels, areaPixels) * ratio, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(Background);
+}
+
+PictureBox::~PictureBox() = default;
+
+QPointF PictureBox::ToArea(double x, double y) const {
+  const AreaPoint p = UserToArea(scale_, areaPixels_, areaPixels_, {x, y});
+  return {p.x, p.y};
+}
+
+QPainter& PictureBox::Painter() {
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::TextAntialiasing);
+  }
+  return *painter_;
+}
+
+// The painter stays open across a whole drawing; it is closed before the picture is shown.
+void PictureBox::EndPainting() { painter_.reset(); }
+
+QPen PictureBox::PenOf(const QColor& colour) const {
+  QPen pen(colour, drawWidth_);
+  pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  return pen;
+}
+
+void PictureBox::Clear() {
+  Painter().fillRect(QRectF(0, 0, areaPixels_, areaPixels_), Background);
+  current_ = text_ = QPointF(0, 0);
+  update();
+}
+
+void PictureBox::SetDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
+
+void PictureBox::SetPoint(float x, float y) {
+  QPainter& painter = Painter();
+  QPen pen = PenOf(Foreground);
+  pen.setCapStyle(Qt::RoundCap);
+  painter.setPen(pen);
+  painter.drawPoint(ToArea(x, y));
+  current_ = QPointF(x, y);
+  update();
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour) {
+  QPainter& painter = Painter();
+  painter.setPen(PenOf(ToQColor(colour)));
+  painter.drawLine(ToArea(x1, y1), ToArea(x2, y2));
+  current_ = QPointF(x2, y2);
+  update();
+}
+
+void PictureBox::LineTo(float x, float y, Rgb colour) {
+  Line(static_cast<float>(current_.x()), static_cast<float>(current_.y()), x, y, colour);
+}
+
+void PictureBox::Rectangle(float x1, float y1, float x2, float y2, Rgb colour) {
+  QPainter& painter = Painter();
+  painter.setPen(PenOf(ToQColor(colour)));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
+  current_ = QPointF(x2, y2);
+  update();
+}
+
+void PictureBox::FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) {
+  QPainter& painter = Painter();
+  painter.setPen(PenOf(ToQColor(colour)));
+  painter.setBrush(ToQColor(colour));
+  painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
+  painter.setBrush(Qt::NoBrush);
+  current_ = QPointF(x2, y2);
+  update();
+}
+
+void PictureBox::SetFontSize(double points) { fontPoints_ = points; }
+
+void PictureBox::SetTextPosition(float x, float y) { text_ = QPointF(x, y); }
+
+void PictureBox::Print(std::string_view text, PrintEnd end) {
+  QPainter& painter = Painter();
+  const QFont font = DesignFont(Face::Serif, fontPoints_);
+  painter.setFont(font);
+  painter.setPen(Foreground);
+  const QFontMetricsF metrics(font, &image_);
+  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QPointF cellTopLeft = ToArea(text_.x(), text_.y());
+  painter.drawText(cellTopLeft + QPointF(0, metrics.ascent()), string);
+
+  const double unitsPerPixelX = scale_.width / areaPixels_;
+  const double unitsPerPixelY = scale_.height / areaPixels_;
+  if (end == PrintEnd::ContinueLine) {
+    text_.rx() += metrics.horizontalAdvance(string) * unitsPerPixelX;
+  } else {
+    text_ = QPointF(scale_.left, text_.y() + metrics.height() * unitsPerPixelY);
+  }
+  update();
+}
+
+QImage PictureBox::Picture() {
+  EndPainting();
+  return image_;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  EndPainting();
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  const QRect area = contentsRect();
+  painter.drawImage(area.topLeft(), image_);
+  painter.setClipRect(area);
+  painter.translate(area.topLeft());
+  PaintLineShapes(painter);
+}
+
+void PictureBox::PaintLineShapes(QPainter& painter) const {
+  for (const LineShape* line : findChildren<LineShape*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!line->Visible()) continue;
+    painter.setPen(QPen(line->Colour(), line->WidthPixels()));
+    painter.drawLine(ToArea(line->X1(), line->Y1()), ToArea(line->X2(), line->Y2()));
+  }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF inArea = event->position() - QPointF(contentsRect().topLeft());
+  const UserPoint user = AreaToUser(scale_, areaPixels_, areaPixels_, {inArea.x(), inArea.y()});
+  emit PointerMoved(static_cast<float>(user.x), static_cast<float>(user.y));
+}
+
+}  // namespace alphastop::ui
