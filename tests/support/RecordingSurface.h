@@ -18,64 +18,48 @@ enum class CallKind {
 
 struct SurfaceCall {
   CallKind kind{};
-  std::vector<float> coordinates{};  // in argument order
-  Rgb colour{};                    // lines and rectangles
-  double size = 0;                 // draw width in pixels or font size in points
-  std::string text{};              // Print
+  std::vector<double> numbers{};  // coordinates in argument order, or the width or font size
+  Rgb colour{};                   // lines and rectangles
+  std::string text{};             // Print
   PrintEnd end = PrintEnd::EndLine;
 
   friend bool operator==(const SurfaceCall&, const SurfaceCall&) = default;
+  friend std::ostream& operator<<(std::ostream& os, const SurfaceCall& call) {
+    os << "call " << static_cast<int>(call.kind) << " (";
+    for (double n : call.numbers) os << n << ' ';
+    os << '"' << call.text << "\" end " << static_cast<int>(call.end) << " rgb "
+       << int(call.colour.r) << ',' << int(call.colour.g) << ',' << int(call.colour.b);
+    return os << ')';
+  }
 };
-
-inline std::ostream& operator<<(std::ostream& os, const SurfaceCall& call) {
-  constexpr const char* names[] = {"Clear", "SetDrawWidth", "SetPoint", "Line", "LineTo",
-                                   "Rectangle", "FilledRectangle", "SetFontSize",
-                                   "SetTextPosition", "Print"};
-  os << names[static_cast<int>(call.kind)] << '(';
-  for (float c : call.coordinates) os << c << ' ';
-  if (call.size != 0) os << "size " << call.size << ' ';
-  if (call.kind == CallKind::Print) {
-    os << '"' << call.text << (call.end == PrintEnd::ContinueLine ? "\" ;" : "\"");
-  }
-  if (call.colour != Rgb{}) {
-    os << "rgb " << int(call.colour.r) << ',' << int(call.colour.g) << ',' << int(call.colour.b);
-  }
-  return os << ')';
-}
 
 class RecordingSurface final : public DrawingSurface {
  public:
   std::vector<SurfaceCall> calls;
 
-  void Clear() override { calls.push_back({.kind = CallKind::Clear}); }
+  void Clear() override { calls.push_back({CallKind::Clear}); }
   void SetDrawWidth(int pixels) override {
-    calls.push_back({.kind = CallKind::SetDrawWidth, .size = double(pixels)});
+    calls.push_back({CallKind::SetDrawWidth, {double(pixels)}});
   }
-  void SetPoint(float x, float y) override {
-    calls.push_back({.kind = CallKind::SetPoint, .coordinates = {x, y}});
-  }
+  void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
   void Line(float x1, float y1, float x2, float y2, Rgb colour) override {
-    calls.push_back({.kind = CallKind::Line, .coordinates = {x1, y1, x2, y2}, .colour = colour});
+    calls.push_back({CallKind::Line, {x1, y1, x2, y2}, colour});
   }
   void LineTo(float x, float y, Rgb colour) override {
-    calls.push_back({.kind = CallKind::LineTo, .coordinates = {x, y}, .colour = colour});
+    calls.push_back({CallKind::LineTo, {x, y}, colour});
   }
   void Rectangle(float x1, float y1, float x2, float y2, Rgb colour) override {
-    calls.push_back(
-        {.kind = CallKind::Rectangle, .coordinates = {x1, y1, x2, y2}, .colour = colour});
+    calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, colour});
   }
   void FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) override {
-    calls.push_back(
-        {.kind = CallKind::FilledRectangle, .coordinates = {x1, y1, x2, y2}, .colour = colour});
+    calls.push_back({CallKind::FilledRectangle, {x1, y1, x2, y2}, colour});
   }
-  void SetFontSize(double points) override {
-    calls.push_back({.kind = CallKind::SetFontSize, .size = points});
-  }
+  void SetFontSize(double points) override { calls.push_back({CallKind::SetFontSize, {points}}); }
   void SetTextPosition(float x, float y) override {
-    calls.push_back({.kind = CallKind::SetTextPosition, .coordinates = {x, y}});
+    calls.push_back({CallKind::SetTextPosition, {x, y}});
   }
   void Print(std::string_view text, PrintEnd end) override {
-    calls.push_back({.kind = CallKind::Print, .text = std::string(text), .end = end});
+    calls.push_back({CallKind::Print, {}, {}, std::string(text), end});
   }
 };
 

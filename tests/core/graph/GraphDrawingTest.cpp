@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -19,18 +18,25 @@ using testing::CallKind;
 using testing::RecordingSurface;
 using testing::SurfaceCall;
 
-constexpr std::size_t GridStart = 2;
-constexpr std::size_t CurvesStart = GridStart + 80 + 70 + 1;  // after the second width
-constexpr std::size_t CurveCalls = 1 + (RowCount - 1);
+constexpr std::size_t GridLines = 80 + 70;
+constexpr std::size_t CurvesStart = 2 + GridLines + 1;  // after clear, both widths and grid
+constexpr std::size_t CurveCalls = RowCount;             // a point and 121 segments
 constexpr std::size_t FramingStart = CurvesStart + 3 * CurveCalls;
+constexpr std::size_t LabelsStart = FramingStart + 3;
+
+// Coordinates reach the surface as floats rounded from doubles: compare to 1e-5 units.
+void ExpectCall(const SurfaceCall& call, CallKind kind, std::vector<double> numbers, Rgb colour) {
+  ASSERT_EQ(call.kind, kind) << call;
+  ASSERT_EQ(call.numbers.size(), numbers.size()) << call;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    EXPECT_NEAR(call.numbers[i], numbers[i], 1e-5) << call;
+  }
+  EXPECT_EQ(call.colour, colour) << call;
+}
 
 class GraphDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override { DrawGraphPicture(surface, table); }
-
-  std::span<const SurfaceCall> Calls(std::size_t first, std::size_t count) const {
-    return std::span(surface.calls).subspan(first, count);
-  }
 
   // Starts at 0.002 MeV, so that the curves' first point at x = 0 is not row 1's energy.
   const MaterialTable table = testing::GeometricTable(0.002, 5000);
@@ -38,70 +44,44 @@ class GraphDrawingTest : public ::testing::Test {
 };
 
 TEST_F(GraphDrawingTest, ClearsThenDrawsAThinGreyGridAtEveryDecadeMultiple) {
-  ASSERT_GT(surface.calls.size(), CurvesStart);
-  EXPECT_EQ(surface.calls[0].kind, CallKind::Clear);
-  EXPECT_EQ(surface.calls[1], (SurfaceCall{.kind = CallKind::SetDrawWidth, .size = 1}));
-
-  std::size_t index = GridStart;
-  for (int decade = -4; decade <= 3; ++decade) {
-    for (int j = 1; j <= 10; ++j) {
-      const SurfaceCall& line = surface.calls[index++];
-      const double y = StopPowerToY(j * std::pow(10.0, decade));
-      ASSERT_EQ(line.kind, CallKind::Line);
-      EXPECT_EQ(line.colour, Grey);
-      EXPECT_EQ(line.coordinates[0], 0.0f);
-      EXPECT_EQ(line.coordinates[2], 16.1f);
-      EXPECT_NEAR(line.coordinates[1], y, 1e-5) << j << "e" << decade;
-      EXPECT_EQ(line.coordinates[3], line.coordinates[1]);
-    }
+  const auto& calls = surface.calls;
+  ASSERT_GT(calls.size(), LabelsStart);
+  ExpectCall(calls[0], CallKind::Clear, {}, {});
+  ExpectCall(calls[1], CallKind::SetDrawWidth, {1}, {});
+  for (int n = 0; n < 80; ++n) {  // stopping powers 10^-4 .. 10^4, j = 10 and 1 both drawn
+    const double y = StopPowerToY((n % 10 + 1) * std::pow(10.0, n / 10 - 4));
+    ExpectCall(calls[2 + n], CallKind::Line, {0, y, 16.1, y}, Grey);
   }
-  for (int decade = -3; decade <= 3; ++decade) {
-    for (int j = 1; j <= 10; ++j) {
-      const SurfaceCall& line = surface.calls[index++];
-      const double x = EnergyToX(j * std::pow(10.0, decade));
-      ASSERT_EQ(line.kind, CallKind::Line);
-      EXPECT_EQ(line.colour, Grey);
-      EXPECT_NEAR(line.coordinates[0], x, 1e-5) << j << "e" << decade;
-      EXPECT_EQ(line.coordinates[2], line.coordinates[0]);
-      EXPECT_EQ(line.coordinates[1], 0.0f);
-      EXPECT_EQ(line.coordinates[3], 18.4f);
-    }
+  for (int n = 0; n < 70; ++n) {  // energies 10^-3 .. 10^4 MeV
+    const double x = EnergyToX((n % 10 + 1) * std::pow(10.0, n / 10 - 3));
+    ExpectCall(calls[82 + n], CallKind::Line, {x, 0, x, 18.4}, Grey);
   }
-  EXPECT_EQ(surface.calls[index], (SurfaceCall{.kind = CallKind::SetDrawWidth, .size = 2}));
+  ExpectCall(calls[2 + GridLines], CallKind::SetDrawWidth, {2}, {});
 }
 
 TEST_F(GraphDrawingTest, DrawsEachColumnAsAPolylineFromTheLeftEdge) {
-  ASSERT_GE(surface.calls.size(), FramingStart);
+  ASSERT_GT(surface.calls.size(), LabelsStart);
   const Rgb colours[] = {Red, Yellow, White};
   for (int column = Electronic; column <= Total; ++column) {
     SCOPED_TRACE(column);
-    const auto curve = Calls(CurvesStart + (column - 1) * CurveCalls, CurveCalls);
-    EXPECT_EQ(curve[0], (SurfaceCall{.kind = CallKind::SetPoint,
-        .coordinates = {0, static_cast<float>(StopPowerToY(table.StopPower(1, column)))}}));
+    const auto* curve = &surface.calls[CurvesStart + (column - 1) * CurveCalls];
+    ExpectCall(curve[0], CallKind::SetPoint, {0, StopPowerToY(table.StopPower(1, column))}, {});
     for (int row = 2; row <= RowCount; ++row) {
-      const SurfaceCall& segment = curve[static_cast<std::size_t>(row - 1)];
-      ASSERT_EQ(segment.kind, CallKind::LineTo) << "row " << row;
-      EXPECT_EQ(segment.colour, colours[column - 1]);
-      EXPECT_NEAR(segment.coordinates[0], EnergyToX(table.Energy(row)), 1e-5);
-      EXPECT_NEAR(segment.coordinates[1], StopPowerToY(table.StopPower(row, column)), 1e-5);
+      ExpectCall(curve[row - 1], CallKind::LineTo,
+                 {EnergyToX(table.Energy(row)), StopPowerToY(table.StopPower(row, column))},
+                 colours[column - 1]);
     }
   }
 }
 
-TEST_F(GraphDrawingTest, PaintsMarginsThenFrameOverTheCurves) {
-  ASSERT_GE(surface.calls.size(), FramingStart + 3);
-  EXPECT_EQ(surface.calls[FramingStart],
-            (SurfaceCall{.kind = CallKind::FilledRectangle,
-                         .coordinates = {0, 18.4f, 16.6f, 19.1f}, .colour = Navy}));
-  EXPECT_EQ(surface.calls[FramingStart + 1],
-            (SurfaceCall{.kind = CallKind::FilledRectangle,
-                         .coordinates = {0, 0, 16.6f, -1.9f}, .colour = Navy}));
-  EXPECT_EQ(surface.calls[FramingStart + 2],
-            (SurfaceCall{.kind = CallKind::Rectangle,
-                         .coordinates = {0, 0, 16.1f, 18.4f}, .colour = White}));
-  const auto widths = std::count_if(surface.calls.begin(), surface.calls.end(),
-      [](const SurfaceCall& c) { return c.kind == CallKind::SetDrawWidth; });
-  EXPECT_EQ(widths, 2) << "the frame is drawn at the curves' width of 2";
+TEST_F(GraphDrawingTest, PaintsMarginsThenFrameOverTheCurvesAtWidthTwo) {
+  ASSERT_GT(surface.calls.size(), LabelsStart);
+  ExpectCall(surface.calls[FramingStart], CallKind::FilledRectangle, {0, 18.4, 16.6, 19.1}, Navy);
+  ExpectCall(surface.calls[FramingStart + 1], CallKind::FilledRectangle, {0, 0, 16.6, -1.9}, Navy);
+  ExpectCall(surface.calls[FramingStart + 2], CallKind::Rectangle, {0, 0, 16.1, 18.4}, White);
+  EXPECT_EQ(std::count_if(surface.calls.begin(), surface.calls.end(),
+                          [](const SurfaceCall& c) { return c.kind == CallKind::SetDrawWidth; }),
+            2);
 }
 
 struct LabelRow {
@@ -110,77 +90,55 @@ struct LabelRow {
   std::string first, second;
 };
 
-// The axis labels in drawing order; "10" rows raise their exponent at 10 pt.
-const LabelRow Labels[] = {
-    {-0.4f, -0.1f, 16, "10", "-3"}, {1.9f, -0.1f, 16, "10", "-2"},
-    {4.2f, -0.1f, 16, "10", "-1"},  {6.5f, -0.1f, 16, "10", "0"},
-    {8.8f, -0.1f, 16, "10", "1"},   {11.1f, -0.1f, 16, "10", "2"},
-    {13.4f, -0.1f, 16, "10", "3"},  {15.6f, -0.1f, 16, "10", "4"},
-    {5.0f, -1.0f, 16, "Kinetic energy of Helium ion,   MeV", ""},
-    {-1.1f, 0.4f, 0, "10", "-4"},   {-1.1f, 2.6f, 16, "10", "-3"},
-    {-1.1f, 4.9f, 16, "10", "-2"},  {-1.1f, 7.2f, 16, "10", "-1"},
-    {-1.1f, 9.5f, 16, "10", "0"},   {-1.1f, 11.8f, 16, "10", "1"},
-    {-1.1f, 14.1f, 16, "10", "2"},  {-1.1f, 16.4f, 16, "10", "3"},
-    {-1.1f, 18.7f, 16, "10", "4"},  {-1.5f, 17.8f, 14, "MeV", ""},
-};
-
 TEST_F(GraphDrawingTest, EndsWithTheLabelsInOrder) {
+  const LabelRow labels[] = {
+      {-0.4f, -0.1f, 16, "10", "-3"}, {1.9f, -0.1f, 16, "10", "-2"}, {4.2f, -0.1f, 16, "10", "-1"},
+      {6.5f, -0.1f, 16, "10", "0"},   {8.8f, -0.1f, 16, "10", "1"},  {11.1f, -0.1f, 16, "10", "2"},
+      {13.4f, -0.1f, 16, "10", "3"},  {15.6f, -0.1f, 16, "10", "4"},
+      {5.0f, -1.0f, 16, "Kinetic energy of Helium ion,   MeV", ""},
+      {-1.1f, 0.4f, 0, "10", "-4"},   {-1.1f, 2.6f, 16, "10", "-3"}, {-1.1f, 4.9f, 16, "10", "-2"},
+      {-1.1f, 7.2f, 16, "10", "-1"},  {-1.1f, 9.5f, 16, "10", "0"},  {-1.1f, 11.8f, 16, "10", "1"},
+      {-1.1f, 14.1f, 16, "10", "2"},  {-1.1f, 16.4f, 16, "10", "3"}, {-1.1f, 18.7f, 16, "10", "4"},
+      {-1.5f, 17.8f, 14, "MeV", ""},  {-1.5f, 17.2f, 0, "cm", "2"},  // then "/g" at 14 pt
+  };
   std::vector<SurfaceCall> expected;
-  const auto size = [&](double points) {
-    expected.push_back({.kind = CallKind::SetFontSize, .size = points});
-  };
-  const auto print = [&](std::string text, PrintEnd end) {
-    expected.push_back({.kind = CallKind::Print, .text = std::move(text), .end = end});
-  };
-  for (const LabelRow& row : Labels) {
-    if (row.firstSize != 0) size(row.firstSize);
-    expected.push_back({.kind = CallKind::SetTextPosition, .coordinates = {row.x, row.y}});
-    if (row.second.empty()) {
-      print(row.first, PrintEnd::EndLine);
-    } else {
-      print(row.first, PrintEnd::ContinueLine);
-      size(10);
-      print(row.second, PrintEnd::EndLine);
-    }
+  for (const LabelRow& row : labels) {
+    if (row.firstSize != 0) expected.push_back({CallKind::SetFontSize, {row.firstSize}});
+    expected.push_back({CallKind::SetTextPosition, {row.x, row.y}});
+    const PrintEnd end = row.second.empty() ? PrintEnd::EndLine : PrintEnd::ContinueLine;
+    expected.push_back({CallKind::Print, {}, {}, row.first, end});
+    if (row.second.empty()) continue;
+    expected.push_back({CallKind::SetFontSize, {10}});
+    expected.push_back({CallKind::Print, {}, {}, row.second,
+                        row.first == "cm" ? PrintEnd::ContinueLine : PrintEnd::EndLine});
   }
-  // cm2/g: "cm" at the 14 pt left by "MeV", a raised "2", back to 14 pt for "/g".
-  expected.push_back({.kind = CallKind::SetTextPosition, .coordinates = {-1.5f, 17.2f}});
-  print("cm", PrintEnd::ContinueLine);
-  size(10);
-  print("2", PrintEnd::ContinueLine);
-  size(14);
-  print("/g", PrintEnd::EndLine);
+  expected.push_back({CallKind::SetFontSize, {14}});
+  expected.push_back({CallKind::Print, {}, {}, "/g", PrintEnd::EndLine});
 
-  ASSERT_EQ(surface.calls.size(), FramingStart + 3 + expected.size());
+  ASSERT_EQ(surface.calls.size(), LabelsStart + expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(surface.calls[FramingStart + 3 + i], expected[i]) << "label call " << i;
+    EXPECT_EQ(surface.calls[LabelsStart + i], expected[i]) << "label call " << i;
   }
-}
-
-// Row 1 has no electronic value, row 50 no nuclear value and row 80 no energy.
-MaterialTable TableWithGaps() {
-  MaterialTable table = testing::GeometricTable(0.001, 1000);
-  table.rows[0].stopPower[Electronic - 1] = 0;
-  table.rows[49].stopPower[Nuclear - 1] = 0;
-  table.rows[79].energy = -1;
-  return table;
 }
 
 TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
+  MaterialTable table = testing::GeometricTable(0.001, 1000);
+  table.rows[0].stopPower[Electronic - 1] = 0;  // row 1: no start for the electronic curve
+  table.rows[49].stopPower[Nuclear - 1] = 0;    // row 50
+  table.rows[79].energy = -1;                   // row 80, in every curve
   RecordingSurface surface;
-  const MaterialTable table = TableWithGaps();
   DrawGraphPicture(surface, table);
 
   for (const SurfaceCall& call : surface.calls) {
-    for (float c : call.coordinates) ASSERT_TRUE(std::isfinite(c)) << call;
+    for (double n : call.numbers) ASSERT_TRUE(std::isfinite(n)) << call;
   }
   const auto count = [&](CallKind kind, Rgb colour) {
     return std::count_if(surface.calls.begin(), surface.calls.end(), [&](const SurfaceCall& c) {
       return c.kind == kind && c.colour == colour;
     });
   };
-  // Each left-out point costs its own segment, and the next point opens a new piece.
-  EXPECT_EQ(count(CallKind::SetPoint, Rgb{}), 2);  // the electronic curve has no start
+  // A left-out point costs its own segment and the next one, which opens a new piece.
+  EXPECT_EQ(count(CallKind::SetPoint, Rgb{}), 2);
   EXPECT_EQ(count(CallKind::LineTo, Red), 121 - 3);
   EXPECT_EQ(count(CallKind::Line, Red), 2);
   EXPECT_EQ(count(CallKind::LineTo, Yellow), 121 - 4);
@@ -188,11 +146,10 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   EXPECT_EQ(count(CallKind::LineTo, White), 121 - 2);
   EXPECT_EQ(count(CallKind::Line, White), 1);
 
-  // A new piece starts exactly at its row's point, with a segment of zero length.
-  const float x51 = static_cast<float>(EnergyToX(table.Energy(51)));
-  const float y51 = static_cast<float>(StopPowerToY(table.StopPower(51, Nuclear)));
-  const SurfaceCall restart{.kind = CallKind::Line, .coordinates = {x51, y51, x51, y51},
-                            .colour = Yellow};
+  // The new piece starts exactly at its row's point, with a line of zero length.
+  const double x = static_cast<float>(EnergyToX(table.Energy(51)));
+  const double y = static_cast<float>(StopPowerToY(table.StopPower(51, Nuclear)));
+  const SurfaceCall restart{CallKind::Line, {x, y, x, y}, Yellow};
   EXPECT_NE(std::find(surface.calls.begin(), surface.calls.end(), restart), surface.calls.end());
   EXPECT_EQ(surface.calls.back().text, "/g") << "the drawing goes on to its labels";
 }

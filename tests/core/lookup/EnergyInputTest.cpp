@@ -16,7 +16,19 @@ struct TypedCase {
   double energy;
 };
 
-void PrintTo(const TypedCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+// Control characters written as escapes keep the generated test names on one line.
+void PrintText(const std::string& text, std::ostream* os) {
+  *os << '"';
+  for (char c : text) {
+    if (c == '\t') *os << "\\t";
+    else if (c == '\r') *os << "\\r";
+    else if (c == '\n') *os << "\\n";
+    else *os << c;
+  }
+  *os << '"';
+}
+
+void PrintTo(const TypedCase& c, std::ostream* os) { PrintText(c.text, os); }
 
 class ReadTypedEnergyTest : public ::testing::TestWithParam<TypedCase> {};
 
@@ -53,7 +65,7 @@ struct RangeCase {
   bool accepted;
 };
 
-void PrintTo(const RangeCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const RangeCase& c, std::ostream* os) { PrintText(c.text, os); }
 
 class TypedEnergyRangeTest : public ::testing::TestWithParam<RangeCase> {};
 
