@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,10 +11,16 @@
 #include "core/data/MaterialFile.h"
 #include "core/data/MaterialTable.h"
 #include "ui/AlphaIcon.h"
+#include "core/lookup/EnergyInput.h"
+#include "core/lookup/Interpolation.h"
+#include "core/lookup/CursorPlacement.h"
+#include "core/lookup/ReadoutFormat.h"
 #include "ui/Controls.h"
+#include "ui/Cursors.h"
 #include "ui/FileListBox.h"
 #include "ui/Fonts.h"
 #include "ui/DrawGraph.h"
+#include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -133,6 +140,7 @@ void Form1::BuildRowList() {
   SetTextColour(List1, Qt::black);
   SetBackground(List1, Qt::white);
   List1->setAutoFillBackground(false);
+  connect(List1, &QListWidget::currentRowChanged, this, &Form1::List1Click);
 }
 
 void Form1::BuildReadoutPanel() {
@@ -178,7 +186,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text3 && event->type() == QEvent::MouseButtonPress) Text3Click();
-  return QWidget::eventFilter(watched, event);
+  if (watched == Text3 && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    Text3KeyPress(enter ? '\r' : (key->text().isEmpty() ? 0 : key->text().front().unicode()));
+  }
+  return QWidget::eventFilter(watched, event);  // the key still reaches the box
 }
 
 void Form1::FormLoad() {
@@ -235,6 +248,8 @@ void Form1::Command2Click() {
   List1->addItems(items);
   QCoreApplication::processEvents();
   DrawGraph();
+  connect(&Form2::Instance(), &Form2::RowPointedAt, List1, qOverload<int>(&QListWidget::setCurrentRow),
+          Qt::UniqueConnection);
   loadInProgress_ = false;
 }
 
@@ -248,6 +263,35 @@ void Form1::Command4Click() {
 }
 
 void Form1::Text3Click() { ClearReadouts(); }
+
+void Form1::Text3KeyPress(int keyCode) {
+  if (keyCode != '\r') return;
+  const double energy = ReadTypedEnergy(Text3->text().toStdString());
+  const std::optional<StopPowers> result =
+      IsEnergyInRange(energy) ? InterpolateStopPower(SharedMaterialTable(), energy) : std::nullopt;
+  if (!result) {
+    ShowWarning(this, tr("This value is out of range."));
+    ClearReadouts();
+    return;
+  }
+  Text3->setText(FromUtf8(FormatReadout(energy)));
+  Text5->setText(FromUtf8(FormatReadout(result->electronic)));
+  Text6->setText(FromUtf8(FormatReadout(result->nuclear)));
+  Text4->setText(FromUtf8(FormatReadout(result->total)));
+  MoveEnergyCursor(energy);
+  MoveStopPowerCursor(result->total);
+}
+
+void Form1::List1Click(int listIndex) {
+  if (listIndex < 0) return;  // the list was emptied: no row
+  const MaterialTable& table = SharedMaterialTable();
+  const int r = listIndex + 1;
+  Text3->setText(FromUtf8(FormatReadout(table.Energy(r))));
+  Text4->setText(FromUtf8(FormatReadout(table.StopPower(r, Total))));
+  Text5->setText(FromUtf8(FormatReadout(table.StopPower(r, Electronic))));
+  Text6->setText(FromUtf8(FormatReadout(table.StopPower(r, Nuclear))));
+  if (table.Energy(r) <= EnergyCursorLimit) MoveEnergyCursor(table.Energy(r));
+}
 
 void Form1::ClearReadouts() {
   for (QLineEdit* box : {Text3, Text4, Text5, Text6}) box->clear();

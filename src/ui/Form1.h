@@ -39,6 +39,8 @@ class Form1 : public QWidget {
   void Command3Click();
   void Command4Click();
   void Text3Click();
+  void Text3KeyPress(int keyCode);
+  void List1Click(int listIndex);
   void ClearReadouts();
   void EnableReadouts();
   void EndProgram();

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "core/data/MaterialTable.h"
+#include "core/graph/CursorReadout.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/LineShape.h"
@@ -82,6 +84,22 @@ void Form2::paintEvent(QPaintEvent*) {
   }
 }
 
-void Form2::Picture1MouseMove(float, float) {}
+void Form2::Picture1MouseMove(float X, float Y) {
+  if (!IsInCursorArea(X, Y)) {
+    picture_->unsetCursor();
+    line1_->SetVisible(false);
+    line2_->SetVisible(false);
+    return;
+  }
+  picture_->setCursor(Qt::CrossCursor);
+  const int row = NearestRow(SharedMaterialTable(), X);
+  line1_->SetX1(X);
+  line1_->SetX2(X);
+  line2_->SetY1(Y);
+  line2_->SetY2(Y);
+  line1_->SetVisible(true);
+  line2_->SetVisible(true);
+  emit RowPointedAt(row - 1);
+}
 
 }  // namespace alphastop::ui
