@@ -10,6 +10,7 @@
 #include "core/lookup/Interpolation.h"
 #include "core/lookup/ReadoutFormat.h"
 #include "support/WindowTestSupport.h"
+#include "ui/FileListBox.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/LineShape.h"
@@ -172,6 +173,27 @@ class LookupTest : public QObject {
     MovePointer(x, -0.5f);  // the label margin below
     QVERIFY(!Graph().Line1().Visible());
     QCOMPARE(List1()->currentRow(), 39);
+  }
+
+  void anEnergyBeyondAShortTableIsOutOfRange() {
+    auto lines = ValidTableLines("SHORT");
+    for (int r = 1; r <= 122; ++r) {
+      char row[160];
+      std::snprintf(row, sizeof row, "%.4E 1.0E+02 1.0E+00 1.01E+02 1 1 1", 1e-3 * std::pow(1.113, r - 1));
+      lines[static_cast<std::size_t>(9 + r)] = row;
+    }
+    folder_->Files().Write("as/Short.as", JoinLines(lines));
+    window_->findChild<ui::FileListBox*>("File1")->SetFolder("as");
+    ClickItem(window_->findChild<QListWidget*>("File1"), "Short.as");
+    QVERIFY(AnswerMessageBoxes([&] { QTest::mouseClick(window_->findChild<QPushButton*>("Command2"), Qt::LeftButton); }).isEmpty());
+    QVERIFY(SharedMaterialTable().Energy(122) < 500);
+    QVERIFY(TypeEnergy("400").isEmpty());
+    QCOMPARE(TypeEnergy("600"), QStringList{"AlphaStop|This value is out of range."});
+    QCOMPARE(Texts(), QStringList({"", "", "", ""}));
+
+    // The pointer right of the last row stays on the last row.
+    MovePointer(13.5f, 10.0f);
+    QCOMPARE(List1()->currentRow(), 121);
   }
 
   void pointerMovesWithinOneRowKeepTheSelection() {
