@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 
 #include "core/data/MaterialTable.h"
 #include "core/graph/CursorReadout.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/SingleWindow.h"
 #include "ui/LineShape.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
@@ -17,11 +17,6 @@ namespace alphastop::ui {
 namespace {
 
 const QColor Navy(0, 0, 128);
-
-QPointer<Form2>& InstancePointer() {
-  static QPointer<Form2> instance;
-  return instance;
-}
 
 QLabel* MakeWhiteLabel(QWidget* parent, const char* name, const char* text, TwipsBox box, double points) {
   QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, points));
@@ -33,16 +28,9 @@ QLabel* MakeWhiteLabel(QWidget* parent, const char* name, const char* text, Twip
 
 }  // namespace
 
-Form2& Form2::Instance() {
-  QPointer<Form2>& instance = InstancePointer();
-  if (!instance) {
-    instance = new Form2;
-    qAddPostRoutine([] { delete InstancePointer().data(); });
-  }
-  return *instance;
-}
+Form2& Form2::Instance() { return SingleWindow<Form2>::Instance(); }
 
-bool Form2::Exists() { return !InstancePointer().isNull(); }
+bool Form2::Exists() { return SingleWindow<Form2>::Exists(); }
 
 Form2::Form2() : QWidget(nullptr) {
   setObjectName("Form2");

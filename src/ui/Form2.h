@@ -5,6 +5,9 @@ class QLabel;
 
 namespace alphastop::ui {
 
+template <typename Window>
+class SingleWindow;
+
 class LineShape;
 class PictureBox;
 
@@ -30,6 +33,7 @@ class Form2 : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  friend class SingleWindow<Form2>;
   Form2();
   void Picture1MouseMove(float X, float Y);
 

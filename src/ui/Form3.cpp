@@ -2,20 +2,15 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/SingleWindow.h"
 #include "ui/Twips.h"
 
 namespace alphastop::ui {
 namespace {
-
-QPointer<Form3>& InstancePointer() {
-  static QPointer<Form3> instance;
-  return instance;
-}
 
 struct LabelDesign {
   const char* name;
@@ -25,15 +20,7 @@ struct LabelDesign {
 
 }  // namespace
 
-Form3& Form3::Instance() {
-  QPointer<Form3>& instance = InstancePointer();
-  if (!instance) {
-    instance = new Form3;
-    // Top-level windows without an owner are deleted when the application goes.
-    qAddPostRoutine([] { delete InstancePointer().data(); });
-  }
-  return *instance;
-}
+Form3& Form3::Instance() { return SingleWindow<Form3>::Instance(); }
 
 void Form3::Open() {
   Form3& window = Instance();

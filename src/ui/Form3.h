@@ -3,6 +3,9 @@
 
 namespace alphastop::ui {
 
+template <typename Window>
+class SingleWindow;
+
 // The reference window: cites the report the tables follow. One instance, created hidden on
 // first use, without an owner window so the other windows stay usable; "Close" hides it.
 class Form3 : public QWidget {
@@ -14,6 +17,7 @@ class Form3 : public QWidget {
   static void Open();
 
  private:
+  friend class SingleWindow<Form3>;
   Form3();
   void Command1Click();
 };
