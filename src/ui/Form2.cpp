@@ -1,6 +1,5 @@
 #include "ui/Form2.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 

@@ -1,6 +1,5 @@
 #include "ui/Form3.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
