@@ -1,0 +1,106 @@
+#include "core/tables/ElectronicStopping.h"
+
+#include "core/tables/BetheCorrections.h"
+#include "core/tables/Elements.h"
+#include "core/tables/HeliumFitCoefficients.h"
+
+#include <cmath>
+
+namespace alphastop::tables {
+namespace {
+
+constexpr double FitLowestMeV = 1e-3;
+constexpr double PerAtomToMass = 602.214076;  // eV/(1e15 atoms/cm2) to MeV cm2/g, times 1/A
+
+// Mean number of electrons per atom, the Z of the shell correction for a compound.
+double ElectronsPerAtom(const Material& material) {
+  double atomsPerMass = 0.0;
+  for (const ElementFraction& part : material.composition) {
+    atomsPerMass += part.weight / AtomicWeight(part.z);
+  }
+  return ElectronsPerMass(material) / atomsPerMass;
+}
+
+// K z^2 (Z/A) / beta^2: stopping power per unit stopping number, MeV cm2/g.
+double BethePrefactor(const Material& material, const Kinematics& k) {
+  return BetheConstant * HeliumCharge * HeliumCharge * ElectronsPerMass(material) / k.beta2;
+}
+
+// L0 + z L1 + L2 - delta/2, the Barkas term averaged over the electrons of the elements.
+double StoppingNumberWithoutShells(const Material& material, const Kinematics& k) {
+  double barkas = 0.0;
+  for (const ElementFraction& part : material.composition) {
+    barkas += part.weight * part.z / AtomicWeight(part.z) * BarkasTerm(k, part.z);
+  }
+  barkas /= ElectronsPerMass(material);
+  return BetheLogTerm(k, material.meanExcitationEnergy) + HeliumCharge * barkas +
+         BlochTerm(k, HeliumCharge) - 0.5 * DensityEffect(k, material);
+}
+
+// The shell term C/Z that would make Bethe's formula give the stopping power s.
+double ImpliedShellTerm(const Material& material, double energyMeV, double stopping) {
+  const Kinematics k = HeliumKinematics(energyMeV);
+  return StoppingNumberWithoutShells(material, k) - stopping / BethePrefactor(material, k);
+}
+
+double AsymptoticShellTerm(const Material& material, double energyMeV) {
+  const Kinematics k = HeliumKinematics(energyMeV);
+  return AsymptoticShellCorrection(k, material.meanExcitationEnergy) / ElectronsPerAtom(material);
+}
+
+template <typename F>
+double SlopeInLogEnergy(F f, double energyMeV) {
+  constexpr double h = 1e-3;
+  return (f(energyMeV * (1.0 + h)) - f(energyMeV * (1.0 - h))) /
+         (std::log1p(h) - std::log1p(-h));
+}
+
+}  // namespace
+
+double LowEnergyElectronicStopping(const Material& material, double energyMeV) {
+  const double fitEnergy = energyMeV < FitLowestMeV ? FitLowestMeV : energyMeV;
+  double sum = 0.0;
+  for (const ElementFraction& part : material.composition) {
+    const double perAtom = FitStoppingPerAtom(ZieglerHeliumCoefficients(part.z), fitEnergy);
+    sum += part.weight * perAtom * PerAtomToMass / AtomicWeight(part.z);
+  }
+  if (energyMeV < FitLowestMeV) sum *= std::sqrt(energyMeV / FitLowestMeV);
+  return sum;
+}
+
+double BetheStoppingWithoutShells(const Material& material, double energyMeV) {
+  const Kinematics k = HeliumKinematics(energyMeV);
+  return BethePrefactor(material, k) * StoppingNumberWithoutShells(material, k);
+}
+
+double BetheElectronicStopping(const Material& material, double energyMeV) {
+  const Kinematics k = HeliumKinematics(energyMeV);
+  return BethePrefactor(material, k) *
+         (StoppingNumberWithoutShells(material, k) - AsymptoticShellTerm(material, energyMeV));
+}
+
+double ElectronicStopping(const Material& material, double energyMeV) {
+  if (energyMeV <= JoinStartMeV) return LowEnergyElectronicStopping(material, energyMeV);
+  if (energyMeV >= JoinEndMeV) return BetheElectronicStopping(material, energyMeV);
+
+  const auto fitShell = [&](double t) {
+    return ImpliedShellTerm(material, t, LowEnergyElectronicStopping(material, t));
+  };
+  const auto betheShell = [&](double t) { return AsymptoticShellTerm(material, t); };
+  const double x0 = std::log(JoinStartMeV);
+  const double x1 = std::log(JoinEndMeV);
+  const double width = x1 - x0;
+  const double t = (std::log(energyMeV) - x0) / width;
+  const double h00 = (2 * t - 3) * t * t + 1;
+  const double h10 = ((t - 2) * t + 1) * t;
+  const double h01 = (3 - 2 * t) * t * t;
+  const double h11 = (t - 1) * t * t;
+  const double shell = h00 * fitShell(JoinStartMeV) +
+                       h10 * width * SlopeInLogEnergy(fitShell, JoinStartMeV) +
+                       h01 * betheShell(JoinEndMeV) +
+                       h11 * width * SlopeInLogEnergy(betheShell, JoinEndMeV);
+  const Kinematics k = HeliumKinematics(energyMeV);
+  return BethePrefactor(material, k) * (StoppingNumberWithoutShells(material, k) - shell);
+}
+
+}  // namespace alphastop::tables
