@@ -3,9 +3,9 @@
 // energy bands, the worst materials, and how far the worst values lie from the targets;
 // then runs the benchmarks.
 
-#include "AccuracySummary.h"
-#include "ReferenceTable.h"
-#include "SharedData.h"
+#include "support/AccuracySummary.h"
+#include "support/ReferenceTable.h"
+#include "support/SharedData.h"
 #include "core/tables/ShippedMaterials.h"
 #include "core/tables/StoppingTable.h"
 

@@ -27,11 +27,17 @@ struct Integrals {
   double projected = 0.0;
 };
 
-// Advances the projected range over [a, b]: the direction memory decays by exp(-dQ) and the
-// new path adds with its own decay (trapezoid in ln E).
-void AdvanceProjected(Integrals& state, const Node& a, const Node& b, double h) {
-  const double decay = std::exp(-0.5 * h * (a.turningPerLog + b.turningPerLog));
-  state.projected = state.projected * decay + 0.5 * h * (a.pathPerLog * decay + b.pathPerLog);
+// Advances both integrals over the double step [a, end] with midpoint `mid` (Simpson's rule in
+// ln E). Along the projected range the memory of the direction decays by exp(-dQ), with Q the
+// integral of k ds, and each piece of path counts with the decay it still suffers up to `end`.
+void AdvanceDoubleStep(Integrals& state, const Node& a, const Node& mid, const Node& end,
+                       double h) {
+  state.csda += h / 3.0 * (a.pathPerLog + 4.0 * mid.pathPerLog + end.pathPerLog);
+  const double decayMid = std::exp(-0.5 * h * (mid.turningPerLog + end.turningPerLog));
+  const double decayA = decayMid * std::exp(-0.5 * h * (a.turningPerLog + mid.turningPerLog));
+  state.projected = state.projected * decayA +
+                    h / 3.0 * (a.pathPerLog * decayA + 4.0 * mid.pathPerLog * decayMid +
+                               end.pathPerLog);
 }
 
 }  // namespace
@@ -58,9 +64,7 @@ Ranges IntegrateRanges(const std::function<double(double)>& totalStopping,
                            ? MakeNode(target, totalStopping, transportPerMass)
                            : MakeNode(previous.energy * std::exp(2 * h), totalStopping,
                                       transportPerMass);
-      state.csda += h / 3.0 * (previous.pathPerLog + 4.0 * mid.pathPerLog + end.pathPerLog);
-      AdvanceProjected(state, previous, mid, h);
-      AdvanceProjected(state, mid, end, h);
+      AdvanceDoubleStep(state, previous, mid, end, h);
       previous = end;
     }
   };
