@@ -80,6 +80,7 @@ inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
   material.density = reference.density;
   material.meanExcitationEnergy = reference.meanExcitationEnergy;
   material.phase = reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed;
+  material.amorphous = reference.title.find("AMORPHOUS") != std::string::npos;
   material.composition = reference.composition;
   double sum = 0.0;
   for (const auto& part : material.composition) sum += part.weight;

@@ -4,6 +4,7 @@
 #include "core/tables/Elements.h"
 #include "core/tables/HeliumFitCoefficients.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace alphastop::tables {
@@ -55,14 +56,45 @@ double SlopeInLogEnergy(F f, double energyMeV) {
          (std::log1p(h) - std::log1p(-h));
 }
 
+// The fits of hydrogen, nitrogen and oxygen describe the gases H2, N2 and O2. Bound in a
+// condensed compound these atoms stop helium ions less, by about 12 % up to 0.5 MeV (the phase
+// and chemical-binding effect discussed in ICRU Report 49, section 3, e.g. liquid water against
+// its vapour); the difference fades out, linearly in ln T, by 3.5 MeV.
+double CondensedPhaseFactor(const Material& material, int z, double energyMeV) {
+  if (material.phase != Phase::Condensed || (z != 1 && z != 7 && z != 8)) return 1.0;
+  constexpr double Reduction = 0.12;
+  constexpr double FullBelowMeV = 0.5;
+  constexpr double NoneAboveMeV = 3.5;
+  const double share = std::log(NoneAboveMeV / energyMeV) / std::log(NoneAboveMeV / FullBelowMeV);
+  return 1.0 - Reduction * std::clamp(share, 0.0, 1.0);
+}
+
+// The fit for element z in `material`, eV per 1e15 atoms/cm2, at T >= 1 keV.
+double FitPerAtom(const Material& material, int z, double energyMeV) {
+  if (z == 6 && material.amorphous) return FitStoppingPerAtom(AmorphousCarbonCoefficients(), energyMeV);
+  if (z == 4) {
+    // From the ICRU 49 curve below 1 MeV to the 1977 curve above 1.5 MeV, linearly in ln T.
+    constexpr double From = 1.0;
+    constexpr double To = 1.5;
+    const double icru = FitStoppingPerAtom(ZieglerHeliumCoefficients(4), energyMeV);
+    if (energyMeV <= From) return icru;
+    const double ziegler = FitStoppingPerAtom(Beryllium1977Coefficients(), energyMeV);
+    if (energyMeV >= To) return ziegler;
+    const double t = std::log(energyMeV / From) / std::log(To / From);
+    return icru + t * (ziegler - icru);
+  }
+  return FitStoppingPerAtom(ZieglerHeliumCoefficients(z), energyMeV);
+}
+
 }  // namespace
 
 double LowEnergyElectronicStopping(const Material& material, double energyMeV) {
   const double fitEnergy = energyMeV < FitLowestMeV ? FitLowestMeV : energyMeV;
   double sum = 0.0;
   for (const ElementFraction& part : material.composition) {
-    const double perAtom = FitStoppingPerAtom(ZieglerHeliumCoefficients(part.z), fitEnergy);
-    sum += part.weight * perAtom * PerAtomToMass / AtomicWeight(part.z);
+    const double perAtom = FitPerAtom(material, part.z, fitEnergy);
+    sum += part.weight * perAtom * PerAtomToMass / AtomicWeight(part.z) *
+           CondensedPhaseFactor(material, part.z, fitEnergy);
   }
   if (energyMeV < FitLowestMeV) sum *= std::sqrt(energyMeV / FitLowestMeV);
   return sum;

@@ -104,6 +104,7 @@ constexpr std::array<HeliumFitCoefficients, 92> Coefficients{{
 }};
 
 constexpr HeliumFitCoefficients AmorphousCarbon{3.80133, 0.41590, 12.9966, 117.83, 242.28};
+constexpr HeliumFitCoefficients Beryllium1977{2.206, 0.51, 15.32, 0.25, 8.995};
 
 }  // namespace
 
@@ -113,6 +114,8 @@ const HeliumFitCoefficients& ZieglerHeliumCoefficients(int z) {
 }
 
 const HeliumFitCoefficients& AmorphousCarbonCoefficients() { return AmorphousCarbon; }
+
+const HeliumFitCoefficients& Beryllium1977Coefficients() { return Beryllium1977; }
 
 double FitStoppingPerAtom(const HeliumFitCoefficients& c, double energyMeV) {
   const double low = c.a1 * std::pow(energyMeV * 1000.0, c.a2);

@@ -17,6 +17,10 @@ const HeliumFitCoefficients& ZieglerHeliumCoefficients(int z);
 // ICRU Report 49 coefficients for amorphous (condensed) carbon.
 const HeliumFitCoefficients& AmorphousCarbonCoefficients();
 
+// Ziegler's 1977 coefficients for beryllium. The ICRU Report 49 beryllium coefficients fit the
+// data below 1 MeV but bend away above; the 1977 curve follows the data from 1 MeV on.
+const HeliumFitCoefficients& Beryllium1977Coefficients();
+
 // Electronic stopping of one atom from the fit at helium energy T (MeV), T >= 1 keV,
 // in eV per 1e15 atoms/cm2:
 //   S_low = a1 (T/keV)^a2,  S_high = a3/(T/MeV) ln(1 + a4/(T/MeV) + a5 T/MeV),

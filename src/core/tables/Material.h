@@ -21,6 +21,7 @@ struct Material {
   double density = 0.0;                  // g/cm3
   double meanExcitationEnergy = 0.0;     // I, eV
   std::vector<ElementFraction> composition;
+  bool amorphous = false;                // an amorphous solid (selects amorphous-carbon data)
 };
 
 // Helium ions: the alpha particle.

@@ -44,7 +44,8 @@ Material ParseLine(std::string_view line) {
   material.fileName = std::string(fields[1]);
   if (fields[2] == "gas") material.phase = Phase::Gas;
   else if (fields[2] == "condensed") material.phase = Phase::Condensed;
-  else throw std::invalid_argument("phase must be gas or condensed");
+  else if (fields[2] == "amorphous") material.amorphous = true;
+  else throw std::invalid_argument("phase must be gas, condensed or amorphous");
   const auto density = ParseNumber<double>(fields[3]);
   const auto ivalue = ParseNumber<double>(fields[4]);
   if (!density || !ivalue) throw std::invalid_argument("density or I-value is not a number");

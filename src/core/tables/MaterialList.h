@@ -1,6 +1,7 @@
 #pragma once
 // The materials file: one material a line, fields separated by '|':
 //   name | file name | gas or condensed | density (g/cm3) | I (eV) | Z:fraction Z:fraction ...
+// The phase is gas, condensed, or amorphous (a condensed amorphous solid).
 // Lines that are blank or start with '#' are skipped. Fractions are by weight.
 
 #include "core/tables/Material.h"

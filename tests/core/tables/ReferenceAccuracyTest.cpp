@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,20 +58,61 @@ Worst WorstOf(const std::vector<Compared>& all, Quantity q, double low, double h
   return worst;
 }
 
-const auto Everything = [](const Compared&) { return true; };
-const auto ElementsOnly = [](const Compared& c) { return c.isElement; };
+// Materials whose reference values below a few MeV do not follow the Ziegler fit the model
+// uses: gold (below 0.5 MeV, up to 23 % lower at 1 keV than both the 1977 and the ICRU 49 gold
+// coefficients) and silicon (5 % lower below 0.1 MeV, up to 10 % higher near 0.5 MeV).
+bool IsException(const Compared& c) {
+  return c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as";
+}
 
-// Levels reached (relative); goals in the comments.
-constexpr double ElectronicAbove4MeV = 1.0;            // goal 0.02
-constexpr double ElectronicBelow4MeVElements = 1.0;    // goal 0.03; gold excepted, see below
-constexpr double ElectronicBelow4MeVGold = 1.0;
-constexpr double CompoundMedianBelow4MeV = 1.0;        // goal 0.05
-constexpr double CompoundShareWithin15Percent = 0.0;   // goal 0.8
-constexpr double NuclearWhereItMatters = 1.0;          // goal 0.10
-constexpr double CsdaFrom1MeV = 1.0;                   // goal 0.03
-constexpr double CsdaBelow1MeV = 1.0;                  // goal 0.15
-constexpr double ProjectedFrom1MeV = 1.0;              // goal 0.05
-constexpr double ProjectedBelow1MeV = 1.0;             // goal 0.20
+enum class Group { Elements, Exceptions, Compounds };
+
+bool InGroup(const Compared& c, Group g) {
+  switch (g) {
+    case Group::Elements: return c.isElement && !IsException(c);
+    case Group::Exceptions: return IsException(c);
+    case Group::Compounds: return !c.isElement;
+  }
+  return false;
+}
+
+struct Check {
+  const char* name;
+  Quantity quantity;
+  Group group;
+  double low;    // MeV
+  double high;   // MeV
+  double level;  // largest |relative difference| reached; the goal is in the name
+};
+
+// Levels reached (relative), a little above the worst measured values.
+constexpr Check Checks[] = {
+    {"ElectronicFrom4MeV_Elements_goal2pc", Quantity::Electronic, Group::Elements, 4.0, 1e9, 0.085},
+    {"ElectronicFrom4MeV_Exceptions_goal2pc", Quantity::Electronic, Group::Exceptions, 4.0, 1e9, 0.027},
+    {"ElectronicFrom4MeV_Compounds_goal2pc", Quantity::Electronic, Group::Compounds, 4.0, 1e9, 0.049},
+    {"ElectronicBelow4MeV_Elements_goal3pc", Quantity::Electronic, Group::Elements, 0.0, 4.0, 0.095},
+    {"ElectronicBelow4MeV_Exceptions", Quantity::Electronic, Group::Exceptions, 0.0, 4.0, 0.233},
+    {"Nuclear_All_goal10pc", Quantity::Nuclear, Group::Elements, 0.0, 1e9, 0.056},
+    {"Nuclear_Exceptions_goal10pc", Quantity::Nuclear, Group::Exceptions, 0.0, 1e9, 0.056},
+    {"Nuclear_Compounds_goal10pc", Quantity::Nuclear, Group::Compounds, 0.0, 1e9, 0.055},
+    {"CsdaFrom1MeV_Elements_goal3pc", Quantity::CsdaRange, Group::Elements, 1.0, 1e9, 0.049},
+    {"CsdaFrom1MeV_Exceptions_goal3pc", Quantity::CsdaRange, Group::Exceptions, 1.0, 1e9, 0.052},
+    {"CsdaFrom1MeV_Compounds_goal3pc", Quantity::CsdaRange, Group::Compounds, 1.0, 1e9, 0.208},
+    {"CsdaBelow1MeV_Elements_goal15pc", Quantity::CsdaRange, Group::Elements, 0.0, 1.0, 0.119},
+    {"CsdaBelow1MeV_Exceptions_goal15pc", Quantity::CsdaRange, Group::Exceptions, 0.0, 1.0, 0.306},
+    {"CsdaBelow1MeV_Compounds_goal15pc", Quantity::CsdaRange, Group::Compounds, 0.0, 1.0, 0.387},
+    {"ProjectedFrom1MeV_Elements_goal5pc", Quantity::ProjectedRange, Group::Elements, 1.0, 1e9, 0.050},
+    {"ProjectedFrom1MeV_Exceptions_goal5pc", Quantity::ProjectedRange, Group::Exceptions, 1.0, 1e9, 0.042},
+    {"ProjectedFrom1MeV_Compounds_goal5pc", Quantity::ProjectedRange, Group::Compounds, 1.0, 1e9, 0.195},
+    {"ProjectedBelow1MeV_Elements_goal20pc", Quantity::ProjectedRange, Group::Elements, 0.0, 1.0, 0.081},
+    {"ProjectedBelow1MeV_Exceptions_goal20pc", Quantity::ProjectedRange, Group::Exceptions, 0.0, 1.0, 0.072},
+    {"ProjectedBelow1MeV_Compounds_goal20pc", Quantity::ProjectedRange, Group::Compounds, 0.0, 1.0, 0.339},
+};
+
+// Compounds and mixtures below 4 MeV: median of all differences (goal 5 %) and the share of
+// materials within 15 % at every energy (goal 4 in 5).
+constexpr double CompoundMedianBelow4MeV = 0.023;
+constexpr double CompoundShareWithin15Percent = 0.756;
 
 class ReferenceAccuracy : public ::testing::Test {
  protected:
@@ -92,20 +134,13 @@ TEST_F(ReferenceAccuracy, EnergyGridIsTheOneOfTheReferenceTables) {
   }
 }
 
-TEST_F(ReferenceAccuracy, ElectronicStoppingFromFourMeV) {
-  const Worst w = WorstOf(all, Quantity::Electronic, 4.0, 1e9, Everything);
-  EXPECT_LE(w.value, ElectronicAbove4MeV) << w.where;
-}
-
-TEST_F(ReferenceAccuracy, ElectronicStoppingOfElementsBelowFourMeV) {
-  // Gold: the reference departs from the Ziegler fit (and from the ICRU 49 gold
-  // coefficients) below about 0.5 MeV, by up to 23 % at 1 keV; held to its own level.
-  const auto notGold = [](const Compared& c) { return c.isElement && c.reference.fileName != "Gold.as"; };
-  const auto gold = [](const Compared& c) { return c.reference.fileName == "Gold.as"; };
-  const Worst w = WorstOf(all, Quantity::Electronic, 0.0, 4.0, notGold);
-  EXPECT_LE(w.value, ElectronicBelow4MeVElements) << w.where;
-  const Worst g = WorstOf(all, Quantity::Electronic, 0.0, 4.0, gold);
-  EXPECT_LE(g.value, ElectronicBelow4MeVGold) << g.where;
+TEST_F(ReferenceAccuracy, EveryQuantityStaysWithinTheLevelReached) {
+  for (const Check& check : Checks) {
+    const Worst w = WorstOf(all, check.quantity, check.low, check.high,
+                            [&](const Compared& c) { return InGroup(c, check.group); });
+    std::printf("%-42s worst %6.2f %%  (%s)\n", check.name, 100 * w.value, w.where.c_str());
+    EXPECT_LE(w.value, check.level) << check.name << ": " << w.where;
+  }
 }
 
 TEST_F(ReferenceAccuracy, ElectronicStoppingOfCompoundsBelowFourMeV) {
@@ -124,28 +159,11 @@ TEST_F(ReferenceAccuracy, ElectronicStoppingOfCompoundsBelowFourMeV) {
     if (largest <= 0.15) ++within;
   }
   ASSERT_GT(compounds, 0);
+  std::printf("compounds below 4 MeV: median %.2f %%, %d of %d within 15 %%\n",
+              100 * MedianOf(differences), within, compounds);
   EXPECT_LE(MedianOf(differences), CompoundMedianBelow4MeV);
   EXPECT_GE(static_cast<double>(within) / compounds, CompoundShareWithin15Percent)
       << within << " of " << compounds << " compounds within 15 %";
-}
-
-TEST_F(ReferenceAccuracy, NuclearStoppingWhereItIsAtLeastOnePercentOfTheTotal) {
-  const Worst w = WorstOf(all, Quantity::Nuclear, 0.0, 1e9, Everything);
-  EXPECT_LE(w.value, NuclearWhereItMatters) << w.where;
-}
-
-TEST_F(ReferenceAccuracy, CsdaRange) {
-  const Worst high = WorstOf(all, Quantity::CsdaRange, 1.0, 1e9, Everything);
-  EXPECT_LE(high.value, CsdaFrom1MeV) << high.where;
-  const Worst low = WorstOf(all, Quantity::CsdaRange, 0.0, 1.0, Everything);
-  EXPECT_LE(low.value, CsdaBelow1MeV) << low.where;
-}
-
-TEST_F(ReferenceAccuracy, ProjectedRange) {
-  const Worst high = WorstOf(all, Quantity::ProjectedRange, 1.0, 1e9, Everything);
-  EXPECT_LE(high.value, ProjectedFrom1MeV) << high.where;
-  const Worst low = WorstOf(all, Quantity::ProjectedRange, 0.0, 1.0, Everything);
-  EXPECT_LE(low.value, ProjectedBelow1MeV) << low.where;
 }
 
 }  // namespace
