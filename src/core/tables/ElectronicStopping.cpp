@@ -57,16 +57,22 @@ double SlopeInLogEnergy(F f, double energyMeV) {
 }
 
 // The fits of hydrogen, nitrogen and oxygen describe the gases H2, N2 and O2. Bound in a
-// condensed compound these atoms stop helium ions less, by about 12 % up to 0.5 MeV (the phase
-// and chemical-binding effect discussed in ICRU Report 49, section 3, e.g. liquid water against
-// its vapour); the difference fades out, linearly in ln T, by 3.5 MeV.
+// condensed compound these atoms stop helium ions less (the phase and chemical-binding effects
+// discussed in ICRU Report 49, e.g. liquid water against its vapour): by about 12 % up to
+// 0.5 MeV, and oxygen bound in oxides and glasses (a condensed compound without hydrogen) by
+// about 20 %, as Bragg's rule with O2 overestimates the stopping in Al2O3 and SiO2. The
+// difference fades out, linearly in ln T, by 3.5 MeV.
 double CondensedPhaseFactor(const Material& material, int z, double energyMeV) {
   if (material.phase != Phase::Condensed || (z != 1 && z != 7 && z != 8)) return 1.0;
   constexpr double Reduction = 0.12;
+  constexpr double OxideReduction = 0.20;
   constexpr double FullBelowMeV = 0.5;
   constexpr double NoneAboveMeV = 3.5;
+  bool hydrogenous = false;
+  for (const ElementFraction& part : material.composition) hydrogenous |= part.z == 1;
+  const double reduction = z == 8 && !hydrogenous ? OxideReduction : Reduction;
   const double share = std::log(NoneAboveMeV / energyMeV) / std::log(NoneAboveMeV / FullBelowMeV);
-  return 1.0 - Reduction * std::clamp(share, 0.0, 1.0);
+  return 1.0 - reduction * std::clamp(share, 0.0, 1.0);
 }
 
 // The fit for element z in `material`, eV per 1e15 atoms/cm2, at T >= 1 keV.
