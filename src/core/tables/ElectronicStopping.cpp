@@ -11,6 +11,10 @@ namespace alphastop::tables {
 namespace {
 
 constexpr double FitLowestMeV = 1e-3;
+// Below this energy the stopping of a compound or mixture is taken proportional to the ion
+// velocity (Lindhard and Scharff): the exponents of the elemental fits at the lowest energies
+// describe each element's own data and do not add up to the compound's.
+constexpr double CompoundVelocityProportionalBelowMeV = 1e-2;
 constexpr double PerAtomToMass = 602.214076;  // eV/(1e15 atoms/cm2) to MeV cm2/g, times 1/A
 
 // Mean number of electrons per atom, the Z of the shell correction for a compound.
@@ -95,14 +99,16 @@ double FitPerAtom(const Material& material, int z, double energyMeV) {
 }  // namespace
 
 double LowEnergyElectronicStopping(const Material& material, double energyMeV) {
-  const double fitEnergy = energyMeV < FitLowestMeV ? FitLowestMeV : energyMeV;
+  const double lowest =
+      material.composition.size() > 1 ? CompoundVelocityProportionalBelowMeV : FitLowestMeV;
+  const double fitEnergy = std::max(energyMeV, lowest);
   double sum = 0.0;
   for (const ElementFraction& part : material.composition) {
     const double perAtom = FitPerAtom(material, part.z, fitEnergy);
     sum += part.weight * perAtom * PerAtomToMass / AtomicWeight(part.z) *
            CondensedPhaseFactor(material, part.z, fitEnergy);
   }
-  if (energyMeV < FitLowestMeV) sum *= std::sqrt(energyMeV / FitLowestMeV);
+  if (energyMeV < lowest) sum *= std::sqrt(energyMeV / lowest);
   return sum;
 }
 

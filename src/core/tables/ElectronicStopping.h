@@ -12,8 +12,10 @@ namespace alphastop::tables {
 inline constexpr double JoinStartMeV = 3.0;
 inline constexpr double JoinEndMeV = 100.0;
 
-// The low-energy fit summed by weight over the composition, with the stopping proportional
-// to sqrt(T) below 1 keV. Any energy > 0.
+// The low-energy fit summed by weight over the composition (Bragg additivity), with the
+// binding and phase reduction of H, N and O in condensed compounds. The stopping is taken
+// proportional to sqrt(T) (to the velocity) below 1 keV for elements and below 10 keV for
+// compounds and mixtures. Any energy > 0.
 double LowEnergyElectronicStopping(const Material& material, double energyMeV);
 
 // Bethe's formula with all corrections (the shell correction from its asymptotic form).
