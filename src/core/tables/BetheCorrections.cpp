@@ -44,16 +44,6 @@ double BetheLogTerm(const Kinematics& k, double meanExcitationEv) {
   return std::log(2.0 * ElectronMassMeV * 1e6 * k.eta2 / meanExcitationEv) - k.beta2;
 }
 
-double AsymptoticShellCorrection(const Kinematics& k, double meanExcitationEv) {
-  const double e2 = k.eta2;
-  const double e4 = e2 * e2;
-  const double e6 = e4 * e2;
-  const double i2 = meanExcitationEv * meanExcitationEv * 1e-6;
-  const double i3 = meanExcitationEv * meanExcitationEv * meanExcitationEv * 1e-9;
-  return (0.422377 / e2 + 0.0304043 / e4 - 0.00038106 / e6) * i2 +
-         (3.858019 / e2 - 0.1667989 / e4 + 0.00157955 / e6) * i3;
-}
-
 double BarkasTerm(const Kinematics& k, int z2) {
   const double x = k.beta2 / (FineStructure * FineStructure * z2);
   const double w = 1.8 / std::sqrt(x);

@@ -23,10 +23,6 @@ Kinematics HeliumKinematics(double energyMeV);
 // L0 = ln(2 m c^2 eta^2 / I) - beta^2: the uncorrected stopping number (I in eV).
 double BetheLogTerm(const Kinematics& k, double meanExcitationEv);
 
-// Shell correction C (to be divided by the number of electrons per atom) from the
-// asymptotic formula of Barkas and Berger (NASA SP-3013, 1964), valid for eta >= 0.13.
-double AsymptoticShellCorrection(const Kinematics& k, double meanExcitationEv);
-
 // Barkas term L1 for target atomic number z2 (Ashley, Ritchie and Brandt, Phys. Rev. B 5,
 // 2393 (1972), with the Jackson-McCarthy cut-off parameter b = 1.8 as in ICRU Report 49).
 // The stopping number gains z * L1.

@@ -17,15 +17,6 @@ constexpr double FitLowestMeV = 1e-3;
 constexpr double CompoundVelocityProportionalBelowMeV = 1e-2;
 constexpr double PerAtomToMass = 602.214076;  // eV/(1e15 atoms/cm2) to MeV cm2/g, times 1/A
 
-// Mean number of electrons per atom, the Z of the shell correction for a compound.
-double ElectronsPerAtom(const Material& material) {
-  double atomsPerMass = 0.0;
-  for (const ElementFraction& part : material.composition) {
-    atomsPerMass += part.weight / AtomicWeight(part.z);
-  }
-  return ElectronsPerMass(material) / atomsPerMass;
-}
-
 // K z^2 (Z/A) / beta^2: stopping power per unit stopping number, MeV cm2/g.
 double BethePrefactor(const Material& material, const Kinematics& k) {
   return BetheConstant * HeliumCharge * HeliumCharge * ElectronsPerMass(material) / k.beta2;
@@ -46,11 +37,6 @@ double StoppingNumberWithoutShells(const Material& material, const Kinematics& k
 double ImpliedShellTerm(const Material& material, double energyMeV, double stopping) {
   const Kinematics k = HeliumKinematics(energyMeV);
   return StoppingNumberWithoutShells(material, k) - stopping / BethePrefactor(material, k);
-}
-
-double AsymptoticShellTerm(const Material& material, double energyMeV) {
-  const Kinematics k = HeliumKinematics(energyMeV);
-  return AsymptoticShellCorrection(k, material.meanExcitationEnergy) / ElectronsPerAtom(material);
 }
 
 template <typename F>
@@ -117,34 +103,45 @@ double BetheStoppingWithoutShells(const Material& material, double energyMeV) {
   return BethePrefactor(material, k) * StoppingNumberWithoutShells(material, k);
 }
 
-double BetheElectronicStopping(const Material& material, double energyMeV) {
-  const Kinematics k = HeliumKinematics(energyMeV);
-  return BethePrefactor(material, k) *
-         (StoppingNumberWithoutShells(material, k) - AsymptoticShellTerm(material, energyMeV));
-}
-
-double ElectronicStopping(const Material& material, double energyMeV) {
-  if (energyMeV <= JoinStartMeV) return LowEnergyElectronicStopping(material, energyMeV);
-  if (energyMeV >= JoinEndMeV) return BetheElectronicStopping(material, energyMeV);
-
+ElectronicStoppingModel PrepareElectronicStopping(const Material& material) {
+  ElectronicStoppingModel model{material, MakeLocalPlasmaModel(material)};
   const auto fitShell = [&](double t) {
     return ImpliedShellTerm(material, t, LowEnergyElectronicStopping(material, t));
   };
-  const auto betheShell = [&](double t) { return AsymptoticShellTerm(material, t); };
-  const double x0 = std::log(JoinStartMeV);
-  const double x1 = std::log(JoinEndMeV);
-  const double width = x1 - x0;
-  const double t = (std::log(energyMeV) - x0) / width;
+  const auto plasmaShell = [&](double t) {
+    return LocalPlasmaShellTerm(model.shells, HeliumKinematics(t));
+  };
+  model.startShell = fitShell(JoinStartMeV);
+  model.startSlope = SlopeInLogEnergy(fitShell, JoinStartMeV);
+  model.endShell = plasmaShell(JoinEndMeV);
+  model.endSlope = SlopeInLogEnergy(plasmaShell, JoinEndMeV);
+  return model;
+}
+
+double BetheElectronicStopping(const ElectronicStoppingModel& model, double energyMeV) {
+  const Kinematics k = HeliumKinematics(energyMeV);
+  return BethePrefactor(model.material, k) * (StoppingNumberWithoutShells(model.material, k) -
+                                              LocalPlasmaShellTerm(model.shells, k));
+}
+
+double ElectronicStopping(const ElectronicStoppingModel& model, double energyMeV) {
+  if (energyMeV <= JoinStartMeV) return LowEnergyElectronicStopping(model.material, energyMeV);
+  if (energyMeV >= JoinEndMeV) return BetheElectronicStopping(model, energyMeV);
+
+  const double width = std::log(JoinEndMeV / JoinStartMeV);
+  const double t = std::log(energyMeV / JoinStartMeV) / width;
   const double h00 = (2 * t - 3) * t * t + 1;
   const double h10 = ((t - 2) * t + 1) * t;
   const double h01 = (3 - 2 * t) * t * t;
   const double h11 = (t - 1) * t * t;
-  const double shell = h00 * fitShell(JoinStartMeV) +
-                       h10 * width * SlopeInLogEnergy(fitShell, JoinStartMeV) +
-                       h01 * betheShell(JoinEndMeV) +
-                       h11 * width * SlopeInLogEnergy(betheShell, JoinEndMeV);
+  const double shell = h00 * model.startShell + h10 * width * model.startSlope +
+                       h01 * model.endShell + h11 * width * model.endSlope;
   const Kinematics k = HeliumKinematics(energyMeV);
-  return BethePrefactor(material, k) * (StoppingNumberWithoutShells(material, k) - shell);
+  return BethePrefactor(model.material, k) * (StoppingNumberWithoutShells(model.material, k) - shell);
+}
+
+double ElectronicStopping(const Material& material, double energyMeV) {
+  return ElectronicStopping(PrepareElectronicStopping(material), energyMeV);
 }
 
 }  // namespace alphastop::tables

@@ -11,8 +11,9 @@ namespace alphastop::tables {
 StoppingTable ComputeStoppingTable(const Material& material) {
   const auto grid = StandardEnergyGrid();
   const std::vector<double> energies(grid.begin(), grid.end());
+  const ElectronicStoppingModel electronic = PrepareElectronicStopping(material);
   const auto total = [&](double e) {
-    return ElectronicStopping(material, e) + NuclearStopping(material, e);
+    return ElectronicStopping(electronic, e) + NuclearStopping(material, e);
   };
   const auto transport = [&](double e) { return TransportCrossSectionPerMass(material, e); };
   const Ranges ranges = IntegrateRanges(total, transport, energies);
@@ -21,7 +22,7 @@ StoppingTable ComputeStoppingTable(const Material& material) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     StoppingRow& row = table[i];
     row.energy = grid[i];
-    row.electronic = ElectronicStopping(material, row.energy);
+    row.electronic = ElectronicStopping(electronic, row.energy);
     row.nuclear = NuclearStopping(material, row.energy);
     row.total = row.electronic + row.nuclear;
     row.csdaRange = ranges.csda[i];

@@ -5,6 +5,7 @@
 #include "core/tables/ElectronicStopping.h"
 #include "core/tables/Elements.h"
 #include "core/tables/HeliumFitCoefficients.h"
+#include "core/tables/LocalPlasmaShells.h"
 #include "core/tables/NuclearStopping.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
   // velocity lose z^2 = 4 times as much, up to the small Barkas and Bloch differences.
   constexpr double ProtonMassMeV = 938.272;
   const double sameVelocity = 100.0 * HeliumMassU * AtomicMassUnitMeV / ProtonMassMeV;
-  EXPECT_NEAR(BetheElectronicStopping(Water(), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
+  EXPECT_NEAR(BetheElectronicStopping(PrepareElectronicStopping(Water()), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
   EXPECT_NEAR(ElectronicStopping(Water(), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
 }
 
@@ -49,10 +50,53 @@ TEST(BetheTheory, CorrectionsFadeAtHighEnergy) {
   // Bloch: -1.202 y^2 for small y = z alpha / beta.
   const double y2 = 4.0 * FineStructure * FineStructure / fast.beta2;
   EXPECT_NEAR(BlochTerm(fast, 2.0), -1.2020569 * y2, 1e-3 * 1.2 * y2 + 1e-7);
-  // The asymptotic shell correction holds for eta >= 0.13 (T >= 32 MeV for helium ions).
-  const Kinematics moderate = HeliumKinematics(100.0);
-  EXPECT_GT(AsymptoticShellCorrection(fast, 75.0), 0.0);
-  EXPECT_LT(AsymptoticShellCorrection(fast, 75.0), AsymptoticShellCorrection(moderate, 75.0));
+}
+
+// Energy (MeV) where the local-plasma shell term of an element peaks.
+double ShellPeakEnergy(int z, double ivalue) {
+  const LocalPlasmaModel model = MakeLocalPlasmaModel(Element(z, 1.0, ivalue));
+  double best = 0.0;
+  double bestAt = 0.0;
+  for (double e = 1.0; e < 1000.0; e *= 1.05) {
+    const double c = LocalPlasmaShellTerm(model, HeliumKinematics(e));
+    if (c > best) {
+      best = c;
+      bestAt = e;
+    }
+  }
+  return bestAt;
+}
+
+TEST(ShellCorrection, IsPositiveAndFallsAsOneOverVSquaredAtHighEnergy) {
+  const LocalPlasmaModel aluminum = MakeLocalPlasmaModel(Element(13, 2.699, 166.0));
+  for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0}) {
+    EXPECT_GT(LocalPlasmaShellTerm(aluminum, HeliumKinematics(e)), 0.0) << e;
+  }
+  const Kinematics k1 = HeliumKinematics(500.0);
+  const Kinematics k2 = HeliumKinematics(1000.0);
+  const double ratio = LocalPlasmaShellTerm(aluminum, k2) / LocalPlasmaShellTerm(aluminum, k1);
+  EXPECT_NEAR(ratio, k1.beta2 / k2.beta2, 0.15 * k1.beta2 / k2.beta2);
+  // Of the order of 0.1 near 10 MeV for aluminium (ICRU Report 49 shell corrections: C/Z ~ 0.1).
+  EXPECT_NEAR(LocalPlasmaShellTerm(aluminum, HeliumKinematics(10.0)), 0.13, 0.05);
+}
+
+TEST(ShellCorrection, PeaksAtHigherEnergyForHeavierAtoms) {
+  const double carbon = ShellPeakEnergy(6, 78.0);
+  const double copper = ShellPeakEnergy(29, 322.0);
+  const double gold = ShellPeakEnergy(79, 790.0);
+  EXPECT_LT(carbon, copper);
+  EXPECT_LT(copper, gold);
+  EXPECT_GT(gold, 10.0);
+}
+
+TEST(ShellCorrection, DoesNotDependOnDensityOrPhase) {
+  Material dense = Water();
+  Material thin = Water();
+  thin.density = 1e-3;
+  thin.phase = Phase::Gas;
+  const Kinematics k = HeliumKinematics(20.0);
+  EXPECT_DOUBLE_EQ(LocalPlasmaShellTerm(MakeLocalPlasmaModel(dense), k),
+                   LocalPlasmaShellTerm(MakeLocalPlasmaModel(thin), k));
 }
 
 TEST(BetheTheory, DensityEffectVanishesBelowTheThresholdAndGrowsAbove) {
