@@ -34,19 +34,18 @@ struct Target {
   const char* what;
   Quantity quantity;
   bool elementsOnly;
-  bool compoundsOnly;
   double low;
   double high;
   double limit;
 };
 constexpr Target Targets[] = {
-    {"electronic, >= 4 MeV, all", Quantity::Electronic, false, false, 4.0, 1e9, 0.02},
-    {"electronic, < 4 MeV, elements", Quantity::Electronic, true, false, 0.0, 4.0, 0.03},
-    {"nuclear (where >= 1 % of total)", Quantity::Nuclear, false, false, 0.0, 1e9, 0.10},
-    {"CSDA range, >= 1 MeV", Quantity::CsdaRange, false, false, 1.0, 1e9, 0.03},
-    {"CSDA range, < 1 MeV", Quantity::CsdaRange, false, false, 0.0, 1.0, 0.15},
-    {"projected range, >= 1 MeV", Quantity::ProjectedRange, false, false, 1.0, 1e9, 0.05},
-    {"projected range, < 1 MeV", Quantity::ProjectedRange, false, false, 0.0, 1.0, 0.20},
+    {"electronic, >= 4 MeV", Quantity::Electronic, false, 4.0, 1e9, 0.02},
+    {"electronic, < 4 MeV", Quantity::Electronic, true, 0.0, 4.0, 0.03},
+    {"nuclear (where >= 1 % of total)", Quantity::Nuclear, false, 0.0, 1e9, 0.10},
+    {"CSDA range, >= 1 MeV", Quantity::CsdaRange, false, 1.0, 1e9, 0.03},
+    {"CSDA range, < 1 MeV", Quantity::CsdaRange, false, 0.0, 1.0, 0.15},
+    {"projected range, >= 1 MeV", Quantity::ProjectedRange, false, 1.0, 1e9, 0.05},
+    {"projected range, < 1 MeV", Quantity::ProjectedRange, false, 0.0, 1.0, 0.20},
 };
 
 struct Compared {
@@ -109,22 +108,37 @@ void PrintAccuracyReport() {
     }
   }
 
-  std::printf("\nTargets (largest |difference| over the materials it covers)\n");
+  std::printf("\nTargets (largest |difference|; elements without the exceptions gold and silicon,\n"
+              "whose reference values below a few MeV do not follow the Ziegler fit)\n");
+  const auto isException = [](const Compared& c) {
+    return c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as";
+  };
+  const char* groups[] = {"elements", "exceptions", "compounds"};
   for (const Target& t : Targets) {
-    double largest = 0.0;
-    std::string where;
-    for (const Compared& c : all) {
-      if ((t.elementsOnly && !c.isElement) || (t.compoundsOnly && c.isElement)) continue;
-      const auto s = testing::Summarize(testing::Differences(c.reference, c.computed, t.quantity),
-                                        t.low, t.high);
-      if (s.count > 0 && s.largest > largest) {
-        largest = s.largest;
-        where = c.reference.fileName + " at " + std::to_string(s.atEnergy) + " MeV";
+    for (int g = 0; g < 3; ++g) {
+      if (t.elementsOnly && g == 2) continue;
+      double largest = 0.0;
+      std::string where;
+      int members = 0;
+      int meeting = 0;
+      for (const Compared& c : all) {
+        const int group = !c.isElement ? 2 : (isException(c) ? 1 : 0);
+        if (group != g) continue;
+        const auto s = testing::Summarize(
+            testing::Differences(c.reference, c.computed, t.quantity), t.low, t.high);
+        ++members;
+        if (s.largest <= t.limit) ++meeting;
+        if (s.count > 0 && s.largest > largest) {
+          largest = s.largest;
+          where = c.reference.fileName + " at " + std::to_string(s.atEnergy) + " MeV";
+        }
       }
+      std::printf("%-32s %-10s worst %6.2f %%  target %5.1f %%  %s %5.2f points, %2d of %2d "
+                  "materials within  (%s)\n",
+                  t.what, groups[g], 100 * largest, 100 * t.limit,
+                  largest <= t.limit ? "met, margin" : "MISSED by  ", 100 * std::abs(t.limit - largest),
+                  meeting, members, where.c_str());
     }
-    std::printf("%-36s worst %6.2f %%  target %5.1f %%  %s by %5.2f points  (%s)\n", t.what,
-                100 * largest, 100 * t.limit, largest <= t.limit ? "met, margin" : "MISSED",
-                100 * std::abs(t.limit - largest), where.c_str());
   }
   // Compounds below 4 MeV: median over all their rows, and the share within 15 %.
   std::vector<double> values;
