@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -82,6 +83,34 @@ void PrintAccuracyReport() {
         const auto s = testing::Summarize(rows, band.low, band.high);
         if (s.count == 0) std::printf(" %20s", "-");
         else std::printf("       %6.2f / %6.2f", 100 * s.median, 100 * s.largest);
+      }
+      std::printf("\n");
+    }
+  }
+
+  std::printf("\nSummary per group: median of all rows / largest (%%)\n");
+  std::printf("%-16s %-10s", "quantity", "group");
+  for (const Band& band : Bands) std::printf(" %20s", band.name);
+  std::printf("\n");
+  const char* groupNames[] = {"elements", "gold, Si", "compounds"};
+  for (Quantity q : testing::AllQuantities) {
+    for (int g = 0; g < 3; ++g) {
+      std::printf("%-16s %-10s", testing::QuantityName(q), groupNames[g]);
+      for (const Band& band : Bands) {
+        std::vector<double> values;
+        for (const Compared& c : all) {
+          const bool exception = c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as";
+          const int group = !c.isElement ? 2 : (exception ? 1 : 0);
+          if (group != g) continue;
+          for (const auto& r : testing::Differences(c.reference, c.computed, q)) {
+            if (r.counts && r.energy >= band.low * (1 - 1e-9) && r.energy < band.high * (1 - 1e-9)) {
+              values.push_back(std::abs(r.relative));
+            }
+          }
+        }
+        if (values.empty()) std::printf(" %20s", "-");
+        else std::printf("       %6.2f / %6.2f", 100 * testing::MedianOf(values),
+                         100 * *std::max_element(values.begin(), values.end()));
       }
       std::printf("\n");
     }
