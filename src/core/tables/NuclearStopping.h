@@ -7,7 +7,9 @@
 
 namespace alphastop::tables {
 
-// ZBL reduced nuclear stopping s_n(epsilon) of the universal potential (dimensionless).
+// Reduced nuclear stopping s_n(epsilon) of the universal potential (dimensionless), tabulated
+// from the classical scattering integral between epsilon = 1e-4 and 1e6 and continued beyond
+// with the shape of ZBL's fitting formula.
 double ReducedNuclearStopping(double reducedEnergy);
 
 // Reduced energy epsilon of a helium ion of T (MeV) on a target atom (z2, m2 in u).

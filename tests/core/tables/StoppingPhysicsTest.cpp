@@ -7,6 +7,7 @@
 #include "core/tables/HeliumFitCoefficients.h"
 #include "core/tables/LocalPlasmaShells.h"
 #include "core/tables/NuclearStopping.h"
+#include "core/tables/UniversalScattering.h"
 
 #include <gtest/gtest.h>
 
@@ -180,6 +181,28 @@ TEST(NuclearStopping, UniversalFunctionIsContinuousAndPeaksAtLowReducedEnergy) {
   EXPECT_GT(peakAt, 0.1);
   EXPECT_LT(peakAt, 0.6);
   EXPECT_NEAR(peak, 0.36, 0.04);
+}
+
+TEST(UniversalScattering, ApproachesRutherfordScatteringAtSmallDistances) {
+  // Unscreened Coulomb scattering: tan(theta/2) = 1 / (2 epsilon p).
+  for (double eps : {100.0, 1e4}) {
+    for (double p : {1e-4 / eps * 100, 1.0 / eps}) {
+      const double rutherford = 2.0 * std::atan(1.0 / (2.0 * eps * p));
+      EXPECT_NEAR(ScatteringAngle(p, eps) / rutherford, 1.0, 0.01) << eps << " " << p;
+    }
+  }
+  // Head-on collisions turn back, distant ones hardly deflect.
+  EXPECT_NEAR(ScatteringAngle(1e-9, 1.0), 3.14159265, 1e-3);
+  EXPECT_LT(ScatteringAngle(50.0, 1.0), 1e-3);
+}
+
+TEST(UniversalScattering, TabulatedStoppingIsTheScatteringIntegral) {
+  for (double eps : {2e-4, 0.03, 0.5, 7.0, 300.0, 5e4}) {
+    EXPECT_NEAR(ReducedNuclearStopping(eps) / IntegrateReducedNuclearStopping(eps), 1.0, 2e-3) << eps;
+  }
+  // Within a few per cent of ZBL's fitting formula, which it refines (5 % near epsilon = 100).
+  EXPECT_NEAR(ReducedNuclearStopping(1.0), 0.3143, 0.005);
+  EXPECT_NEAR(ReducedNuclearStopping(100.0) / (std::log(100.0) / 200.0), 1.05, 0.01);
 }
 
 TEST(NuclearStopping, HeliumInGoldAtOneKeVFromTheUniversalPotential) {
