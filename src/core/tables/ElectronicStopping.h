@@ -1,0 +1,50 @@
+#pragma once
+// Electronic stopping power of helium ions, MeV cm2/g, following the method of ICRU Report 49
+// (1993): the fit of Ziegler (1977) at low energies, Bethe theory with shell, Barkas, Bloch
+// and density-effect corrections at high energies, and a smooth joining in between.
+// Compounds and mixtures by Bragg additivity.
+
+#include "core/tables/LocalPlasmaShells.h"
+#include "core/tables/Material.h"
+
+namespace alphastop::tables {
+
+// Energies (MeV) between which the fit is joined to Bethe theory.
+inline constexpr double JoinStartMeV = 3.0;
+inline constexpr double JoinEndMeV = 15.0;
+
+// The low-energy fit summed by weight over the composition (Bragg additivity), with the
+// binding and phase reduction of H, N and O in condensed compounds. The stopping is taken
+// proportional to sqrt(T) (to the velocity) below 1 keV for elements and below 10 keV for
+// compounds and mixtures. Any energy > 0.
+double LowEnergyElectronicStopping(const Material& material, double energyMeV);
+
+// What a material needs at every energy, prepared once: the local-plasma shell model and the
+// ends of the join.
+struct ElectronicStoppingModel {
+  Material material;
+  LocalPlasmaModel shells;
+  double startShell = 0.0;   // C/Z the fit implies at JoinStartMeV
+  double startSlope = 0.0;   // its derivative in ln T
+  double endShell = 0.0;     // C/Z of the local plasma model at JoinEndMeV
+  double endSlope = 0.0;
+};
+
+ElectronicStoppingModel PrepareElectronicStopping(const Material& material);
+
+// Bethe's formula with the Barkas, Bloch and density corrections and the local-plasma shell
+// correction. Meaningful from about 10 MeV up; energy > 0.
+double BetheElectronicStopping(const ElectronicStoppingModel& model, double energyMeV);
+
+// Bethe's formula with the Barkas, Bloch and density corrections but no shell correction.
+double BetheStoppingWithoutShells(const Material& material, double energyMeV);
+
+// The electronic stopping power at any energy > 0: the fit up to JoinStartMeV, Bethe from
+// JoinEndMeV, and between them Bethe with a shell term interpolated (cubic in ln T, continuous
+// with its slope) from the one the fit implies to the local-plasma one.
+double ElectronicStopping(const ElectronicStoppingModel& model, double energyMeV);
+
+// The same, preparing the model on each call.
+double ElectronicStopping(const Material& material, double energyMeV);
+
+}  // namespace alphastop::tables

@@ -1,0 +1,37 @@
+#pragma once
+// A material as the table generator sees it: density, mean excitation energy, phase and
+// composition by weight.
+
+#include <string>
+#include <vector>
+
+namespace alphastop::tables {
+
+enum class Phase { Gas, Condensed };
+
+struct ElementFraction {
+  int z = 0;             // atomic number, 1..92
+  double weight = 0.0;   // fraction by weight; the fractions of a material add up to 1
+};
+
+struct Material {
+  std::string name;                      // e.g. "Water, liquid"
+  std::string fileName;                  // e.g. "Water_liquid.asc"; elements end in .as
+  Phase phase = Phase::Condensed;
+  double density = 0.0;                  // g/cm3
+  double meanExcitationEnergy = 0.0;     // I, eV
+  std::vector<ElementFraction> composition;
+  bool amorphous = false;                // an amorphous solid (selects amorphous-carbon data)
+};
+
+// Helium ions: the alpha particle.
+inline constexpr double HeliumMassU = 4.001506;    // u
+inline constexpr double HeliumCharge = 2.0;
+
+// The title written on line 2 of a table: the name in capitals ("WATER, LIQUID").
+std::string MaterialTitle(const Material& material);
+
+// Z/A of the material, mol/g: sum of w_i Z_i / A_i.
+double ElectronsPerMass(const Material& material);
+
+}  // namespace alphastop::tables

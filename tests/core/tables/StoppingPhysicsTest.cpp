@@ -1,0 +1,225 @@
+// Physics of the table generator: Bethe theory against a known value, Bragg additivity,
+// the low-energy fit, and the ZBL nuclear stopping.
+
+#include "core/tables/BetheCorrections.h"
+#include "core/tables/ElectronicStopping.h"
+#include "core/tables/Elements.h"
+#include "core/tables/HeliumFitCoefficients.h"
+#include "core/tables/LocalPlasmaShells.h"
+#include "core/tables/NuclearStopping.h"
+#include "core/tables/UniversalScattering.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace alphastop::tables {
+namespace {
+
+Material Water() {
+  return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0,
+          {{1, 0.111894}, {8, 0.888106}}};
+}
+
+Material Element(int z, double density, double ivalue, Phase phase = Phase::Condensed) {
+  return {"element", "element.as", phase, density, ivalue, {{z, 1.0}}};
+}
+
+TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
+  // Protons of 100 MeV in water: 7.289 MeV cm2/g (ICRU Report 49). Helium ions of the same
+  // velocity lose z^2 = 4 times as much, up to the small Barkas and Bloch differences.
+  constexpr double ProtonMassMeV = 938.272;
+  const double sameVelocity = 100.0 * HeliumMassU * AtomicMassUnitMeV / ProtonMassMeV;
+  EXPECT_NEAR(BetheElectronicStopping(PrepareElectronicStopping(Water()), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
+  EXPECT_NEAR(ElectronicStopping(Water(), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
+}
+
+TEST(BetheTheory, LogarithmicTermAtHundredMeVPerNucleon) {
+  // eta^2 = gamma^2 - 1 with gamma = 1 + T / (M c^2); T = 400.6 MeV, M = 4.001506 u.
+  const Kinematics k = HeliumKinematics(400.6);
+  const double gamma = 1.0 + 400.6 / (4.001506 * 931.49410);
+  EXPECT_NEAR(k.eta2, gamma * gamma - 1.0, 1e-12);
+  EXPECT_NEAR(BetheLogTerm(k, 75.0), 7.850, 0.002);
+}
+
+TEST(BetheTheory, CorrectionsFadeAtHighEnergy) {
+  const Kinematics fast = HeliumKinematics(1000.0);
+  const Kinematics slow = HeliumKinematics(10.0);
+  EXPECT_LT(std::abs(BarkasTerm(fast, 8)), std::abs(BarkasTerm(slow, 8)));
+  EXPECT_GT(BarkasTerm(slow, 8), 0.0);
+  EXPECT_LT(BlochTerm(slow, 2.0), 0.0);
+  // Bloch: -1.202 y^2 for small y = z alpha / beta.
+  const double y2 = 4.0 * FineStructure * FineStructure / fast.beta2;
+  EXPECT_NEAR(BlochTerm(fast, 2.0), -1.2020569 * y2, 1e-3 * 1.2 * y2 + 1e-7);
+}
+
+// Energy (MeV) where the local-plasma shell term of an element peaks.
+double ShellPeakEnergy(int z, double ivalue) {
+  const LocalPlasmaModel model = MakeLocalPlasmaModel(Element(z, 1.0, ivalue));
+  double best = 0.0;
+  double bestAt = 0.0;
+  for (double e = 1.0; e < 1000.0; e *= 1.05) {
+    const double c = LocalPlasmaShellTerm(model, HeliumKinematics(e));
+    if (c > best) {
+      best = c;
+      bestAt = e;
+    }
+  }
+  return bestAt;
+}
+
+TEST(ShellCorrection, IsPositiveAndFallsAsOneOverVSquaredAtHighEnergy) {
+  const LocalPlasmaModel aluminum = MakeLocalPlasmaModel(Element(13, 2.699, 166.0));
+  for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0}) {
+    EXPECT_GT(LocalPlasmaShellTerm(aluminum, HeliumKinematics(e)), 0.0) << e;
+  }
+  const Kinematics k1 = HeliumKinematics(500.0);
+  const Kinematics k2 = HeliumKinematics(1000.0);
+  const double ratio = LocalPlasmaShellTerm(aluminum, k2) / LocalPlasmaShellTerm(aluminum, k1);
+  EXPECT_NEAR(ratio, k1.beta2 / k2.beta2, 0.15 * k1.beta2 / k2.beta2);
+  // Of the order of 0.1 near 10 MeV for aluminium (ICRU Report 49 shell corrections: C/Z ~ 0.1).
+  EXPECT_NEAR(LocalPlasmaShellTerm(aluminum, HeliumKinematics(10.0)), 0.13, 0.05);
+}
+
+TEST(ShellCorrection, PeaksAtHigherEnergyForHeavierAtoms) {
+  const double carbon = ShellPeakEnergy(6, 78.0);
+  const double copper = ShellPeakEnergy(29, 322.0);
+  const double gold = ShellPeakEnergy(79, 790.0);
+  EXPECT_LT(carbon, copper);
+  EXPECT_LT(copper, gold);
+  EXPECT_GT(gold, 10.0);
+}
+
+TEST(ShellCorrection, DoesNotDependOnDensityOrPhase) {
+  Material dense = Water();
+  Material thin = Water();
+  thin.density = 1e-3;
+  thin.phase = Phase::Gas;
+  const Kinematics k = HeliumKinematics(20.0);
+  EXPECT_DOUBLE_EQ(LocalPlasmaShellTerm(MakeLocalPlasmaModel(dense), k),
+                   LocalPlasmaShellTerm(MakeLocalPlasmaModel(thin), k));
+}
+
+TEST(BetheTheory, DensityEffectVanishesBelowTheThresholdAndGrowsAbove) {
+  const Material water = Water();
+  EXPECT_EQ(DensityEffect(HeliumKinematics(100.0), water), 0.0);
+  // At beta gamma = 100 the asymptotic form 2 ln(beta gamma) + 2 ln(I / h omega_p)... applies:
+  // delta = 4.606 X - C with X = 2, C = 2 ln(75 / 21.47) + 1 (ICRU 37 water: 3.502).
+  Kinematics veryFast{1.0 - 1e-4, 1e4};
+  EXPECT_NEAR(DensityEffect(veryFast, water), 4.606 * 2.0 - 3.502, 0.01);
+}
+
+TEST(LowEnergyFit, FollowsTheZieglerFormulaAndSqrtBelowOneKeV) {
+  const Material aluminum = Element(13, 2.699, 166.0);
+  const double perAtom = FitStoppingPerAtom(ZieglerHeliumCoefficients(13), 0.1);
+  EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.1), perAtom * 602.214 / 26.981538, 1e-3);
+  const double atOneKeV = LowEnergyElectronicStopping(aluminum, 1e-3);
+  EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.25e-3), 0.5 * atOneKeV, 1e-9 * atOneKeV);
+}
+
+TEST(BraggAdditivity, MixtureIsTheWeightedSumOfItsElements) {
+  const Material hydrogen = Element(1, 8.375e-5, 19.2, Phase::Gas);
+  const Material oxygen = Element(8, 1.332e-3, 95.0, Phase::Gas);
+  Material vapour = Water();
+  vapour.phase = Phase::Gas;
+  vapour.density = 7.562e-4;
+  for (double e : {0.01, 0.1, 1.0}) {
+    const double sum = 0.111894 * LowEnergyElectronicStopping(hydrogen, e) +
+                       0.888106 * LowEnergyElectronicStopping(oxygen, e);
+    EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), sum, 1e-9 * sum) << e << " MeV";
+  }
+  for (double e : {1e-3, 0.1, 10.0, 1000.0}) {
+    const double sum = 0.111894 * NuclearStopping(hydrogen, e) + 0.888106 * NuclearStopping(oxygen, e);
+    EXPECT_NEAR(NuclearStopping(Water(), e), sum, 1e-9 * sum) << e << " MeV";
+  }
+}
+
+TEST(LowEnergyFit, CompoundsGoWithTheVelocityBelowTenKeV) {
+  Material vapour = Water();
+  vapour.phase = Phase::Gas;
+  const double atTenKeV = LowEnergyElectronicStopping(vapour, 0.01);
+  for (double e : {1e-3, 2.5e-3, 5e-3}) {
+    EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), atTenKeV * std::sqrt(e / 0.01), 1e-9 * atTenKeV);
+  }
+}
+
+TEST(LowEnergyFit, CondensedCompoundsStopLessThanTheirVapourBelowAFewMeV) {
+  Material vapour = Water();
+  vapour.phase = Phase::Gas;
+  for (double e : {0.01, 0.1, 0.5}) {
+    EXPECT_NEAR(LowEnergyElectronicStopping(Water(), e) / LowEnergyElectronicStopping(vapour, e), 0.88, 1e-9);
+  }
+  EXPECT_LT(LowEnergyElectronicStopping(Water(), 2.0), LowEnergyElectronicStopping(vapour, 2.0));
+  EXPECT_DOUBLE_EQ(LowEnergyElectronicStopping(Water(), 3.5), LowEnergyElectronicStopping(vapour, 3.5));
+  // Elements keep their own (condensed-phase) fits.
+  const Material gold = Element(79, 19.32, 790.0);
+  EXPECT_NEAR(LowEnergyElectronicStopping(gold, 0.1),
+              FitStoppingPerAtom(ZieglerHeliumCoefficients(79), 0.1) * 602.214 / 196.96655, 1e-3);
+}
+
+TEST(ElectronicStoppingJoin, IsContinuousAtBothEndsOfTheJoin) {
+  for (const Material& m : {Water(), Element(79, 19.32, 790.0), Element(13, 2.699, 166.0)}) {
+    for (double edge : {JoinStartMeV, JoinEndMeV}) {
+      const double below = ElectronicStopping(m, edge * (1 - 1e-6));
+      const double above = ElectronicStopping(m, edge * (1 + 1e-6));
+      EXPECT_NEAR(below / above, 1.0, 1e-4) << m.composition[0].z << " at " << edge << " MeV";
+    }
+  }
+}
+
+TEST(NuclearStopping, UniversalFunctionIsContinuousAndPeaksAtLowReducedEnergy) {
+  EXPECT_NEAR(ReducedNuclearStopping(30.0 * (1 - 1e-9)) / ReducedNuclearStopping(30.0 * (1 + 1e-9)),
+              1.0, 0.02);
+  double peak = 0.0;
+  double peakAt = 0.0;
+  for (double eps = 1e-3; eps < 100; eps *= 1.05) {
+    if (ReducedNuclearStopping(eps) > peak) {
+      peak = ReducedNuclearStopping(eps);
+      peakAt = eps;
+    }
+  }
+  EXPECT_GT(peakAt, 0.1);
+  EXPECT_LT(peakAt, 0.6);
+  EXPECT_NEAR(peak, 0.36, 0.04);
+}
+
+TEST(UniversalScattering, ApproachesRutherfordScatteringAtSmallDistances) {
+  // Unscreened Coulomb scattering: tan(theta/2) = 1 / (2 epsilon p).
+  for (double eps : {100.0, 1e4}) {
+    for (double p : {1e-4 / eps * 100, 1.0 / eps}) {
+      const double rutherford = 2.0 * std::atan(1.0 / (2.0 * eps * p));
+      EXPECT_NEAR(ScatteringAngle(p, eps) / rutherford, 1.0, 0.01) << eps << " " << p;
+    }
+  }
+  // Head-on collisions turn back, distant ones hardly deflect.
+  EXPECT_NEAR(ScatteringAngle(1e-9, 1.0), 3.14159265, 1e-3);
+  EXPECT_LT(ScatteringAngle(50.0, 1.0), 1e-3);
+}
+
+TEST(UniversalScattering, TabulatedStoppingIsTheScatteringIntegral) {
+  for (double eps : {2e-4, 0.03, 0.5, 7.0, 300.0, 5e4}) {
+    EXPECT_NEAR(ReducedNuclearStopping(eps) / IntegrateReducedNuclearStopping(eps), 1.0, 2e-3) << eps;
+  }
+  // Within a few per cent of ZBL's fitting formula, which it refines (5 % near epsilon = 100).
+  EXPECT_NEAR(ReducedNuclearStopping(1.0), 0.3143, 0.005);
+  EXPECT_NEAR(ReducedNuclearStopping(100.0) / (std::log(100.0) / 200.0), 1.05, 0.01);
+}
+
+TEST(NuclearStopping, HeliumInGoldAtOneKeVFromTheUniversalPotential) {
+  // epsilon = 0.0517, s_n = 0.277, 1.887 eV/(1e15 atoms/cm2) = 5.77 MeV cm2/g.
+  EXPECT_NEAR(ReducedEnergy(79, AtomicWeight(79), 1e-3), 0.0517, 0.0005);
+  EXPECT_NEAR(NuclearStopping(Element(79, 19.32, 790.0), 1e-3), 5.77, 0.03);
+}
+
+TEST(NuclearStopping, TransportCrossSectionFallsWithEnergy) {
+  const Material gold = Element(79, 19.32, 790.0);
+  double previous = TransportCrossSectionPerMass(gold, 1e-3);
+  for (double e = 2e-3; e < 1000; e *= 2) {
+    const double now = TransportCrossSectionPerMass(gold, e);
+    EXPECT_LT(now, previous) << e;
+    previous = now;
+  }
+}
+
+}  // namespace
+}  // namespace alphastop::tables

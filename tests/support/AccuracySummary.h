@@ -1,0 +1,92 @@
+#pragma once
+// Relative differences between a computed table and a reference table, and their summary in
+// energy bands.
+
+#include "ReferenceTable.h"
+#include "core/tables/StoppingTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace alphastop::testing {
+
+enum class Quantity { Electronic, Nuclear, CsdaRange, ProjectedRange };
+inline constexpr Quantity AllQuantities[] = {Quantity::Electronic, Quantity::Nuclear,
+                                             Quantity::CsdaRange, Quantity::ProjectedRange};
+
+inline const char* QuantityName(Quantity q) {
+  switch (q) {
+    case Quantity::Electronic: return "electronic";
+    case Quantity::Nuclear: return "nuclear";
+    case Quantity::CsdaRange: return "CSDA range";
+    case Quantity::ProjectedRange: return "projected range";
+  }
+  return "";
+}
+
+struct RowDifference {
+  double energy = 0.0;       // MeV
+  double relative = 0.0;     // computed / reference - 1
+  bool counts = true;        // false for nuclear stopping below 1 % of the total
+};
+
+// Differences of one quantity at every row.
+inline std::vector<RowDifference> Differences(const ReferenceTable& reference,
+                                              const tables::StoppingTable& computed, Quantity q) {
+  std::vector<RowDifference> rows;
+  for (std::size_t i = 0; i < reference.rows.size() && i < computed.size(); ++i) {
+    const auto& ref = reference.rows[i];
+    const auto& row = computed[i];
+    double mine = 0.0;
+    double theirs = 0.0;
+    bool counts = true;
+    switch (q) {
+      case Quantity::Electronic: mine = row.electronic; theirs = ref[1]; break;
+      case Quantity::Nuclear:
+        mine = row.nuclear; theirs = ref[2]; counts = ref[2] >= 0.01 * ref[3]; break;
+      case Quantity::CsdaRange: mine = row.csdaRange; theirs = ref[4]; break;
+      case Quantity::ProjectedRange: mine = row.projectedRange; theirs = ref[5]; break;
+    }
+    rows.push_back({ref[0], mine / theirs - 1.0, counts});
+  }
+  return rows;
+}
+
+struct BandSummary {
+  double median = 0.0;     // of |relative difference|
+  double largest = 0.0;    // of |relative difference|
+  double atEnergy = 0.0;   // MeV, where the largest is
+  int count = 0;
+};
+
+// Summary over rows with low <= energy < high (MeV) that count.
+inline BandSummary Summarize(const std::vector<RowDifference>& rows, double low, double high) {
+  std::vector<double> values;
+  BandSummary summary;
+  for (const RowDifference& row : rows) {
+    if (!row.counts || row.energy < low * (1 - 1e-9) || row.energy >= high * (1 - 1e-9)) continue;
+    const double a = std::abs(row.relative);
+    values.push_back(a);
+    if (a >= summary.largest) {
+      summary.largest = a;
+      summary.atEnergy = row.energy;
+    }
+  }
+  summary.count = static_cast<int>(values.size());
+  if (!values.empty()) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    summary.median = n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
+  }
+  return summary;
+}
+
+inline double MedianOf(std::vector<double> values) {
+  if (values.empty()) return 0.0;
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
+}
+
+}  // namespace alphastop::testing
