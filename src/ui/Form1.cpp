@@ -96,8 +96,10 @@ void Form1::BuildFileChoice() {
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
   connect(Command3, &QPushButton::clicked, this, &Form1::Command3Click);
 
-  QLabel* notice = MakeLabel(this, "Label6", tr("Data after NISTIR 4999"), {1440, 10800, 2400, 255},
+  QLabel* notice = MakeLabel(this, "Label6", tr("AlphaStop model tables"), {1440, 10800, 2400, 255},
                              DesignFont(Face::Serif, 11.25), Qt::AlignHCenter);
+  notice->setToolTip(tr("The shipped tables are computed by AlphaStop's model with the methods of ICRU Report 49;\n"
+                        "the Reference window cites the report whose tables they follow."));
   SetTextColour(notice, DarkGrey);
 
   Picture1 = new QLabel(this);
