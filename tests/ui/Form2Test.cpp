@@ -43,6 +43,9 @@ int CountColour(const QImage& image, const QRect& region, QRgb colour) {
 class Form2Test : public QObject {
   Q_OBJECT
 
+  WorkingFolder* folder_ = nullptr;
+  ui::Form1* window_ = nullptr;
+
   static void Load(ui::Form1& w, const QString& file) {
     ClickItem(w.findChild<QListWidget*>("File1"), file);
     const QStringList warnings =
@@ -57,10 +60,19 @@ class Form2Test : public QObject {
   }
 
  private slots:
+  void init() {
+    folder_ = new WorkingFolder;
+    folder_->Files().Write("as/OffScale.as", JoinLines(OffScaleLines()));
+    window_ = new ui::Form1;
+    window_->show();
+  }
+  void cleanup() {
+    delete window_;
+    delete folder_;
+  }
+
   void aLoadTitlesAndShowsTheWindowWithTheCursorLinesHidden() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
+    ui::Form1& w = *window_;
     Load(w, "Alpha.as");
     QCOMPARE(CountTopLevels("Form2"), 1);
     ui::Form2& form2 = ui::Form2::Instance();
@@ -81,10 +93,7 @@ class Form2Test : public QObject {
   }
 
   void aSecondLoadLeavesNothingOfTheFirstAndThePictureSurvivesHiding() {
-    WorkingFolder folder;
-    folder.Files().Write("as/OffScale.as", JoinLines(OffScaleLines()));
-    ui::Form1 w;
-    w.show();
+    ui::Form1& w = *window_;
     Load(w, "OffScale.as");
     ui::PictureBox& picture = ui::Form2::Instance().Picture1();
     const QImage first = picture.Picture();
@@ -102,10 +111,7 @@ class Form2Test : public QObject {
   }
 
   void curvesEndAtTheFrameAndLabelsStayAboveTheMarginFills() {
-    WorkingFolder folder;
-    folder.Files().Write("as/OffScale.as", JoinLines(OffScaleLines()));
-    ui::Form1 w;
-    w.show();
+    ui::Form1& w = *window_;
     Load(w, "OffScale.as");
     ui::PictureBox& picture = ui::Form2::Instance().Picture1();
     const QImage image = picture.Picture();
