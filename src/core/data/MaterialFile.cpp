@@ -90,9 +90,23 @@ void Store(TableRow& row, int field, double value) {
   // The seventh number is read to keep the stream in step, and dropped.
 }
 
+// A row of six numbers followed by one of eight reads, number by number, like two good
+// rows, but with values shifted into the wrong columns; only the lines tell them apart.
+std::optional<ReadError> CheckRowLayout(const std::string& path, int row, int field, int line, int rowLine) {
+  if (field == 0 && row > 1 && line == rowLine)
+    return Fail(path, line, "this line holds more than 7 numbers (row " + std::to_string(row) +
+                                " begins on the line of row " + std::to_string(row - 1) +
+                                "); each row has its 7 numbers on a line of its own");
+  if (field > 0 && line != rowLine)
+    return Fail(path, rowLine, "row " + std::to_string(row) + " has " + std::to_string(field) +
+                                   " numbers on this line, not 7; each row has its 7 numbers on a line of its own");
+  return std::nullopt;
+}
+
 std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream, MaterialTable& table) {
   std::string field;
   int line = FirstDataLine;
+  int rowLine = 0;  // the line of the current row's first number
   bool truncated = false;
   for (int row = 1; row <= RowCount; ++row) {
     for (int k = 0; k < NumbersPerRow; ++k) {
@@ -100,6 +114,8 @@ std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream
         return Fail(path, stream.Line(),
                     "the file ends before the " + std::string(FieldNames[k]) + " of row " +
                         std::to_string(row) + "; a table has 122 rows of 7 numbers");
+      if (auto error = CheckRowLayout(path, row, k, line, rowLine)) return error;
+      if (k == 0) rowLine = line;
       if (truncated) field += "...";
       const auto parsed = ParseNumberField(field);
       if (const auto* problem = std::get_if<std::string>(&parsed))

@@ -39,8 +39,10 @@ struct ReadResult {
 
 // Reads the whole file into a fresh table: first pass the title and the 854 numbers, then
 // betweenPasses, then a second pass for the 122 row texts. A file is refused when it cannot
-// be opened, ends early, holds a field that is not a finite number, an energy or stopping
-// power of zero or less, or energies that do not ascend.
+// be opened, ends early, holds a field that is not a finite number, a data line with more
+// or fewer than seven numbers (blank lines among the rows are passed over), an energy or
+// stopping power of zero or less, or energies that do not ascend. Whatever follows the
+// 854th number is never read.
 ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasses = {});
 
 // The path is taken by value: events run between the passes may change DataFile, and

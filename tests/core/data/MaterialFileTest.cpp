@@ -30,6 +30,11 @@ void ExpectSameNumbers(const MaterialTable& a, const MaterialTable& b) {
   }
 }
 
+std::vector<std::string> Replace(std::vector<std::string> lines, std::size_t index, std::string text) {
+  lines[index] = std::move(text);
+  return lines;
+}
+
 // --- Layout of a good file ----------------------------------------------------------
 
 TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
@@ -98,6 +103,39 @@ TEST(MaterialFileLayout, LinesAfterTheTableAreNeverRead) {
   EXPECT_EQ(extended.RowText(122), plain.RowText(122));
 }
 
+TEST(MaterialFileLayout, EachRowHoldsItsSevenNumbersOnALineOfItsOwn) {
+  const auto good = ValidTableLines();
+  auto fields = [&](std::size_t index, std::size_t count) {
+    std::istringstream in(good[index]);
+    std::string kept, number;
+    for (std::size_t k = 0; k < count && in >> number; ++k) kept += (k ? " " : "") + number;
+    return kept;
+  };
+  struct Case {
+    const char* name;
+    std::vector<std::string> lines;
+    int line;  // 0: the file reads
+  };
+  const Case cases[] = {
+      {"six numbers", Replace(good, 14, fields(14, 6)), 15},
+      {"eight numbers", Replace(good, 15, good[15] + " 9.0E-01"), 16},
+      {"six then eight", Replace(Replace(good, 14, fields(14, 6)), 15, good[15] + " 9.0E-01"), 15},
+      {"a row split over two lines", Replace(Replace(good, 19, fields(19, 4)), 20, "5 6 7\n" + good[20]), 20},
+      {"an eighth number after the last row is never read", Replace(good, 131, good[131] + " 1..2"), 0},
+  };
+  TempFolder folder;
+  for (const Case& c : cases) {
+    const auto result = ReadMaterialTable(folder.Write("layout.as", JoinLines(c.lines)));
+    if (c.line == 0) {
+      EXPECT_FALSE(result.error) << c.name << ": " << result.error->Message();
+      continue;
+    }
+    ASSERT_TRUE(result.error) << c.name << " was accepted";
+    EXPECT_EQ(result.error->line, c.line) << c.name << ": " << result.error->Message();
+    EXPECT_NE(result.error->problem.find("7 numbers on a line of its own"), std::string::npos) << result.error->Message();
+  }
+}
+
 TEST(MaterialFileLayout, TitlesAreUtf8OrElseLatin1) {
   TempFolder folder;
   auto utf8 = ReadOk(folder.Write("u.as", JoinLines(ValidTableLines("POLY\xC3\x84THYLEN"))));
@@ -144,11 +182,6 @@ struct DamagedFile {
   std::string mention;  // a piece of the warning
 };
 
-std::vector<std::string> Replace(std::vector<std::string> lines, std::size_t index, std::string text) {
-  lines[index] = std::move(text);
-  return lines;
-}
-
 std::vector<DamagedFile> DamagedFiles() {
   const auto good = ValidTableLines();
   auto firstLines = [&](std::size_t n) { return std::vector<std::string>(good.begin(), good.begin() + n); };
@@ -161,7 +194,7 @@ std::vector<DamagedFile> DamagedFiles() {
       {"only_title", "first\nTITLE\n", 3, "ends"},
       {"ends_mid_block", JoinLines(firstLines(60)), 61, "row 51"},
       {"ends_mid_number", JoinLines(firstLines(60)) + "1.00", 61, "row 51"},
-      {"too_few_lines", JoinLines(crammed), 72, "lines 11 to 132"},
+      {"two_rows_a_line", JoinLines(crammed), 11, "more than 7 numbers"},
       {"not_a_number", JoinLines(Replace(good, 14, "1..2" + row5.substr(9))), 15, "\"1..2\""},
       {"nan", JoinLines(Replace(good, 14, row5.substr(0, 10) + "nan" + row5.substr(19))), 15, "\"nan\""},
       {"overflow", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1.0E+999" + row5.substr(19))), 15, "too large"},
