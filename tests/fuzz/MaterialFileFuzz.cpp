@@ -49,6 +49,11 @@ void CheckWarning(const ReadError& error, const std::string& path, int lines) {
   Require(error.Message().find(path) != std::string::npos, "the message names the file", error.Message());
   Require(error.line >= 1 && error.line <= lines + 1, "the warning names a line of the file", error.Message());
   Require(!error.problem.empty(), "the warning says what is wrong");
+  // The message box shows it as UTF-8; a control byte could cut or garble it.
+  Require(IsUtf8(error.problem), "the warning is UTF-8", error.problem);
+  Require(std::none_of(error.problem.begin(), error.problem.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+          "the warning holds no control character", error.problem);
 }
 
 void CheckTable(const MaterialTable& table) {

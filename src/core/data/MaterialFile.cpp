@@ -58,13 +58,22 @@ bool LooksLikeUtf16(const std::string& firstLine) {
   return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF);
 }
 
+// Text files hold no NUL byte; UTF-16 without a byte-order mark and binary data hold many.
+std::optional<ReadError> CheckIsText(const std::string& path, int line, const std::string& bytes) {
+  if (line == 1 && LooksLikeUtf16(bytes))
+    return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
+  if (bytes.find('\0') != std::string::npos)
+    return Fail(path, line, "the line holds NUL bytes, so this is no text file (UTF-16 without a byte-order mark, "
+                            "or binary data)");
+  return std::nullopt;
+}
+
 std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream, std::string* title) {
   std::string bytes;
   for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes))
       return Fail(path, line, "the file ends here; the table's rows begin at line 11");
-    if (line == 1 && LooksLikeUtf16(bytes))
-      return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
+    if (auto error = CheckIsText(path, line, bytes)) return error;
     if (line == TitleLine && title) *title = DecodeLine(bytes);
   }
   return std::nullopt;
@@ -152,8 +161,10 @@ TitleResult ReadTitleLine(const std::string& path) {
   TextStream stream(path);
   if (auto error = OpenError(path, stream)) return {{}, error};
   std::string bytes;
-  if (!stream.ReadLine(bytes) || !stream.ReadLine(bytes))
-    return {{}, Fail(path, stream.Line(), "the file ends before its title on line 2")};
+  for (int line = 1; line <= TitleLine; ++line) {
+    if (!stream.ReadLine(bytes)) return {{}, Fail(path, line, "the file ends before its title on line 2")};
+    if (auto error = CheckIsText(path, line, bytes)) return {{}, error};
+  }
   return {DecodeLine(bytes), std::nullopt};
 }
 

@@ -154,6 +154,20 @@ TEST(TextEncoding, CutsRowTextsByCharactersNotBytes) {
   EXPECT_EQ(FirstCharacters(DecodeLine("\xE9t\xE9"), 2), "\xC3\xA9t");
 }
 
+TEST(TextEncoding, WarningsShowControlCharactersAsHexAndOtherBytesAsText) {
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string("1\0002", 3), "1\\x002"},
+      {"\x1B[2J", "\\x1B[2J"},
+      {"tab\there", "tab\\x09here"},
+      {"\x7F", "\\x7F"},
+      {"caf\xC3\xA9", "caf\xC3\xA9"},   // UTF-8 stays as it is
+      {"caf\xE9", "caf\xC3\xA9"},        // Latin-1 becomes UTF-8
+      {"\x85x", "\\x85x"},             // a Latin-1 C1 control
+      {"1.0E+05", "1.0E+05"},
+  };
+  for (const auto& [bytes, shown] : cases) EXPECT_EQ(PrintableText(bytes), shown);
+}
+
 // --- ReadTitleLine -------------------------------------------------------------------
 
 TEST(ReadTitleLine, ReturnsLineTwoWithoutItsLineEnd) {
@@ -171,6 +185,26 @@ TEST(ReadTitleLine, ReportsMissingAndShortFiles) {
   const auto oneLine = ReadTitleLine(folder.Write("one.as", "only line\n"));
   ASSERT_TRUE(oneLine.error);
   EXPECT_EQ(oneLine.error->line, 2);
+}
+
+TEST(ReadTitleLine, RefusesUtf16AndBinaryFilesOnThePick) {
+  TempFolder folder;
+  const struct {
+    const char* name;
+    std::string bytes;
+    int line;
+  } cases[] = {
+      {"utf16.as", std::string("\xFF\xFEM\0a\0\n\0T\0", 10), 1},
+      {"utf16-no-mark.as", std::string("M\0a\0\n\0T\0", 8), 1},
+      {"nul-title.as", std::string("first\nTI\0TLE\n", 14), 2},
+  };
+  for (const auto& c : cases) {
+    const auto result = ReadTitleLine(folder.Write(c.name, c.bytes));
+    ASSERT_TRUE(result.error) << c.name;
+    EXPECT_EQ(result.error->line, c.line) << c.name;
+    EXPECT_EQ(result.error->Message().find('\0'), std::string::npos) << c.name;
+    EXPECT_TRUE(result.title.empty()) << c.name;
+  }
 }
 
 // --- Damaged files: refused with the line, and the shared table untouched -----------
