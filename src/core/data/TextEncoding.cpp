@@ -59,6 +59,17 @@ std::string DecodeLine(std::string_view bytes) {
   return Latin1ToUtf8(bytes);
 }
 
+void DropCutSequence(std::string& bytes) {
+  // A sequence is at most 4 bytes: its lead byte lies within the last 3 when it is cut.
+  for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+    const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+    if (IsContinuation(c)) continue;
+    const std::size_t needed = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+    if (needed > back) bytes.resize(bytes.size() - back);
+    return;
+  }
+}
+
 std::string PrintableText(std::string_view bytes) {
   static constexpr char Hex[] = "0123456789ABCDEF";
   const std::string text = DecodeLine(bytes);

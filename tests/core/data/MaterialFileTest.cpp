@@ -146,6 +146,18 @@ TEST(MaterialFileLayout, TitlesAreUtf8OrElseLatin1) {
   EXPECT_EQ(empty.MaterialTitle, "");
 }
 
+TEST(MaterialFileLayout, AVeryLongTitleIsCutBetweenCharacters) {
+  TempFolder folder;
+  std::string euros;  // 3 bytes each: no character ends at the 4096-byte limit of a line
+  for (int i = 0; i < 3000; ++i) euros += "\xE2\x82\xAC";
+  const std::string path = folder.Write("long.as", JoinLines(ValidTableLines(euros)));
+  const std::string title = ReadOk(path).MaterialTitle;
+  EXPECT_EQ(title.size() % 3, 0u);
+  EXPECT_GT(title.size(), 4000u);
+  EXPECT_EQ(title, euros.substr(0, title.size()));
+  EXPECT_EQ(ReadTitleLine(path).title, title);
+}
+
 TEST(TextEncoding, CutsRowTextsByCharactersNotBytes) {
   std::string accents;
   for (int i = 0; i < 70; ++i) accents += "\xC3\xA9";
