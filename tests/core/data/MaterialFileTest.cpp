@@ -219,78 +219,6 @@ TEST(ReadTitleLine, RefusesUtf16AndBinaryFilesOnThePick) {
   }
 }
 
-// --- Damaged files: refused with the line, and the shared table untouched -----------
-
-struct DamagedFile {
-  std::string name;
-  std::string bytes;
-  int line;             // line the warning must name (0: none)
-  std::string mention;  // a piece of the warning
-};
-
-std::vector<DamagedFile> DamagedFiles() {
-  const auto good = ValidTableLines();
-  auto firstLines = [&](std::size_t n) { return std::vector<std::string>(good.begin(), good.begin() + n); };
-  auto crammed = firstLines(10);  // all 854 numbers on 61 lines: the row texts run out
-  for (std::size_t i = 10; i < good.size(); i += 2)
-    crammed.push_back(good[i] + (i + 1 < good.size() ? " " + good[i + 1] : ""));
-  std::string row5 = good[14];
-  return {
-      {"empty", "", 1, "ends"},
-      {"only_title", "first\nTITLE\n", 3, "ends"},
-      {"ends_mid_block", JoinLines(firstLines(60)), 61, "row 51"},
-      {"ends_mid_number", JoinLines(firstLines(60)) + "1.00", 61, "row 51"},
-      {"two_rows_a_line", JoinLines(crammed), 11, "more than 7 numbers"},
-      {"not_a_number", JoinLines(Replace(good, 14, "1..2" + row5.substr(9))), 15, "\"1..2\""},
-      {"nan", JoinLines(Replace(good, 14, row5.substr(0, 10) + "nan" + row5.substr(19))), 15, "\"nan\""},
-      {"overflow", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1.0E+999" + row5.substr(19))), 15, "too large"},
-      {"dangling_exponent", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1e" + row5.substr(19))), 15, "\"1e\""},
-      {"empty_field", JoinLines(Replace(good, 14, row5.substr(0, 9) + ",," + row5.substr(10))), 15, "empty field"},
-      {"zero_energy", JoinLines(Replace(good, 10, "0" + good[10].substr(9))), 11, "greater than zero"},
-      {"negative_zero_stopping", JoinLines(Replace(good, 14, row5.substr(0, 20) + "-0" + row5.substr(29))), 15, "nuclear"},
-      {"repeated_energy", JoinLines(Replace(good, 14, good[13].substr(0, 9) + row5.substr(9))), 15, "ascend"},
-      {"descending_energy", JoinLines(Replace(good, 14, "1.000E-03" + row5.substr(9))), 15, "ascend"},
-      {"utf16", std::string("\xFF\xFE", 2) + std::string("A\0B\0", 4), 1, "UTF-16"},
-  };
-}
-
-void PrintTo(const DamagedFile& file, std::ostream* out) { *out << file.name; }
-
-class DamagedFileTest : public ::testing::TestWithParam<DamagedFile> {};
-
-TEST_P(DamagedFileTest, IsRefusedNamingFileAndLineAndLeavesTheSharedTableAsItWas) {
-  const DamagedFile& damaged = GetParam();
-  TempFolder folder;
-  ASSERT_FALSE(LoadMaterialTable(folder.Write("good.as", JoinLines(ValidTableLines("BEFORE")))));
-  const MaterialTable before = SharedMaterialTable();
-
-  const std::string path = folder.Write(damaged.name + ".as", damaged.bytes);
-  const auto error = LoadMaterialTable(path);
-  ASSERT_TRUE(error) << damaged.name << " was accepted";
-  EXPECT_EQ(error->line, damaged.line) << error->Message();
-  EXPECT_NE(error->Message().find(path), std::string::npos) << error->Message();
-  EXPECT_NE(error->Message().find(damaged.mention), std::string::npos) << error->Message();
-
-  const MaterialTable& after = SharedMaterialTable();
-  EXPECT_EQ(after.MaterialTitle, "BEFORE");
-  ExpectSameNumbers(after, before);
-  EXPECT_EQ(after.RowText(122), before.RowText(122));
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(DamagedFiles()),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(DamagedFile, FoldersAndMissingFilesAreRefusedWithoutALine) {
-  TempFolder folder;
-  std::filesystem::create_directories(folder.Path() / "as" / "Folder.as");
-  for (const auto& path : {folder.Path() / "as" / "Folder.as", folder.Path() / "as" / "Missing.as"}) {
-    const auto result = ReadMaterialTable(path.string());
-    ASSERT_TRUE(result.error) << path;
-    EXPECT_EQ(result.error->line, 0);
-    EXPECT_FALSE(result.table);
-  }
-}
-
 // --- The two passes -------------------------------------------------------------------
 
 TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstFile) {
@@ -312,14 +240,6 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   EXPECT_EQ(shared.MaterialTitle, "FIRST");
   EXPECT_EQ(shared.RowText(1), ValidTableLines()[10].substr(0, 59));
   EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
-}
-
-TEST(LoadMaterialTable, AFileThatVanishesBetweenThePassesIsRefused) {
-  TempFolder folder;
-  const std::string path = folder.Write("Vanishing.as", JoinLines(ValidTableLines()));
-  const auto error = LoadMaterialTable(path, [&] { std::filesystem::remove(path); });
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->Message().find("does not exist"), std::string::npos);
 }
 
 // --- A real table ---------------------------------------------------------------------
