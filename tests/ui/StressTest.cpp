@@ -160,6 +160,19 @@ class StressTest : public QObject {
     }
   }
 
+  void exitDuringALoadLeavesNoWindowShown() {
+    LoadAlpha();
+    Click("Command3");
+    ClickItem(Control<QListWidget>("File1"), "Beta.as");
+    DuringHandler exit([&] { Click("Command1"); });
+    const QStringList warnings = PressOk();
+    exit.HandlerReturned();
+    QVERIFY(exit.RanInside());
+    QVERIFY(warnings.isEmpty());
+    for (const char* name : {"Form2", "Form3"})
+      QVERIFY2(!TopLevel(name) || !TopLevel(name)->isVisible(), name);
+  }
+
   void tenThousandPointerMovesAcrossAndOutOfThePlot() {
     LoadAlpha();
     const MaterialTable& table = SharedMaterialTable();
