@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "core/data/MaterialFile.h"
 #include "core/data/MaterialTable.h"
@@ -228,16 +229,18 @@ void Form1::PickFile(FileListBox* list, FileListBox* other, const QString& folde
 }
 
 void Form1::Command2Click() {
-  if (loadInProgress_) return;
+  if (loadInProgress_ || ending_) return;
   MaterialTable& table = SharedMaterialTable();
   if (table.DataFile.empty()) {
     ShowWarning(this, tr("Select material"));
     return;
   }
   loadInProgress_ = true;
+  const QScopeGuard loadDone([this] { loadInProgress_ = false; });
   const auto error = LoadMaterialTable(table.DataFile, [] { QCoreApplication::processEvents(); });
+  // "Exit" may have been pressed while events ran: the program is ending, show nothing more.
+  if (ending_) return;
   if (error) {
-    loadInProgress_ = false;
     ShowWarning(this, FromUtf8(error->Message()));
     return;
   }
@@ -249,10 +252,10 @@ void Form1::Command2Click() {
   for (int r = 1; r <= RowCount; ++r) items << FromUtf8(table.ListItem(r));
   List1->addItems(items);
   QCoreApplication::processEvents();
+  if (ending_) return;
   DrawGraph();
   connect(&Form2::Instance(), &Form2::RowPointedAt, List1, qOverload<int>(&QListWidget::setCurrentRow),
           Qt::UniqueConnection);
-  loadInProgress_ = false;
 }
 
 void Form1::Command1Click() { EndProgram(); }
@@ -307,6 +310,7 @@ void Form1::EnableReadouts() {
 }
 
 void Form1::EndProgram() {
+  ending_ = true;
   // The other windows have no owner: close them too, then leave the event loop.
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != this) window->hide();

@@ -61,6 +61,7 @@ class Form1 : public QWidget {
 
   bool loaded_ = false;          // the start-up state has run
   bool loadInProgress_ = false;  // events run inside a load must not start another
+  bool ending_ = false;          // "Exit" was pressed: a load it interrupted shows nothing more
 };
 
 }  // namespace alphastop::ui

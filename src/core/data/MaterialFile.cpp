@@ -58,13 +58,22 @@ bool LooksLikeUtf16(const std::string& firstLine) {
   return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF);
 }
 
+// Text files hold no NUL byte; UTF-16 without a byte-order mark and binary data hold many.
+std::optional<ReadError> CheckIsText(const std::string& path, int line, const std::string& bytes) {
+  if (line == 1 && LooksLikeUtf16(bytes))
+    return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
+  if (bytes.find('\0') != std::string::npos)
+    return Fail(path, line, "the line holds NUL bytes, so this is no text file (UTF-16 without a byte-order mark, "
+                            "or binary data)");
+  return std::nullopt;
+}
+
 std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream, std::string* title) {
   std::string bytes;
   for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes))
       return Fail(path, line, "the file ends here; the table's rows begin at line 11");
-    if (line == 1 && LooksLikeUtf16(bytes))
-      return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
+    if (auto error = CheckIsText(path, line, bytes)) return error;
     if (line == TitleLine && title) *title = DecodeLine(bytes);
   }
   return std::nullopt;
@@ -90,9 +99,23 @@ void Store(TableRow& row, int field, double value) {
   // The seventh number is read to keep the stream in step, and dropped.
 }
 
+// A row of six numbers followed by one of eight reads, number by number, like two good
+// rows, but with values shifted into the wrong columns; only the lines tell them apart.
+std::optional<ReadError> CheckRowLayout(const std::string& path, int row, int field, int line, int rowLine) {
+  if (field == 0 && row > 1 && line == rowLine)
+    return Fail(path, line, "this line holds more than 7 numbers (row " + std::to_string(row) +
+                                " begins on the line of row " + std::to_string(row - 1) +
+                                "); each row has its 7 numbers on a line of its own");
+  if (field > 0 && line != rowLine)
+    return Fail(path, rowLine, "row " + std::to_string(row) + " has " + std::to_string(field) +
+                                   " numbers on this line, not 7; each row has its 7 numbers on a line of its own");
+  return std::nullopt;
+}
+
 std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream, MaterialTable& table) {
   std::string field;
   int line = FirstDataLine;
+  int rowLine = 0;  // the line of the current row's first number
   bool truncated = false;
   for (int row = 1; row <= RowCount; ++row) {
     for (int k = 0; k < NumbersPerRow; ++k) {
@@ -100,6 +123,8 @@ std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream
         return Fail(path, stream.Line(),
                     "the file ends before the " + std::string(FieldNames[k]) + " of row " +
                         std::to_string(row) + "; a table has 122 rows of 7 numbers");
+      if (auto error = CheckRowLayout(path, row, k, line, rowLine)) return error;
+      if (k == 0) rowLine = line;
       if (truncated) field += "...";
       const auto parsed = ParseNumberField(field);
       if (const auto* problem = std::get_if<std::string>(&parsed))
@@ -136,8 +161,10 @@ TitleResult ReadTitleLine(const std::string& path) {
   TextStream stream(path);
   if (auto error = OpenError(path, stream)) return {{}, error};
   std::string bytes;
-  if (!stream.ReadLine(bytes) || !stream.ReadLine(bytes))
-    return {{}, Fail(path, stream.Line(), "the file ends before its title on line 2")};
+  for (int line = 1; line <= TitleLine; ++line) {
+    if (!stream.ReadLine(bytes)) return {{}, Fail(path, line, "the file ends before its title on line 2")};
+    if (auto error = CheckIsText(path, line, bytes)) return {{}, error};
+  }
   return {DecodeLine(bytes), std::nullopt};
 }
 

@@ -26,7 +26,8 @@ struct TitleResult {
   std::optional<ReadError> error;    // set when the file cannot be opened or has no line 2
 };
 
-// Line 2 of the file at path. Touches no table.
+// Line 2 of the file at path. Touches no table. A warning where the file cannot be opened,
+// has no line 2, or is UTF-16 or binary (a NUL byte in lines 1 and 2).
 TitleResult ReadTitleLine(const std::string& path);
 
 // Run between the two passes over the file, so that the window can repaint.
@@ -39,8 +40,11 @@ struct ReadResult {
 
 // Reads the whole file into a fresh table: first pass the title and the 854 numbers, then
 // betweenPasses, then a second pass for the 122 row texts. A file is refused when it cannot
-// be opened, ends early, holds a field that is not a finite number, an energy or stopping
-// power of zero or less, or energies that do not ascend.
+// be opened, ends early, is UTF-16 or binary (a NUL byte in lines 1 to 10), holds a
+// field that is not a finite number, a data line with more
+// or fewer than seven numbers (blank lines among the rows are passed over), an energy or
+// stopping power of zero or less, or energies that do not ascend. Whatever follows the
+// 854th number is never read.
 ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasses = {});
 
 // The path is taken by value: events run between the passes may change DataFile, and

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/data/TextEncoding.h"
+
 namespace alphastop {
 namespace {
 
@@ -34,7 +36,7 @@ bool MatchesNumberGrammar(std::string_view field) {
 
 std::variant<double, std::string> ParseNumberField(std::string_view field) {
   if (field.empty()) return std::string("an empty field stands where a number belongs");
-  const std::string quoted = "\"" + std::string(field) + "\"";
+  const std::string quoted = "\"" + PrintableText(field) + "\"";
   if (!MatchesNumberGrammar(field)) return "the field " + quoted + " is not a number";
   // from_chars takes no leading "+".
   const std::string_view unsigned_ = field.front() == '+' ? field.substr(1) : field;

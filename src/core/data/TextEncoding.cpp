@@ -59,6 +59,38 @@ std::string DecodeLine(std::string_view bytes) {
   return Latin1ToUtf8(bytes);
 }
 
+void DropCutSequence(std::string& bytes) {
+  // A sequence is at most 4 bytes: its lead byte lies within the last 3 when it is cut.
+  for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+    const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+    if (IsContinuation(c)) continue;
+    const std::size_t needed = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+    if (needed > back) bytes.resize(bytes.size() - back);
+    return;
+  }
+}
+
+std::string PrintableText(std::string_view bytes) {
+  static constexpr char Hex[] = "0123456789ABCDEF";
+  const std::string text = DecodeLine(bytes);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto c = static_cast<unsigned char>(text[i]);
+    // C1 controls U+0080..U+009F are the UTF-8 pairs C2 80..C2 9F.
+    const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (c1) c = static_cast<unsigned char>(text[++i]);
+    if (c < 0x20 || c == 0x7F || c1) {
+      out += "\\x";
+      out += Hex[c >> 4];
+      out += Hex[c & 0xF];
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
 std::string FirstCharacters(std::string_view utf8, std::size_t maxCharacters) {
   std::size_t end = 0;
   for (std::size_t count = 0; count < maxCharacters && end < utf8.size(); ++count) {

@@ -1,5 +1,7 @@
 #include "core/data/TextStream.h"
 
+#include "core/data/TextEncoding.h"
+
 namespace alphastop {
 namespace {
 
@@ -26,10 +28,13 @@ bool TextStream::ReadLine(std::string& bytes) {
   bytes.clear();
   int c = Get();
   if (c == EndOfFile) return false;
+  bool cut = false;
   while (c != EndOfFile && !IsLineEnd(c)) {
     if (bytes.size() < MaxKeptLineBytes) bytes += static_cast<char>(c);
+    else cut = true;
     c = Get();
   }
+  if (cut) DropCutSequence(bytes);
   if (IsLineEnd(c)) StepPastLineEnd(c);
   return true;
 }

@@ -20,7 +20,8 @@ class TextStream {
   int Line() const { return line_; }
 
   // Reads up to the next line end and steps past it. False at the end of the file when
-  // no character is left. Keeps at most MaxKeptLineBytes bytes of the line.
+  // no character is left. Keeps at most MaxKeptLineBytes bytes of the line, fewer where
+  // that would cut a UTF-8 character.
   bool ReadLine(std::string& bytes);
 
   // Skips blanks and line ends, then takes the characters of one field up to the next

@@ -30,6 +30,11 @@ void ExpectSameNumbers(const MaterialTable& a, const MaterialTable& b) {
   }
 }
 
+std::vector<std::string> Replace(std::vector<std::string> lines, std::size_t index, std::string text) {
+  lines[index] = std::move(text);
+  return lines;
+}
+
 // --- Layout of a good file ----------------------------------------------------------
 
 TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
@@ -98,6 +103,39 @@ TEST(MaterialFileLayout, LinesAfterTheTableAreNeverRead) {
   EXPECT_EQ(extended.RowText(122), plain.RowText(122));
 }
 
+TEST(MaterialFileLayout, EachRowHoldsItsSevenNumbersOnALineOfItsOwn) {
+  const auto good = ValidTableLines();
+  auto fields = [&](std::size_t index, std::size_t count) {
+    std::istringstream in(good[index]);
+    std::string kept, number;
+    for (std::size_t k = 0; k < count && in >> number; ++k) kept += (k ? " " : "") + number;
+    return kept;
+  };
+  struct Case {
+    const char* name;
+    std::vector<std::string> lines;
+    int line;  // 0: the file reads
+  };
+  const Case cases[] = {
+      {"six numbers", Replace(good, 14, fields(14, 6)), 15},
+      {"eight numbers", Replace(good, 15, good[15] + " 9.0E-01"), 16},
+      {"six then eight", Replace(Replace(good, 14, fields(14, 6)), 15, good[15] + " 9.0E-01"), 15},
+      {"a row split over two lines", Replace(Replace(good, 19, fields(19, 4)), 20, "5 6 7\n" + good[20]), 20},
+      {"an eighth number after the last row is never read", Replace(good, 131, good[131] + " 1..2"), 0},
+  };
+  TempFolder folder;
+  for (const Case& c : cases) {
+    const auto result = ReadMaterialTable(folder.Write("layout.as", JoinLines(c.lines)));
+    if (c.line == 0) {
+      EXPECT_FALSE(result.error) << c.name << ": " << result.error->Message();
+      continue;
+    }
+    ASSERT_TRUE(result.error) << c.name << " was accepted";
+    EXPECT_EQ(result.error->line, c.line) << c.name << ": " << result.error->Message();
+    EXPECT_NE(result.error->problem.find("7 numbers on a line of its own"), std::string::npos) << result.error->Message();
+  }
+}
+
 TEST(MaterialFileLayout, TitlesAreUtf8OrElseLatin1) {
   TempFolder folder;
   auto utf8 = ReadOk(folder.Write("u.as", JoinLines(ValidTableLines("POLY\xC3\x84THYLEN"))));
@@ -108,12 +146,38 @@ TEST(MaterialFileLayout, TitlesAreUtf8OrElseLatin1) {
   EXPECT_EQ(empty.MaterialTitle, "");
 }
 
+TEST(MaterialFileLayout, AVeryLongTitleIsCutBetweenCharacters) {
+  TempFolder folder;
+  std::string euros;  // 3 bytes each: no character ends at the 4096-byte limit of a line
+  for (int i = 0; i < 3000; ++i) euros += "\xE2\x82\xAC";
+  const std::string path = folder.Write("long.as", JoinLines(ValidTableLines(euros)));
+  const std::string title = ReadOk(path).MaterialTitle;
+  EXPECT_EQ(title.size() % 3, 0u);
+  EXPECT_GT(title.size(), 4000u);
+  EXPECT_EQ(title, euros.substr(0, title.size()));
+  EXPECT_EQ(ReadTitleLine(path).title, title);
+}
+
 TEST(TextEncoding, CutsRowTextsByCharactersNotBytes) {
   std::string accents;
   for (int i = 0; i < 70; ++i) accents += "\xC3\xA9";
   EXPECT_EQ(FirstCharacters(accents, 59), accents.substr(0, 118));
   EXPECT_EQ(FirstCharacters("short", 59), "short");
   EXPECT_EQ(FirstCharacters(DecodeLine("\xE9t\xE9"), 2), "\xC3\xA9t");
+}
+
+TEST(TextEncoding, WarningsShowControlCharactersAsHexAndOtherBytesAsText) {
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string("1\0002", 3), "1\\x002"},
+      {"\x1B[2J", "\\x1B[2J"},
+      {"tab\there", "tab\\x09here"},
+      {"\x7F", "\\x7F"},
+      {"caf\xC3\xA9", "caf\xC3\xA9"},   // UTF-8 stays as it is
+      {"caf\xE9", "caf\xC3\xA9"},        // Latin-1 becomes UTF-8
+      {"\x85x", "\\x85x"},             // a Latin-1 C1 control
+      {"1.0E+05", "1.0E+05"},
+  };
+  for (const auto& [bytes, shown] : cases) EXPECT_EQ(PrintableText(bytes), shown);
 }
 
 // --- ReadTitleLine -------------------------------------------------------------------
@@ -135,80 +199,23 @@ TEST(ReadTitleLine, ReportsMissingAndShortFiles) {
   EXPECT_EQ(oneLine.error->line, 2);
 }
 
-// --- Damaged files: refused with the line, and the shared table untouched -----------
-
-struct DamagedFile {
-  std::string name;
-  std::string bytes;
-  int line;             // line the warning must name (0: none)
-  std::string mention;  // a piece of the warning
-};
-
-std::vector<std::string> Replace(std::vector<std::string> lines, std::size_t index, std::string text) {
-  lines[index] = std::move(text);
-  return lines;
-}
-
-std::vector<DamagedFile> DamagedFiles() {
-  const auto good = ValidTableLines();
-  auto firstLines = [&](std::size_t n) { return std::vector<std::string>(good.begin(), good.begin() + n); };
-  auto crammed = firstLines(10);  // all 854 numbers on 61 lines: the row texts run out
-  for (std::size_t i = 10; i < good.size(); i += 2)
-    crammed.push_back(good[i] + (i + 1 < good.size() ? " " + good[i + 1] : ""));
-  std::string row5 = good[14];
-  return {
-      {"empty", "", 1, "ends"},
-      {"only_title", "first\nTITLE\n", 3, "ends"},
-      {"ends_mid_block", JoinLines(firstLines(60)), 61, "row 51"},
-      {"ends_mid_number", JoinLines(firstLines(60)) + "1.00", 61, "row 51"},
-      {"too_few_lines", JoinLines(crammed), 72, "lines 11 to 132"},
-      {"not_a_number", JoinLines(Replace(good, 14, "1..2" + row5.substr(9))), 15, "\"1..2\""},
-      {"nan", JoinLines(Replace(good, 14, row5.substr(0, 10) + "nan" + row5.substr(19))), 15, "\"nan\""},
-      {"overflow", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1.0E+999" + row5.substr(19))), 15, "too large"},
-      {"dangling_exponent", JoinLines(Replace(good, 14, row5.substr(0, 10) + "1e" + row5.substr(19))), 15, "\"1e\""},
-      {"empty_field", JoinLines(Replace(good, 14, row5.substr(0, 9) + ",," + row5.substr(10))), 15, "empty field"},
-      {"zero_energy", JoinLines(Replace(good, 10, "0" + good[10].substr(9))), 11, "greater than zero"},
-      {"negative_zero_stopping", JoinLines(Replace(good, 14, row5.substr(0, 20) + "-0" + row5.substr(29))), 15, "nuclear"},
-      {"repeated_energy", JoinLines(Replace(good, 14, good[13].substr(0, 9) + row5.substr(9))), 15, "ascend"},
-      {"descending_energy", JoinLines(Replace(good, 14, "1.000E-03" + row5.substr(9))), 15, "ascend"},
-      {"utf16", std::string("\xFF\xFE", 2) + std::string("A\0B\0", 4), 1, "UTF-16"},
+TEST(ReadTitleLine, RefusesUtf16AndBinaryFilesOnThePick) {
+  TempFolder folder;
+  const struct {
+    const char* name;
+    std::string bytes;
+    int line;
+  } cases[] = {
+      {"utf16.as", std::string("\xFF\xFEM\0a\0\n\0T\0", 10), 1},
+      {"utf16-no-mark.as", std::string("M\0a\0\n\0T\0", 8), 1},
+      {"nul-title.as", std::string("first\nTI\0TLE\n", 14), 2},
   };
-}
-
-void PrintTo(const DamagedFile& file, std::ostream* out) { *out << file.name; }
-
-class DamagedFileTest : public ::testing::TestWithParam<DamagedFile> {};
-
-TEST_P(DamagedFileTest, IsRefusedNamingFileAndLineAndLeavesTheSharedTableAsItWas) {
-  const DamagedFile& damaged = GetParam();
-  TempFolder folder;
-  ASSERT_FALSE(LoadMaterialTable(folder.Write("good.as", JoinLines(ValidTableLines("BEFORE")))));
-  const MaterialTable before = SharedMaterialTable();
-
-  const std::string path = folder.Write(damaged.name + ".as", damaged.bytes);
-  const auto error = LoadMaterialTable(path);
-  ASSERT_TRUE(error) << damaged.name << " was accepted";
-  EXPECT_EQ(error->line, damaged.line) << error->Message();
-  EXPECT_NE(error->Message().find(path), std::string::npos) << error->Message();
-  EXPECT_NE(error->Message().find(damaged.mention), std::string::npos) << error->Message();
-
-  const MaterialTable& after = SharedMaterialTable();
-  EXPECT_EQ(after.MaterialTitle, "BEFORE");
-  ExpectSameNumbers(after, before);
-  EXPECT_EQ(after.RowText(122), before.RowText(122));
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(DamagedFiles()),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(DamagedFile, FoldersAndMissingFilesAreRefusedWithoutALine) {
-  TempFolder folder;
-  std::filesystem::create_directories(folder.Path() / "as" / "Folder.as");
-  for (const auto& path : {folder.Path() / "as" / "Folder.as", folder.Path() / "as" / "Missing.as"}) {
-    const auto result = ReadMaterialTable(path.string());
-    ASSERT_TRUE(result.error) << path;
-    EXPECT_EQ(result.error->line, 0);
-    EXPECT_FALSE(result.table);
+  for (const auto& c : cases) {
+    const auto result = ReadTitleLine(folder.Write(c.name, c.bytes));
+    ASSERT_TRUE(result.error) << c.name;
+    EXPECT_EQ(result.error->line, c.line) << c.name;
+    EXPECT_EQ(result.error->Message().find('\0'), std::string::npos) << c.name;
+    EXPECT_TRUE(result.title.empty()) << c.name;
   }
 }
 
@@ -233,14 +240,6 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   EXPECT_EQ(shared.MaterialTitle, "FIRST");
   EXPECT_EQ(shared.RowText(1), ValidTableLines()[10].substr(0, 59));
   EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
-}
-
-TEST(LoadMaterialTable, AFileThatVanishesBetweenThePassesIsRefused) {
-  TempFolder folder;
-  const std::string path = folder.Write("Vanishing.as", JoinLines(ValidTableLines()));
-  const auto error = LoadMaterialTable(path, [&] { std::filesystem::remove(path); });
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->Message().find("does not exist"), std::string::npos);
 }
 
 // --- A real table ---------------------------------------------------------------------

@@ -1,0 +1,2 @@
+Made-up table
+ONLY A TITLE

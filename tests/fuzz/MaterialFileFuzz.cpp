@@ -1,0 +1,113 @@
+// Arbitrary bytes as a data file: the title read and the full load either give a table
+// that keeps every promise the lookups and the graph rely on, or a warning that names the
+// file and a line of it, and then leave the loaded table exactly as it was.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "FuzzCheck.h"
+#include "core/data/MaterialFile.h"
+#include "core/data/TextEncoding.h"
+
+namespace {
+
+using namespace alphastop;
+using alphastop::fuzz::Require;
+
+const std::string& ScratchPath() {
+  static const std::string path = [] {
+    const char* folder = std::getenv("TMPDIR");
+    std::string file = std::string(folder && *folder ? folder : "/tmp") + "/alphastop-fuzz-" +
+                       std::to_string(getpid()) + ".as";
+    std::atexit([] { std::remove(ScratchPath().c_str()); });
+    return file;
+  }();
+  return path;
+}
+
+bool IsUtf8(const std::string& text) { return DecodeLine(text) == text; }
+
+// The file's line count as the reading counts lines: CRLF, LF and CR each end one.
+int LineCount(const std::uint8_t* data, std::size_t size) {
+  int lines = 1;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (data[i] == '\n' || data[i] == '\r') ++lines;
+    if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+  }
+  return lines;
+}
+
+void CheckWarning(const ReadError& error, const std::string& path, int lines) {
+  Require(error.path == path, "the warning names the file");
+  Require(error.Message().find(path) != std::string::npos, "the message names the file", error.Message());
+  Require(error.line >= 1 && error.line <= lines + 1, "the warning names a line of the file", error.Message());
+  Require(!error.problem.empty(), "the warning says what is wrong");
+  // The message box shows it as UTF-8; a control byte could cut or garble it.
+  Require(IsUtf8(error.problem), "the warning is UTF-8", error.problem);
+  Require(std::none_of(error.problem.begin(), error.problem.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+          "the warning holds no control character", error.problem);
+}
+
+void CheckTable(const MaterialTable& table) {
+  for (int r = 1; r <= RowCount; ++r) {
+    Require(std::isfinite(table.Energy(r)) && table.Energy(r) > 0, "energies are above zero");
+    Require(r == 1 || table.Energy(r) > table.Energy(r - 1), "energies ascend");
+    for (int c = 1; c <= 3; ++c)
+      Require(std::isfinite(table.StopPower(r, c)) && table.StopPower(r, c) > 0, "stopping powers are above zero");
+    for (int c = 1; c <= 2; ++c) Require(std::isfinite(table.RangeData(r, c)), "ranges are numbers");
+    Require(IsUtf8(table.RowText(r)), "row texts are UTF-8", table.RowText(r));
+    Require(FirstCharacters(table.RowText(r), RowTextLength) == table.RowText(r), "row texts hold 59 characters at most",
+            table.RowText(r));
+  }
+}
+
+MaterialTable Sentinel() {
+  MaterialTable table;
+  table.MaterialTitle = "LOADED BEFORE";
+  for (int r = 1; r <= RowCount; ++r) table.rows[static_cast<std::size_t>(r - 1)].energy = r;
+  return table;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string& path = ScratchPath();
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  const int lines = LineCount(data, size);
+
+  const TitleResult title = ReadTitleLine(path);
+  if (title.error) {
+    CheckWarning(*title.error, path, lines);
+    Require(title.title.empty(), "no title comes with a warning");
+  }
+  Require(IsUtf8(title.title), "the title is UTF-8", title.title);
+
+  MaterialTable& shared = SharedMaterialTable();
+  shared = Sentinel();
+  int eventRuns = 0;
+  const auto error = LoadMaterialTable(path, [&] { ++eventRuns; });
+  Require(eventRuns <= 1, "events run once at most, between the passes");
+  if (error) {
+    CheckWarning(*error, path, lines);
+    const MaterialTable before = Sentinel();
+    Require(shared.MaterialTitle == before.MaterialTitle, "a refused file leaves the title");
+    for (int r = 1; r <= RowCount; ++r)
+      Require(shared.Energy(r) == before.Energy(r) && shared.RowText(r).empty(), "a refused file leaves the rows");
+    return 0;
+  }
+  Require(eventRuns == 1, "a good load lets events run between its passes");
+  Require(!title.error && shared.MaterialTitle == title.title, "the load's title is the title read on the pick");
+  CheckTable(shared);
+  return 0;
+}

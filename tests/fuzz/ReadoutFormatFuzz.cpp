@@ -1,0 +1,61 @@
+// Arbitrary doubles through the readout format and back through the energy box's reading:
+// a readout must have the pattern, keep its value to the rounding of four digits, and
+// keep the order of the values it shows.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "FuzzCheck.h"
+#include "core/lookup/EnergyInput.h"
+#include "core/lookup/ReadoutFormat.h"
+
+namespace {
+
+using alphastop::FormatReadout;
+using alphastop::ReadTypedEnergy;
+using alphastop::fuzz::IsReadoutText;
+using alphastop::fuzz::Require;
+
+// The value a readout stands for, as typing it into the energy box gives it back.
+double ReadBack(double value, const std::string& text) {
+  const double back = ReadTypedEnergy(text);
+  // Readouts that round past the largest double (1.798E+308) or into the subnormals cannot
+  // be typed back; the energy box refuses those anyway.
+  if (std::isinf(back)) Require(std::fabs(value) > 1.797e308, "a readout read back as infinity", text);
+  if (back == 0 && value != 0) Require(std::fabs(value) < 2.2251e-308, "a readout read back as zero", text);
+  return back;
+}
+
+void CheckOne(double value) {
+  const std::string text = FormatReadout(value);
+  if (std::isnan(value)) return Require(text == "nan", "nan is written as nan", text);
+  if (std::isinf(value)) return Require(text == (value < 0 ? "-inf" : "inf"), "infinity is written so", text);
+  Require(IsReadoutText(text), "the readout has the pattern 0.000E+00", text);
+  Require((text[0] == '-' ? text[1] : text[0]) != '0' || value == 0, "a leading zero only for zero", text);
+  if (value > 0) Require(FormatReadout(-value) == "-" + text, "a negative value reads as its minus", text);
+  const double back = ReadBack(value, text);
+  if (std::isinf(back) || (back == 0 && value != 0)) return;
+  // Half a unit of the fourth digit is at most 5e-4 of the readout's own value.
+  Require(std::fabs(back - value) <= 5.0000001e-4 * std::fabs(back), "a readout keeps its value to four digits", text);
+  Require(FormatReadout(back) == text, "a readout typed back shows the same readout", text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  double values[2] = {0, 0};
+  const std::size_t count = std::min<std::size_t>(size / sizeof(double), 2);
+  std::memcpy(values, data, count * sizeof(double));
+  for (std::size_t i = 0; i < count; ++i) CheckOne(values[i]);
+  if (count == 2 && std::isfinite(values[0]) && std::isfinite(values[1]) &&
+      std::fabs(values[0]) > 2.2251e-308 && std::fabs(values[1]) > 2.2251e-308 &&
+      std::fabs(values[0]) < 1.797e308 && std::fabs(values[1]) < 1.797e308) {
+    const double low = std::min(values[0], values[1]), high = std::max(values[0], values[1]);
+    Require(ReadTypedEnergy(FormatReadout(low)) <= ReadTypedEnergy(FormatReadout(high)),
+            "readouts keep the order of their values", FormatReadout(low) + " " + FormatReadout(high));
+  }
+  return 0;
+}
