@@ -215,6 +215,23 @@ TEST(ElectronicStoppingJoin, IsContinuousAtBothEndsOfTheJoin) {
   }
 }
 
+TEST(ElectronicStoppingJoin, KeepsTheSlopeOfBothCurvesAtItsEnds) {
+  // d ln S / d ln T just inside the join equals that of the fit below and of Bethe above.
+  const auto logSlope = [](const auto& stopping, double e) {
+    constexpr double h = 1e-4;
+    return std::log(stopping(e * (1 + h)) / stopping(e * (1 - h))) / std::log((1 + h) / (1 - h));
+  };
+  for (const Material& m : {Water(), Element(79, 19.32, 790.0), Element(6, 2.0, 81.0)}) {
+    const ElectronicStoppingModel model = PrepareElectronicStopping(m);
+    const auto joined = [&](double e) { return ElectronicStopping(model, e); };
+    const auto fit = [&](double e) { return LowEnergyElectronicStopping(m, e); };
+    const auto bethe = [&](double e) { return BetheElectronicStopping(model, e); };
+    EXPECT_NEAR(logSlope(joined, JoinStartMeV * 1.001), logSlope(fit, JoinStartMeV), 0.01);
+    EXPECT_NEAR(logSlope(joined, JoinEndMeV * 0.999), logSlope(bethe, JoinEndMeV), 0.01);
+    EXPECT_LT(logSlope(joined, std::sqrt(JoinStartMeV * JoinEndMeV)), 0.0);  // past the peak
+  }
+}
+
 TEST(NuclearStopping, UniversalFunctionIsContinuousAndPeaksAtLowReducedEnergy) {
   EXPECT_NEAR(ReducedNuclearStopping(30.0 * (1 - 1e-9)) / ReducedNuclearStopping(30.0 * (1 + 1e-9)),
               1.0, 0.02);
