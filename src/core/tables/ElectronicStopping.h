@@ -33,7 +33,7 @@ struct ElectronicStoppingModel {
 ElectronicStoppingModel PrepareElectronicStopping(const Material& material);
 
 // Bethe's formula with the Barkas, Bloch and density corrections and the local-plasma shell
-// correction. Meaningful from about 10 MeV up; energy > 0.
+// correction. Used from JoinEndMeV up; any energy > 0.
 double BetheElectronicStopping(const ElectronicStoppingModel& model, double energyMeV);
 
 // Bethe's formula with the Barkas, Bloch and density corrections but no shell correction.

@@ -71,9 +71,12 @@ double LocalPlasmaShellTerm(const LocalPlasmaModel& model, const Kinematics& k) 
   double stoppingNumber = 0.0;
   for (const PlasmaCell& cell : model.cells) {
     const double ratio2 = velocity2 / cell.fermiVelocity2;  // (v / v_F)^2
-    const double fast = logTransfer - cell.logPlasmaEnergy - FermiMotionWeight / ratio2;
-    const double slow = cell.slowStoppingNumber * std::pow(std::min(ratio2, 1.0), 1.5);
-    stoppingNumber += cell.electronShare * std::max(fast, slow);
+    double local = logTransfer - cell.logPlasmaEnergy - FermiMotionWeight / ratio2;
+    if (local < cell.slowStoppingNumber) {
+      const double capped = std::min(ratio2, 1.0);
+      local = std::max(local, cell.slowStoppingNumber * capped * std::sqrt(capped));
+    }
+    stoppingNumber += cell.electronShare * local;
   }
   return logTransfer - model.logMeanExcitation - stoppingNumber;
 }
