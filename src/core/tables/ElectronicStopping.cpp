@@ -33,12 +33,6 @@ double StoppingNumberWithoutShells(const Material& material, const Kinematics& k
          BlochTerm(k, HeliumCharge) - 0.5 * DensityEffect(k, material);
 }
 
-// The shell term C/Z that would make Bethe's formula give the stopping power s.
-double ImpliedShellTerm(const Material& material, double energyMeV, double stopping) {
-  const Kinematics k = HeliumKinematics(energyMeV);
-  return StoppingNumberWithoutShells(material, k) - stopping / BethePrefactor(material, k);
-}
-
 template <typename F>
 double SlopeInLogEnergy(F f, double energyMeV) {
   constexpr double h = 1e-3;
@@ -105,16 +99,12 @@ double BetheStoppingWithoutShells(const Material& material, double energyMeV) {
 
 ElectronicStoppingModel PrepareElectronicStopping(const Material& material) {
   ElectronicStoppingModel model{material, MakeLocalPlasmaModel(material)};
-  const auto fitShell = [&](double t) {
-    return ImpliedShellTerm(material, t, LowEnergyElectronicStopping(material, t));
-  };
-  const auto plasmaShell = [&](double t) {
-    return LocalPlasmaShellTerm(model.shells, HeliumKinematics(t));
-  };
-  model.startShell = fitShell(JoinStartMeV);
-  model.startSlope = SlopeInLogEnergy(fitShell, JoinStartMeV);
-  model.endShell = plasmaShell(JoinEndMeV);
-  model.endSlope = SlopeInLogEnergy(plasmaShell, JoinEndMeV);
+  const auto logFit = [&](double t) { return std::log(LowEnergyElectronicStopping(material, t)); };
+  const auto logBethe = [&](double t) { return std::log(BetheElectronicStopping(model, t)); };
+  model.startLog = logFit(JoinStartMeV);
+  model.startSlope = SlopeInLogEnergy(logFit, JoinStartMeV);
+  model.endLog = logBethe(JoinEndMeV);
+  model.endSlope = SlopeInLogEnergy(logBethe, JoinEndMeV);
   return model;
 }
 
@@ -134,10 +124,8 @@ double ElectronicStopping(const ElectronicStoppingModel& model, double energyMeV
   const double h10 = ((t - 2) * t + 1) * t;
   const double h01 = (3 - 2 * t) * t * t;
   const double h11 = (t - 1) * t * t;
-  const double shell = h00 * model.startShell + h10 * width * model.startSlope +
-                       h01 * model.endShell + h11 * width * model.endSlope;
-  const Kinematics k = HeliumKinematics(energyMeV);
-  return BethePrefactor(model.material, k) * (StoppingNumberWithoutShells(model.material, k) - shell);
+  return std::exp(h00 * model.startLog + h10 * width * model.startSlope + h01 * model.endLog +
+                  h11 * width * model.endSlope);
 }
 
 double ElectronicStopping(const Material& material, double energyMeV) {

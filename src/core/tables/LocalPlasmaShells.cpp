@@ -1,8 +1,9 @@
 #include "core/tables/LocalPlasmaShells.h"
 
+#include "core/tables/AtomicDensities.h"
 #include "core/tables/Elements.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -12,45 +13,42 @@ namespace {
 constexpr double HartreeEv = 27.211386;
 constexpr double InverseFineStructure = 137.035999;
 
-// Moliere's screening function: phi(x) = sum a_i exp(-b_i x), x = r / a_TF.
-constexpr std::array<double, 3> MoliereA{0.35, 0.55, 0.10};
-constexpr std::array<double, 3> MoliereB{0.3, 1.2, 6.0};
+// Radial cells of each atom, equally spaced in ln r (Bohr radii).
+constexpr int CellsPerAtom = 160;
+constexpr double InnermostRadius = 1e-5;
+constexpr double OutermostRadius = 50.0;
 
-constexpr int CellsPerAtom = 120;
-constexpr double InnermostX = 1e-4;
-constexpr double OutermostX = 60.0;
+// Weight of the Fermi-motion term: 3/5 v_F^2 is the mean square electron velocity of a free gas.
+constexpr double FermiMotionWeight = 0.6;
 
-// Weight of the Fermi-motion term: 3/5 v_F^2 is the mean square electron velocity of a free
-// gas; 1/2 describes the measured stopping of the elements better at intermediate energies.
-constexpr double FermiMotionWeight = 0.5;
+// C(chi) = (ln(1 + 1/chi^2) - 1/(1 + chi^2)) / 2 with chi^2 = e^2 / (pi hbar v_F) = 1 / (pi v_F)
+// in atomic units: the low-velocity stopping number of a free electron gas is (v/v_F)^3 C(chi).
+double SlowStoppingNumber(double fermiVelocity) {
+  const double chi2 = 1.0 / (std::numbers::pi * fermiVelocity);
+  return 0.5 * (std::log1p(1.0 / chi2) - 1.0 / (1.0 + chi2));
+}
 
 }  // namespace
 
 LocalPlasmaModel MakeLocalPlasmaModel(const Material& material) {
   LocalPlasmaModel model;
   const double electronsPerMass = ElectronsPerMass(material);
-  const double step = std::log(OutermostX / InnermostX) / (CellsPerAtom - 1);
+  const double step = std::log(OutermostRadius / InnermostRadius) / (CellsPerAtom - 1);
   double logSum = 0.0;
   for (const ElementFraction& part : material.composition) {
-    const double z = part.z;
-    const double share = part.weight * z / AtomicWeight(part.z) / electronsPerMass;
-    const double screeningLength = 0.8853 * std::cbrt(1.0 / z);  // Bohr radii
+    const double share = part.weight * part.z / AtomicWeight(part.z) / electronsPerMass;
     std::vector<PlasmaCell> cells;
     double total = 0.0;
     for (int i = 0; i < CellsPerAtom; ++i) {
-      const double x = InnermostX * std::exp(i * step);
-      double s = 0.0;
-      for (std::size_t j = 0; j < MoliereA.size(); ++j) {
-        s += MoliereA[j] * MoliereB[j] * MoliereB[j] * std::exp(-MoliereB[j] * x);
-      }
-      // Electrons in the shell: Z x^2 s d(ln x); density n = Z s / (4 pi a^3 x).
-      const double electrons = x * x * s * step;
-      const double density =
-          z * s / (4.0 * std::numbers::pi * screeningLength * screeningLength * screeningLength * x);
+      const double r = InnermostRadius * std::exp(i * step);
+      const double density = AtomicElectronDensity(part.z, r);
+      if (!(density > 0.0)) continue;  // beyond the reach of double precision
+      const double electrons = 4.0 * std::numbers::pi * r * r * r * density * step;
       PlasmaCell cell;
       cell.electronShare = electrons;
       cell.logPlasmaEnergy = std::log(HartreeEv * std::sqrt(4.0 * std::numbers::pi * density));
       cell.fermiVelocity2 = std::pow(3.0 * std::numbers::pi * std::numbers::pi * density, 2.0 / 3.0);
+      cell.slowStoppingNumber = SlowStoppingNumber(std::sqrt(cell.fermiVelocity2));
       cells.push_back(cell);
       total += electrons;
     }
@@ -72,8 +70,13 @@ double LocalPlasmaShellTerm(const LocalPlasmaModel& model, const Kinematics& k) 
   const double velocity2 = k.beta2 * InverseFineStructure * InverseFineStructure;
   double stoppingNumber = 0.0;
   for (const PlasmaCell& cell : model.cells) {
-    const double local = logTransfer - cell.logPlasmaEnergy - FermiMotionWeight * cell.fermiVelocity2 / velocity2;
-    if (local > 0.0) stoppingNumber += cell.electronShare * local;
+    const double ratio2 = velocity2 / cell.fermiVelocity2;  // (v / v_F)^2
+    double local = logTransfer - cell.logPlasmaEnergy - FermiMotionWeight / ratio2;
+    if (local < cell.slowStoppingNumber) {
+      const double capped = std::min(ratio2, 1.0);
+      local = std::max(local, cell.slowStoppingNumber * capped * std::sqrt(capped));
+    }
+    stoppingNumber += cell.electronShare * local;
   }
   return logTransfer - model.logMeanExcitation - stoppingNumber;
 }

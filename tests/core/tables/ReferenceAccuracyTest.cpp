@@ -87,21 +87,21 @@ struct Check {
 
 // Levels reached (relative), a little above the worst measured values.
 constexpr Check Checks[] = {
-    {"ElectronicFrom4MeV_Elements_goal2pc", Quantity::Electronic, Group::Elements, 4.0, 1e9, 0.071},
-    {"ElectronicFrom4MeV_Exceptions_goal2pc", Quantity::Electronic, Group::Exceptions, 4.0, 1e9, 0.027},
-    {"ElectronicFrom4MeV_Compounds_goal2pc", Quantity::Electronic, Group::Compounds, 4.0, 1e9, 0.043},
-    {"ElectronicBelow4MeV_Elements_goal3pc", Quantity::Electronic, Group::Elements, 0.0, 4.0, 0.090},
+    {"ElectronicFrom4MeV_Elements_goal2pc", Quantity::Electronic, Group::Elements, 4.0, 1e9, 0.080},
+    {"ElectronicFrom4MeV_Exceptions_goal2pc", Quantity::Electronic, Group::Exceptions, 4.0, 1e9, 0.016},
+    {"ElectronicFrom4MeV_Compounds_goal2pc", Quantity::Electronic, Group::Compounds, 4.0, 1e9, 0.029},
+    {"ElectronicBelow4MeV_Elements_goal3pc", Quantity::Electronic, Group::Elements, 0.0, 4.0, 0.060},
     {"ElectronicBelow4MeV_Exceptions", Quantity::Electronic, Group::Exceptions, 0.0, 4.0, 0.233},
     {"Nuclear_Elements_goal10pc", Quantity::Nuclear, Group::Elements, 0.0, 1e9, 0.005},
     {"Nuclear_Exceptions_goal10pc", Quantity::Nuclear, Group::Exceptions, 0.0, 1e9, 0.005},
     {"Nuclear_Compounds_goal10pc", Quantity::Nuclear, Group::Compounds, 0.0, 1e9, 0.005},
-    {"CsdaFrom1MeV_Elements_goal3pc", Quantity::CsdaRange, Group::Elements, 1.0, 1e9, 0.048},
+    {"CsdaFrom1MeV_Elements_goal3pc", Quantity::CsdaRange, Group::Elements, 1.0, 1e9, 0.054},
     {"CsdaFrom1MeV_Exceptions_goal3pc", Quantity::CsdaRange, Group::Exceptions, 1.0, 1e9, 0.052},
     {"CsdaFrom1MeV_Compounds_goal3pc", Quantity::CsdaRange, Group::Compounds, 1.0, 1e9, 0.207},
     {"CsdaBelow1MeV_Elements_goal15pc", Quantity::CsdaRange, Group::Elements, 0.0, 1.0, 0.119},
     {"CsdaBelow1MeV_Exceptions_goal15pc", Quantity::CsdaRange, Group::Exceptions, 0.0, 1.0, 0.306},
     {"CsdaBelow1MeV_Compounds_goal15pc", Quantity::CsdaRange, Group::Compounds, 0.0, 1.0, 0.379},
-    {"ProjectedFrom1MeV_Elements_goal5pc", Quantity::ProjectedRange, Group::Elements, 1.0, 1e9, 0.048},
+    {"ProjectedFrom1MeV_Elements_goal5pc", Quantity::ProjectedRange, Group::Elements, 1.0, 1e9, 0.055},
     {"ProjectedFrom1MeV_Exceptions_goal5pc", Quantity::ProjectedRange, Group::Exceptions, 1.0, 1e9, 0.044},
     {"ProjectedFrom1MeV_Compounds_goal5pc", Quantity::ProjectedRange, Group::Compounds, 1.0, 1e9, 0.192},
     {"ProjectedBelow1MeV_Elements_goal20pc", Quantity::ProjectedRange, Group::Elements, 0.0, 1.0, 0.087},
@@ -111,7 +111,7 @@ constexpr Check Checks[] = {
 
 // Compounds and mixtures below 4 MeV: median of all differences (goal 5 %) and the share of
 // materials within 15 % at every energy (goal 4 in 5).
-constexpr double CompoundMedianBelow4MeV = 0.023;
+constexpr double CompoundMedianBelow4MeV = 0.022;
 constexpr double CompoundShareWithin15Percent = 0.853;
 
 class ReferenceAccuracy : public ::testing::Test {

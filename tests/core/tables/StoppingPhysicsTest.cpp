@@ -1,6 +1,7 @@
 // Physics of the table generator: Bethe theory against a known value, Bragg additivity,
 // the low-energy fit, and the ZBL nuclear stopping.
 
+#include "core/tables/AtomicDensities.h"
 #include "core/tables/BetheCorrections.h"
 #include "core/tables/ElectronicStopping.h"
 #include "core/tables/Elements.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace alphastop::tables {
 namespace {
@@ -66,6 +68,52 @@ double ShellPeakEnergy(int z, double ivalue) {
     }
   }
   return bestAt;
+}
+
+// Electrons of atom z within radius r (Bohr radii), by the midpoint rule in ln r.
+double ElectronsWithin(int z, double r) {
+  constexpr int Steps = 4000;
+  const double from = std::log(1e-7);
+  const double step = (std::log(r) - from) / Steps;
+  double sum = 0.0;
+  for (int i = 0; i < Steps; ++i) {
+    const double x = std::exp(from + (i + 0.5) * step);
+    sum += 4.0 * std::numbers::pi * x * x * x * AtomicElectronDensity(z, x) * step;
+  }
+  return sum;
+}
+
+TEST(AtomicDensity, HoldsTheAtomsElectrons) {
+  for (int z : {1, 2, 6, 10, 11, 29, 92}) {
+    EXPECT_NEAR(ElectronsWithin(z, 200.0), z, 0.01 * z) << z;
+  }
+}
+
+TEST(AtomicDensity, HydrogenIsTheExactGroundState) {
+  // n(r) = exp(-2r) / pi in atomic units.
+  for (double r : {0.1, 1.0, 3.0}) {
+    EXPECT_NEAR(AtomicElectronDensity(1, r), std::exp(-2.0 * r) / std::numbers::pi, 1e-12) << r;
+  }
+}
+
+TEST(AtomicDensity, SlaterKShellOfCarbonHoldsTwoElectronsCloseIn) {
+  // Slater: 1s exponent 5.7, 2s2p exponent (6 - 1.7 - 1.05) / 2 = 1.625. Inside r = 0.5 the
+  // 1s orbital holds 1 - e^-5.7 (1 + 5.7 + 5.7^2/2) = 0.9232 of each of its two electrons and
+  // the n = 2 orbital 1 - e^-x (1 + x + x^2/2 + x^3/6 + x^4/24) = 0.0252 (x = 1.625) of four.
+  EXPECT_NEAR(ElectronsWithin(6, 0.5), 2 * 0.9232 + 4 * 0.0252, 0.003);
+  EXPECT_EQ(AtomicElectronDensity(6, 0.7), SlaterDensity(6, 0.7));
+  EXPECT_EQ(AtomicElectronDensity(29, 0.7), ThomasFermiDensity(29, 0.7));
+}
+
+TEST(ShellCorrection, SlowIonsStillMeetTheStoppingOfTheInnerElectrons) {
+  // At 1 MeV the inner shells of lead are closed to the Bethe logarithm; the v^3 stopping of
+  // Lindhard and Winther keeps the stopping number L0 - C/Z positive.
+  const Material lead = Element(82, 11.35, 823.0);
+  const Kinematics slow = HeliumKinematics(1.0);
+  const double stoppingNumber =
+      BetheLogTerm(slow, 823.0) - LocalPlasmaShellTerm(MakeLocalPlasmaModel(lead), slow);
+  EXPECT_GT(stoppingNumber, 0.0);
+  EXPECT_LT(stoppingNumber, BetheLogTerm(slow, 823.0) + 1.0);
 }
 
 TEST(ShellCorrection, IsPositiveAndFallsAsOneOverVSquaredAtHighEnergy) {
@@ -164,6 +212,23 @@ TEST(ElectronicStoppingJoin, IsContinuousAtBothEndsOfTheJoin) {
       const double above = ElectronicStopping(m, edge * (1 + 1e-6));
       EXPECT_NEAR(below / above, 1.0, 1e-4) << m.composition[0].z << " at " << edge << " MeV";
     }
+  }
+}
+
+TEST(ElectronicStoppingJoin, KeepsTheSlopeOfBothCurvesAtItsEnds) {
+  // d ln S / d ln T just inside the join equals that of the fit below and of Bethe above.
+  const auto logSlope = [](const auto& stopping, double e) {
+    constexpr double h = 1e-4;
+    return std::log(stopping(e * (1 + h)) / stopping(e * (1 - h))) / std::log((1 + h) / (1 - h));
+  };
+  for (const Material& m : {Water(), Element(79, 19.32, 790.0), Element(6, 2.0, 81.0)}) {
+    const ElectronicStoppingModel model = PrepareElectronicStopping(m);
+    const auto joined = [&](double e) { return ElectronicStopping(model, e); };
+    const auto fit = [&](double e) { return LowEnergyElectronicStopping(m, e); };
+    const auto bethe = [&](double e) { return BetheElectronicStopping(model, e); };
+    EXPECT_NEAR(logSlope(joined, JoinStartMeV * 1.001), logSlope(fit, JoinStartMeV), 0.01);
+    EXPECT_NEAR(logSlope(joined, JoinEndMeV * 0.999), logSlope(bethe, JoinEndMeV), 0.01);
+    EXPECT_LT(logSlope(joined, std::sqrt(JoinStartMeV * JoinEndMeV)), 0.0);  // past the peak
   }
 }
 
