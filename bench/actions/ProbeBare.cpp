@@ -8,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  alphastop::bench::PrintStamp("application");
   QWidget window;
   window.setFixedSize(900, 753);
   alphastop::bench::FirstFrame frame(&window, "frame", [] { QCoreApplication::quit(); });

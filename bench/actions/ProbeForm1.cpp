@@ -16,8 +16,10 @@ using alphastop::bench::FirstFrame;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  alphastop::bench::PrintStamp("application");
   const QString load = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
   alphastop::ui::Form1 window;
+  alphastop::bench::PrintStamp("constructed");
   std::unique_ptr<FirstFrame> graphFrame;
   FirstFrame frame(&window, "frame", [&] {
     if (load.isEmpty()) return QCoreApplication::quit();
