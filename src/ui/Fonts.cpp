@@ -48,7 +48,9 @@ QFont DesignFont(Face face, double points) {
   QFont font(QString::fromUtf8(info.family));
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
-  font.setStyleHint(info.hint);
+  // Every text of the windows is Latin: numbers, units and names. Shaping it through
+  // HarfBuzz changes no glyph but was the largest cost of each readout and list repaint.
+  font.setStyleHint(info.hint, QFont::PreferNoShaping);
   if (face == Face::FixedGothic) font.setFixedPitch(true);
   return font;
 }
