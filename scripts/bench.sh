@@ -24,13 +24,14 @@ else
     -DBUILD_TESTING=OFF >/dev/null
   cmake --build "$build"
   core=(--benchmark_repetitions=15 --benchmark_min_time=0.1)
-  windows=(--benchmark_repetitions=101)
-  processes=(--runs 31)
+  windows=(--benchmark_repetitions=201)
+  processes=(--runs 41)
   title="Release build, offscreen platform"
 fi
 tables_tool="$build/src/app/alphastop-tables"
 [ -x "$tables_tool" ] && processes+=(--tables-tool "$tables_tool")
 
+load="$(cut -d ' ' -f 1-3 /proc/loadavg)"
 bin="$build/bench/actions"
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
@@ -44,7 +45,8 @@ QT_SCALE_FACTOR=2 "$bin/bench_window_actions" "${windows[@]}" --benchmark_filter
 "$bin/bench_process_actions" "${processes[@]}" >"$out/processes"
 
 echo "AlphaStop: the speed and memory of every user action ($title)"
-echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)," \
+  "load average before the run: $load"
 echo
 echo "| user action | median | spread (25th–75th percentile) | target | |"
 echo "|---|---|---|---|---|"

@@ -1,7 +1,8 @@
 #pragma once
-// For the start-up probes: stamps on standard output the moment a window's first frame is
-// complete (its first paint event and the paint of all its children that follows in the
-// same pass), on the system's monotonic clock, which the launching process shares.
+// For the start-up probes: stamps on standard output, on the system's monotonic clock which
+// the launching process shares, the moment a window receives its first paint event
+// ("paint", or the given stamp with "-paint" appended), and the moment its first frame is
+// complete: its own paint and that of all its children, which follows in the same pass.
 
 #include <QEvent>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <string>
 
 namespace alphastop::bench {
 
@@ -32,6 +34,7 @@ class FirstFrame : public QObject {
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Paint && !seen_) {
       seen_ = true;
+      PrintStamp((std::string(stamp_) + "-paint").c_str());
       // Runs once the current paint pass, children included, has returned to the event loop.
       QTimer::singleShot(0, this, [this] {
         PrintStamp(stamp_);
