@@ -1,8 +1,8 @@
 #pragma once
 // For the start-up probes: stamps on standard output, on the system's monotonic clock which
-// the launching process shares, the moment a window receives its first paint event
-// ("paint", or the given stamp with "-paint" appended), and the moment its first frame is
-// complete: its own paint and that of all its children, which follows in the same pass.
+// the launching process shares, the moment a window receives its first paint event (the
+// stamp's name with "-paint" appended) and the moment its first frame is complete: its own
+// paint and that of all its children, which follows in the same pass.
 
 #include <QEvent>
 #include <QTimer>
