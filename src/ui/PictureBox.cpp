@@ -87,7 +87,7 @@ void PictureBox::Clear() {
   batchPolyline_.clear();
   Painter().fillRect(QRectF(0, 0, areaPixels_, areaPixels_), Background);
   current_ = text_ = QPointF(0, 0);
-  update();
+  update(contentsRect());
 }
 
 void PictureBox::SetDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
@@ -100,7 +100,7 @@ void PictureBox::SetPoint(float x, float y) {
   painter.setPen(pen);
   painter.drawPoint(ToArea(x, y));
   current_ = QPointF(x, y);
-  update();
+  update(contentsRect());
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour) {
@@ -109,7 +109,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour) {
   batchPen_ = pen;
   batchLines_.append(QLineF(ToArea(x1, y1), ToArea(x2, y2)));
   current_ = QPointF(x2, y2);
-  update();
+  update(contentsRect());
 }
 
 void PictureBox::LineTo(float x, float y, Rgb colour) {
@@ -121,7 +121,7 @@ void PictureBox::LineTo(float x, float y, Rgb colour) {
   }
   batchPolyline_.append(ToArea(x, y));
   current_ = QPointF(x, y);
-  update();
+  update(contentsRect());
 }
 
 void PictureBox::Rectangle(float x1, float y1, float x2, float y2, Rgb colour) {
@@ -131,7 +131,7 @@ void PictureBox::Rectangle(float x1, float y1, float x2, float y2, Rgb colour) {
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
   current_ = QPointF(x2, y2);
-  update();
+  update(contentsRect());
 }
 
 void PictureBox::FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) {
@@ -142,7 +142,7 @@ void PictureBox::FilledRectangle(float x1, float y1, float x2, float y2, Rgb col
   painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
   painter.setBrush(Qt::NoBrush);
   current_ = QPointF(x2, y2);
-  update();
+  update(contentsRect());
 }
 
 void PictureBox::SetFontSize(double points) { fontPoints_ = points; }
@@ -167,7 +167,7 @@ void PictureBox::Print(std::string_view text, PrintEnd end) {
   } else {
     text_ = QPointF(scale_.left, text_.y() + metrics.height() * unitsPerPixelY);
   }
-  update();
+  update(contentsRect());
 }
 
 QImage PictureBox::Picture() {
@@ -177,7 +177,9 @@ QImage PictureBox::Picture() {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   EndPainting();
-  QFrame::paintEvent(event);
+  // A new picture repaints the drawing area only; the sunken border, which costs as much
+  // to draw as the whole picture, is drawn where the window asks for it.
+  if (!contentsRect().contains(event->rect())) QFrame::paintEvent(event);
   QPainter painter(this);
   const QRect area = contentsRect();
   painter.drawImage(area.topLeft(), image_);
