@@ -63,7 +63,11 @@ QFont DesignFont(Face face, double points) {
   font.setWeight(QFont::Normal);
   // Every text of the windows is Latin: numbers, units and names. Shaping it through
   // HarfBuzz changes no glyph but was the largest cost of each readout and list repaint.
-  font.setStyleHint(info.hint, QFont::PreferNoShaping);
+  auto strategy = QFont::PreferNoShaping;
+  // MS Gothic shows the row list from its embedded bitmaps, crisp and not smoothed; its
+  // stand-in is drawn the same way, which also spares blending every pixel of every glyph.
+  if (face == Face::FixedGothic) strategy = QFont::StyleStrategy(strategy | QFont::NoAntialias);
+  font.setStyleHint(info.hint, strategy);
   if (face == Face::FixedGothic) font.setFixedPitch(true);
   return font;
 }
