@@ -34,7 +34,7 @@ const FaceInfo& Info(Face face) {
 
 // The design face where it is installed, else the first of its stand-ins that is. A font
 // asked for by a family the database lacks first costs a fallback search, which sorts all
-// installed fonts once for every face: a sixth of the main window's start-up.
+// installed fonts once for every face: an eighth of the main window's start-up.
 QString ChooseFamily(const FaceInfo& info, const QStringList& installed) {
   const QString design = QString::fromUtf8(info.family);
   if (installed.contains(design)) return design;
