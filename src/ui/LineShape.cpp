@@ -17,7 +17,8 @@ void LineShape::SetX2(float x) { x2_ = x; Changed(); }
 void LineShape::SetY2(float y) { y2_ = y; Changed(); }
 void LineShape::SetVisible(bool visible) { visible_ = visible; Changed(); }
 
-// Painting waits for the event loop, so a handler's several changes show as one.
-void LineShape::Changed() { container_->update(); }
+// Painting waits for the event loop, so a handler's several changes show as one. A line
+// lies inside its container's contents, never on a border.
+void LineShape::Changed() { container_->update(container_->contentsRect()); }
 
 }  // namespace alphastop::ui

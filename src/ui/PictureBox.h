@@ -1,6 +1,10 @@
 #pragma once
 #include <QFrame>
 #include <QImage>
+#include <QLineF>
+#include <QList>
+#include <QPen>
+#include <QPolygonF>
 #include <memory>
 
 #include "core/graph/DrawingSurface.h"
@@ -49,6 +53,7 @@ class PictureBox : public QFrame, public DrawingSurface {
 
  private:
   QPainter& Painter();
+  void DrawBatch();
   void EndPainting();
   QPen PenOf(const QColor& colour) const;
   void PaintLineShapes(QPainter& painter) const;
@@ -61,6 +66,12 @@ class PictureBox : public QFrame, public DrawingSurface {
   double fontPoints_ = 14.25;
   QPointF current_;  // user units: the current position of lines and points
   QPointF text_;     // user units: where the next text's cell begins
+  // Lines wait here while they come in one pen, and are drawn in one call when anything
+  // else is drawn or the picture is shown: the grid's lines together, and a run of LineTo
+  // segments as one polyline, which the rasterizer fills once instead of once a segment.
+  QPen batchPen_;
+  QList<QLineF> batchLines_;   // drawing-area pixels
+  QPolygonF batchPolyline_;    // drawing-area pixels
 };
 
 }  // namespace alphastop::ui
