@@ -22,6 +22,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, TwipsB
   label->setAlignment(horizontal | Qt::AlignTop);
   label->setContentsMargins(0, 0, 0, 0);
   label->setMargin(0);
+  // A stand-in face may run a little wider than the designer's: grow rather than clip,
+  // keeping the left edge, or the centre of a centred label.
+  const int extra = label->sizeHint().width() - label->width();
+  if (extra > 0) {
+    const int shift = horizontal & Qt::AlignHCenter ? extra / 2 : 0;
+    label->setGeometry(label->geometry().adjusted(-shift, 0, extra - shift, 0));
+  }
   return label;
 }
 
