@@ -28,15 +28,16 @@ constexpr std::size_t LabelsStart = FramingStart + 3;
 void ExpectCall(const SurfaceCall& call, CallKind kind, std::vector<double> numbers, Rgb colour) {
   ASSERT_EQ(call.kind, kind) << call;
   ASSERT_EQ(call.numbers.size(), numbers.size()) << call;
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    EXPECT_NEAR(call.numbers[i], numbers[i], 1e-5) << call;
-  }
+  for (std::size_t i = 0; i < numbers.size(); ++i) EXPECT_NEAR(call.numbers[i], numbers[i], 1e-5) << call;
   EXPECT_EQ(call.colour, colour) << call;
 }
 
 class GraphDrawingTest : public ::testing::Test {
  protected:
-  void SetUp() override { DrawGraphPicture(surface, table); }
+  void SetUp() override {
+    DrawGraphPicture(surface, table);
+    ASSERT_GT(surface.calls.size(), LabelsStart);
+  }
 
   // Starts at 0.002 MeV, so that the curves' first point at x = 0 is not row 1's energy.
   const MaterialTable table = testing::GeometricTable(0.002, 5000);
@@ -45,7 +46,6 @@ class GraphDrawingTest : public ::testing::Test {
 
 TEST_F(GraphDrawingTest, ClearsThenDrawsAThinGreyGridAtEveryDecadeMultiple) {
   const auto& calls = surface.calls;
-  ASSERT_GT(calls.size(), LabelsStart);
   ExpectCall(calls[0], CallKind::Clear, {}, {});
   ExpectCall(calls[1], CallKind::SetDrawWidth, {1}, {});
   for (int n = 0; n < 80; ++n) {  // stopping powers 10^-4 .. 10^4, j = 10 and 1 both drawn
@@ -60,22 +60,18 @@ TEST_F(GraphDrawingTest, ClearsThenDrawsAThinGreyGridAtEveryDecadeMultiple) {
 }
 
 TEST_F(GraphDrawingTest, DrawsEachColumnAsAPolylineFromTheLeftEdge) {
-  ASSERT_GT(surface.calls.size(), LabelsStart);
   const Rgb colours[] = {Red, Yellow, White};
   for (int column = Electronic; column <= Total; ++column) {
     SCOPED_TRACE(column);
     const auto* curve = &surface.calls[CurvesStart + (column - 1) * CurveCalls];
     ExpectCall(curve[0], CallKind::SetPoint, {0, StopPowerToY(table.StopPower(1, column))}, {});
-    for (int row = 2; row <= RowCount; ++row) {
+    for (int row = 2; row <= RowCount; ++row)
       ExpectCall(curve[row - 1], CallKind::LineTo,
-                 {EnergyToX(table.Energy(row)), StopPowerToY(table.StopPower(row, column))},
-                 colours[column - 1]);
-    }
+                 {EnergyToX(table.Energy(row)), StopPowerToY(table.StopPower(row, column))}, colours[column - 1]);
   }
 }
 
 TEST_F(GraphDrawingTest, PaintsMarginsThenFrameOverTheCurvesAtWidthTwo) {
-  ASSERT_GT(surface.calls.size(), LabelsStart);
   ExpectCall(surface.calls[FramingStart], CallKind::FilledRectangle, {0, 18.4, 16.6, 19.1}, Navy);
   ExpectCall(surface.calls[FramingStart + 1], CallKind::FilledRectangle, {0, 0, 16.6, -1.9}, Navy);
   ExpectCall(surface.calls[FramingStart + 2], CallKind::Rectangle, {0, 0, 16.1, 18.4}, White);
@@ -116,9 +112,8 @@ TEST_F(GraphDrawingTest, EndsWithTheLabelsInOrder) {
   expected.push_back({CallKind::Print, {}, {}, "/g", PrintEnd::EndLine});
 
   ASSERT_EQ(surface.calls.size(), LabelsStart + expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
+  for (std::size_t i = 0; i < expected.size(); ++i)
     EXPECT_EQ(surface.calls[LabelsStart + i], expected[i]) << "label call " << i;
-  }
 }
 
 TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
@@ -129,9 +124,8 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   RecordingSurface surface;
   DrawGraphPicture(surface, table);
 
-  for (const SurfaceCall& call : surface.calls) {
+  for (const SurfaceCall& call : surface.calls)
     for (double n : call.numbers) ASSERT_TRUE(std::isfinite(n)) << call;
-  }
   const auto count = [&](CallKind kind, Rgb colour) {
     return std::count_if(surface.calls.begin(), surface.calls.end(), [&](const SurfaceCall& c) {
       return c.kind == kind && c.colour == colour;
