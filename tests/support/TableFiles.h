@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/data/MaterialTable.h"
+
 namespace alphastop::testing {
 
 // The lines of a valid file: 10 header lines, then 122 rows of seven numbers whose
@@ -33,6 +35,19 @@ inline std::string JoinLines(const std::vector<std::string>& lines, const std::s
   std::string text;
   for (const auto& line : lines) text += line + lineEnd;
   return text;
+}
+
+// Where two tables differ: "title", "row N", or "" where they hold the same title and numbers
+// (and row texts, unless withTexts is false).
+inline std::string TableDifference(const MaterialTable& a, const MaterialTable& b, bool withTexts = true) {
+  if (a.MaterialTitle != b.MaterialTitle) return "title";
+  for (int r = 1; r <= RowCount; ++r) {
+    const TableRow& x = a.rows[static_cast<std::size_t>(r - 1)];
+    const TableRow& y = b.rows[static_cast<std::size_t>(r - 1)];
+    if (x.energy != y.energy || x.stopPower != y.stopPower || x.range != y.range || (withTexts && x.text != y.text))
+      return "row " + std::to_string(r);
+  }
+  return "";
 }
 
 class TempFolder {

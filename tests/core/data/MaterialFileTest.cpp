@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "core/data/TextEncoding.h"
+#include "support/ReferenceTable.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
 
@@ -13,6 +13,7 @@ namespace alphastop {
 namespace {
 
 using testing::JoinLines;
+using testing::TableDifference;
 using testing::TempFolder;
 using testing::ValidTableLines;
 
@@ -22,35 +23,14 @@ MaterialTable ReadOk(const std::string& path) {
   return result.table.value_or(MaterialTable{});
 }
 
-void ExpectSameNumbers(const MaterialTable& a, const MaterialTable& b) {
-  for (int r = 1; r <= RowCount; ++r) {
-    ASSERT_EQ(a.Energy(r), b.Energy(r)) << "row " << r;
-    for (int c = 1; c <= 3; ++c) ASSERT_EQ(a.StopPower(r, c), b.StopPower(r, c)) << "row " << r;
-    for (int c = 1; c <= 2; ++c) ASSERT_EQ(a.RangeData(r, c), b.RangeData(r, c)) << "row " << r;
-  }
-}
-
-std::vector<std::string> Replace(std::vector<std::string> lines, std::size_t index, std::string text) {
-  lines[index] = std::move(text);
-  return lines;
-}
-
-// --- Layout of a good file ----------------------------------------------------------
-
 TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
   TempFolder folder;
   const auto lines = ValidTableLines();
   const auto crlf = ReadOk(folder.Write("crlf.as", JoinLines(lines, "\r\n")));
-  const auto lf = ReadOk(folder.Write("lf.as", JoinLines(lines, "\n")));
-  const auto cr = ReadOk(folder.Write("cr.as", JoinLines(lines, "\r")));
-  ExpectSameNumbers(crlf, lf);
-  ExpectSameNumbers(crlf, cr);
-  for (int r = 1; r <= RowCount; ++r) {
-    EXPECT_EQ(crlf.RowText(r), lines[static_cast<std::size_t>(9 + r)].substr(0, 59));
-    EXPECT_EQ(lf.RowText(r), crlf.RowText(r));
-    EXPECT_EQ(cr.RowText(r), crlf.RowText(r));
-  }
-  EXPECT_EQ(cr.MaterialTitle, "TEST MATERIAL");
+  EXPECT_EQ(TableDifference(ReadOk(folder.Write("lf.as", JoinLines(lines, "\n"))), crlf), "");
+  EXPECT_EQ(TableDifference(ReadOk(folder.Write("cr.as", JoinLines(lines, "\r"))), crlf), "");
+  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(crlf.RowText(r), lines[9 + r].substr(0, 59));
+  EXPECT_EQ(crlf.MaterialTitle, "TEST MATERIAL");
   EXPECT_DOUBLE_EQ(crlf.Energy(1), 1e-3);
   EXPECT_DOUBLE_EQ(crlf.StopPower(122, Electronic), 222.0);
 }
@@ -58,10 +38,9 @@ TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
 TEST(MaterialFileLayout, RowTextIsTheFirst59CharactersAndTheListItemAddsOneBlank) {
   TempFolder folder;
   auto lines = ValidTableLines();
-  const std::string shortRow = "1.000E-03 1 2 3 4 5 6";
-  lines[10] = shortRow;
+  lines[10] = "1.000E-03 1 2 3 4 5 6";
   const auto table = ReadOk(folder.Write("t.as", JoinLines(lines)));
-  EXPECT_EQ(table.RowText(1), shortRow);
+  EXPECT_EQ(table.RowText(1), lines[10]);
   EXPECT_EQ(table.RowText(2), lines[11].substr(0, 59));
   EXPECT_EQ(table.RowText(2).size(), 59u);
   EXPECT_EQ(table.ListItem(2), " " + lines[11].substr(0, 59));
@@ -76,7 +55,7 @@ TEST(MaterialFileLayout, CommasSeparateLikeBlanksAndShowInTheRowText) {
   for (auto& ch : lines[14]) ch = ch == ' ' ? ',' : ch;
   lines[15].replace(lines[15].find(' '), 1, " , ");
   const auto commas = ReadOk(folder.Write("commas.as", JoinLines(lines)));
-  ExpectSameNumbers(plain, commas);
+  EXPECT_EQ(TableDifference(plain, commas, false), "");
   EXPECT_NE(commas.RowText(5).find(','), std::string::npos);
 }
 
@@ -86,7 +65,7 @@ TEST(MaterialFileLayout, ABlankLineInTheBlockKeepsTheNumbersButShiftsTheRowTexts
   const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
   lines.insert(lines.begin() + 20, "");
   const auto shifted = ReadOk(folder.Write("shifted.as", JoinLines(lines)));
-  ExpectSameNumbers(plain, shifted);
+  EXPECT_EQ(TableDifference(plain, shifted, false), "");
   EXPECT_EQ(shifted.RowText(10), plain.RowText(10));
   EXPECT_EQ(shifted.RowText(11), "");
   EXPECT_EQ(shifted.RowText(122), plain.RowText(121));
@@ -98,56 +77,12 @@ TEST(MaterialFileLayout, LinesAfterTheTableAreNeverRead) {
   const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
   lines.push_back("garbage that is no number at all");
   lines.push_back(std::string(100000, 'x'));
-  const auto extended = ReadOk(folder.Write("extended.as", JoinLines(lines)));
-  ExpectSameNumbers(plain, extended);
-  EXPECT_EQ(extended.RowText(122), plain.RowText(122));
+  EXPECT_EQ(TableDifference(plain, ReadOk(folder.Write("extended.as", JoinLines(lines)))), "");
 }
 
-TEST(MaterialFileLayout, EachRowHoldsItsSevenNumbersOnALineOfItsOwn) {
-  const auto good = ValidTableLines();
-  auto fields = [&](std::size_t index, std::size_t count) {
-    std::istringstream in(good[index]);
-    std::string kept, number;
-    for (std::size_t k = 0; k < count && in >> number; ++k) kept += (k ? " " : "") + number;
-    return kept;
-  };
-  struct Case {
-    const char* name;
-    std::vector<std::string> lines;
-    int line;  // 0: the file reads
-  };
-  const Case cases[] = {
-      {"six numbers", Replace(good, 14, fields(14, 6)), 15},
-      {"eight numbers", Replace(good, 15, good[15] + " 9.0E-01"), 16},
-      {"six then eight", Replace(Replace(good, 14, fields(14, 6)), 15, good[15] + " 9.0E-01"), 15},
-      {"a row split over two lines", Replace(Replace(good, 19, fields(19, 4)), 20, "5 6 7\n" + good[20]), 20},
-      {"an eighth number after the last row is never read", Replace(good, 131, good[131] + " 1..2"), 0},
-  };
+TEST(MaterialFileLayout, TitlesMayBeEmptyAndAVeryLongOneIsCutBetweenCharacters) {
   TempFolder folder;
-  for (const Case& c : cases) {
-    const auto result = ReadMaterialTable(folder.Write("layout.as", JoinLines(c.lines)));
-    if (c.line == 0) {
-      EXPECT_FALSE(result.error) << c.name << ": " << result.error->Message();
-      continue;
-    }
-    ASSERT_TRUE(result.error) << c.name << " was accepted";
-    EXPECT_EQ(result.error->line, c.line) << c.name << ": " << result.error->Message();
-    EXPECT_NE(result.error->problem.find("7 numbers on a line of its own"), std::string::npos) << result.error->Message();
-  }
-}
-
-TEST(MaterialFileLayout, TitlesAreUtf8OrElseLatin1) {
-  TempFolder folder;
-  auto utf8 = ReadOk(folder.Write("u.as", JoinLines(ValidTableLines("POLY\xC3\x84THYLEN"))));
-  EXPECT_EQ(utf8.MaterialTitle, "POLY\xC3\x84THYLEN");
-  auto latin1 = ReadOk(folder.Write("l.as", JoinLines(ValidTableLines("POLY\xC4THYLEN"))));
-  EXPECT_EQ(latin1.MaterialTitle, "POLY\xC3\x84THYLEN");
-  auto empty = ReadOk(folder.Write("e.as", JoinLines(ValidTableLines(""))));
-  EXPECT_EQ(empty.MaterialTitle, "");
-}
-
-TEST(MaterialFileLayout, AVeryLongTitleIsCutBetweenCharacters) {
-  TempFolder folder;
+  EXPECT_EQ(ReadOk(folder.Write("e.as", JoinLines(ValidTableLines("")))).MaterialTitle, "");
   std::string euros;  // 3 bytes each: no character ends at the 4096-byte limit of a line
   for (int i = 0; i < 3000; ++i) euros += "\xE2\x82\xAC";
   const std::string path = folder.Write("long.as", JoinLines(ValidTableLines(euros)));
@@ -168,58 +103,36 @@ TEST(TextEncoding, CutsRowTextsByCharactersNotBytes) {
 
 TEST(TextEncoding, WarningsShowControlCharactersAsHexAndOtherBytesAsText) {
   const std::pair<std::string, std::string> cases[] = {
-      {std::string("1\0002", 3), "1\\x002"},
-      {"\x1B[2J", "\\x1B[2J"},
-      {"tab\there", "tab\\x09here"},
-      {"\x7F", "\\x7F"},
-      {"caf\xC3\xA9", "caf\xC3\xA9"},   // UTF-8 stays as it is
-      {"caf\xE9", "caf\xC3\xA9"},        // Latin-1 becomes UTF-8
-      {"\x85x", "\\x85x"},             // a Latin-1 C1 control
-      {"1.0E+05", "1.0E+05"},
-  };
+      {std::string("1\0002", 3), "1\\x002"}, {"\x1B[2J", "\\x1B[2J"}, {"tab\there", "tab\\x09here"},
+      {"\x7F", "\\x7F"}, {"caf\xC3\xA9", "caf\xC3\xA9"} /* UTF-8 stays */,
+      {"caf\xE9", "caf\xC3\xA9"} /* Latin-1 becomes UTF-8 */, {"\x85x", "\\x85x"} /* a C1 control */,
+      {"1.0E+05", "1.0E+05"}};
   for (const auto& [bytes, shown] : cases) EXPECT_EQ(PrintableText(bytes), shown);
 }
 
-// --- ReadTitleLine -------------------------------------------------------------------
-
-TEST(ReadTitleLine, ReturnsLineTwoWithoutItsLineEnd) {
+TEST(ReadTitleLine, GivesLineTwoOrAWarningNamingTheFileAndTheLine) {
   TempFolder folder;
-  EXPECT_EQ(ReadTitleLine(folder.Write("a.as", "first\r\nSECOND LINE\r\nthird")).title, "SECOND LINE");
-  EXPECT_EQ(ReadTitleLine(folder.Write("b.as", "first\rSECOND")).title, "SECOND");
-  EXPECT_FALSE(ReadTitleLine(folder.Write("c.as", "first\nSECOND")).error);
-}
-
-TEST(ReadTitleLine, ReportsMissingAndShortFiles) {
-  TempFolder folder;
+  const struct { const char* name; std::string bytes; const char* title; int line; } cases[] = {
+      {"crlf.as", "first\r\nSECOND LINE\r\nthird", "SECOND LINE", 0},
+      {"cr.as", "first\rSECOND", "SECOND", 0},
+      {"lf.as", "first\nSECOND", "SECOND", 0},
+      {"one-line.as", "only line\n", "", 2},
+      {"utf16.as", std::string("\xFF\xFEM\0a\0\n\0T\0", 10), "", 1},
+      {"utf16-no-mark.as", std::string("M\0a\0\n\0T\0", 8), "", 1},
+      {"nul-title.as", std::string("first\nTI\0TLE\n", 14), "", 2}};
+  for (const auto& c : cases) {
+    const TitleResult result = ReadTitleLine(folder.Write(c.name, c.bytes));
+    EXPECT_EQ(result.title, c.title) << c.name;
+    ASSERT_EQ(result.error.has_value(), c.line != 0) << c.name;
+    if (!result.error) continue;
+    EXPECT_EQ(result.error->line, c.line) << c.name;
+    EXPECT_NE(result.error->Message().find(c.name), std::string::npos) << result.error->Message();
+    EXPECT_EQ(result.error->Message().find('\0'), std::string::npos) << c.name;
+  }
   const auto missing = ReadTitleLine((folder.Path() / "gone.as").string());
   ASSERT_TRUE(missing.error);
   EXPECT_NE(missing.error->Message().find("gone.as"), std::string::npos);
-  const auto oneLine = ReadTitleLine(folder.Write("one.as", "only line\n"));
-  ASSERT_TRUE(oneLine.error);
-  EXPECT_EQ(oneLine.error->line, 2);
 }
-
-TEST(ReadTitleLine, RefusesUtf16AndBinaryFilesOnThePick) {
-  TempFolder folder;
-  const struct {
-    const char* name;
-    std::string bytes;
-    int line;
-  } cases[] = {
-      {"utf16.as", std::string("\xFF\xFEM\0a\0\n\0T\0", 10), 1},
-      {"utf16-no-mark.as", std::string("M\0a\0\n\0T\0", 8), 1},
-      {"nul-title.as", std::string("first\nTI\0TLE\n", 14), 2},
-  };
-  for (const auto& c : cases) {
-    const auto result = ReadTitleLine(folder.Write(c.name, c.bytes));
-    ASSERT_TRUE(result.error) << c.name;
-    EXPECT_EQ(result.error->line, c.line) << c.name;
-    EXPECT_EQ(result.error->Message().find('\0'), std::string::npos) << c.name;
-    EXPECT_TRUE(result.title.empty()) << c.name;
-  }
-}
-
-// --- The two passes -------------------------------------------------------------------
 
 TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstFile) {
   TempFolder folder;
@@ -242,35 +155,25 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
 }
 
-// --- A real table ---------------------------------------------------------------------
-
-std::vector<std::string> FileLines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 TEST(ReferenceTable, IsReadBackExactly) {
   ALPHASTOP_REQUIRE_REFERENCE(reference);
   for (const char* name : {"as/Gold.as", "asc/Water_liquid.asc"}) {
     const auto path = reference / name;
-    const auto lines = FileLines(path);
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(testing::WithoutCarriageReturn(line));
+    const auto expected = testing::ReadReferenceTable(path);
+    ASSERT_TRUE(expected) << name;
     const auto table = ReadOk(path.string());
     EXPECT_EQ(table.MaterialTitle, lines[1]);
     EXPECT_EQ(ReadTitleLine(path.string()).title, lines[1]);
     for (int r = 1; r <= RowCount; ++r) {
-      const std::string& line = lines[static_cast<std::size_t>(9 + r)];
-      std::istringstream numbers(line);
-      double expected[7];
-      for (double& value : expected) numbers >> value;
-      ASSERT_EQ(table.Energy(r), expected[0]) << name << " row " << r;
-      for (int c = 1; c <= 3; ++c) ASSERT_EQ(table.StopPower(r, c), expected[c]) << name << " row " << r;
-      for (int c = 1; c <= 2; ++c) ASSERT_EQ(table.RangeData(r, c), expected[3 + c]) << name << " row " << r;
-      ASSERT_EQ(table.RowText(r), line.substr(0, 59));
+      const auto& v = expected->rows[r - 1];
+      const TableRow& row = table.rows[r - 1];
+      ASSERT_EQ(row.energy, v[0]) << name << " row " << r;
+      ASSERT_EQ(row.stopPower, (std::array{v[1], v[2], v[3]})) << name << " row " << r;
+      ASSERT_EQ(row.range, (std::array{v[4], v[5]})) << name << " row " << r;
+      ASSERT_EQ(row.text, lines[9 + r].substr(0, 59)) << name << " row " << r;
     }
   }
 }
