@@ -19,8 +19,7 @@ namespace alphastop::tables {
 namespace {
 
 Material Water() {
-  return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0,
-          {{1, 0.111894}, {8, 0.888106}}};
+  return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
 }
 
 Material Element(int z, double density, double ivalue, Phase phase = Phase::Condensed) {
@@ -34,9 +33,6 @@ TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
   const double sameVelocity = 100.0 * HeliumMassU * AtomicMassUnitMeV / ProtonMassMeV;
   EXPECT_NEAR(BetheElectronicStopping(PrepareElectronicStopping(Water()), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
   EXPECT_NEAR(ElectronicStopping(Water(), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
-}
-
-TEST(BetheTheory, LogarithmicTermAtHundredMeVPerNucleon) {
   // eta^2 = gamma^2 - 1 with gamma = 1 + T / (M c^2); T = 400.6 MeV, M = 4.001506 u.
   const Kinematics k = HeliumKinematics(400.6);
   const double gamma = 1.0 + 400.6 / (4.001506 * 931.49410);
@@ -55,19 +51,13 @@ TEST(BetheTheory, CorrectionsFadeAtHighEnergy) {
   EXPECT_NEAR(BlochTerm(fast, 2.0), -1.2020569 * y2, 1e-3 * 1.2 * y2 + 1e-7);
 }
 
-// Energy (MeV) where the local-plasma shell term of an element peaks.
-double ShellPeakEnergy(int z, double ivalue) {
-  const LocalPlasmaModel model = MakeLocalPlasmaModel(Element(z, 1.0, ivalue));
-  double best = 0.0;
-  double bestAt = 0.0;
-  for (double e = 1.0; e < 1000.0; e *= 1.05) {
-    const double c = LocalPlasmaShellTerm(model, HeliumKinematics(e));
-    if (c > best) {
-      best = c;
-      bestAt = e;
-    }
-  }
-  return bestAt;
+// Where f peaks, scanning from `from` to `to` in steps of 5 %; returns {position, peak}.
+template <typename F>
+std::pair<double, double> Peak(F f, double from, double to) {
+  std::pair<double, double> best{from, f(from)};
+  for (double x = from; x < to; x *= 1.05)
+    if (f(x) > best.second) best = {x, f(x)};
+  return best;
 }
 
 // Electrons of atom z within radius r (Bohr radii), by the midpoint rule in ln r.
@@ -83,20 +73,11 @@ double ElectronsWithin(int z, double r) {
   return sum;
 }
 
-TEST(AtomicDensity, HoldsTheAtomsElectrons) {
-  for (int z : {1, 2, 6, 10, 11, 29, 92}) {
-    EXPECT_NEAR(ElectronsWithin(z, 200.0), z, 0.01 * z) << z;
-  }
-}
-
-TEST(AtomicDensity, HydrogenIsTheExactGroundState) {
-  // n(r) = exp(-2r) / pi in atomic units.
-  for (double r : {0.1, 1.0, 3.0}) {
+TEST(AtomicDensity, HoldsTheAtomsElectronsWithExactHydrogenAndSlaterShellsUpToNeon) {
+  for (int z : {1, 2, 6, 10, 11, 29, 92}) EXPECT_NEAR(ElectronsWithin(z, 200.0), z, 0.01 * z) << z;
+  // Hydrogen's ground state: n(r) = exp(-2r) / pi in atomic units.
+  for (double r : {0.1, 1.0, 3.0})
     EXPECT_NEAR(AtomicElectronDensity(1, r), std::exp(-2.0 * r) / std::numbers::pi, 1e-12) << r;
-  }
-}
-
-TEST(AtomicDensity, SlaterKShellOfCarbonHoldsTwoElectronsCloseIn) {
   // Slater: 1s exponent 5.7, 2s2p exponent (6 - 1.7 - 1.05) / 2 = 1.625. Inside r = 0.5 the
   // 1s orbital holds 1 - e^-5.7 (1 + 5.7 + 5.7^2/2) = 0.9232 of each of its two electrons and
   // the n = 2 orbital 1 - e^-x (1 + x + x^2/2 + x^3/6 + x^4/24) = 0.0252 (x = 1.625) of four.
@@ -118,9 +99,8 @@ TEST(ShellCorrection, SlowIonsStillMeetTheStoppingOfTheInnerElectrons) {
 
 TEST(ShellCorrection, IsPositiveAndFallsAsOneOverVSquaredAtHighEnergy) {
   const LocalPlasmaModel aluminum = MakeLocalPlasmaModel(Element(13, 2.699, 166.0));
-  for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0}) {
+  for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0})
     EXPECT_GT(LocalPlasmaShellTerm(aluminum, HeliumKinematics(e)), 0.0) << e;
-  }
   const Kinematics k1 = HeliumKinematics(500.0);
   const Kinematics k2 = HeliumKinematics(1000.0);
   const double ratio = LocalPlasmaShellTerm(aluminum, k2) / LocalPlasmaShellTerm(aluminum, k1);
@@ -129,23 +109,21 @@ TEST(ShellCorrection, IsPositiveAndFallsAsOneOverVSquaredAtHighEnergy) {
   EXPECT_NEAR(LocalPlasmaShellTerm(aluminum, HeliumKinematics(10.0)), 0.13, 0.05);
 }
 
-TEST(ShellCorrection, PeaksAtHigherEnergyForHeavierAtoms) {
-  const double carbon = ShellPeakEnergy(6, 78.0);
+TEST(ShellCorrection, PeaksLaterForHeavierAtomsAndIgnoresDensityAndPhase) {
+  const auto ShellPeakEnergy = [](int z, double ivalue) {  // MeV
+    const LocalPlasmaModel model = MakeLocalPlasmaModel(Element(z, 1.0, ivalue));
+    return Peak([&](double e) { return LocalPlasmaShellTerm(model, HeliumKinematics(e)); }, 1.0, 1000.0).first;
+  };
   const double copper = ShellPeakEnergy(29, 322.0);
   const double gold = ShellPeakEnergy(79, 790.0);
-  EXPECT_LT(carbon, copper);
+  EXPECT_LT(ShellPeakEnergy(6, 78.0), copper);
   EXPECT_LT(copper, gold);
   EXPECT_GT(gold, 10.0);
-}
-
-TEST(ShellCorrection, DoesNotDependOnDensityOrPhase) {
-  Material dense = Water();
   Material thin = Water();
   thin.density = 1e-3;
   thin.phase = Phase::Gas;
   const Kinematics k = HeliumKinematics(20.0);
-  EXPECT_DOUBLE_EQ(LocalPlasmaShellTerm(MakeLocalPlasmaModel(dense), k),
-                   LocalPlasmaShellTerm(MakeLocalPlasmaModel(thin), k));
+  EXPECT_DOUBLE_EQ(LocalPlasmaShellTerm(MakeLocalPlasmaModel(Water()), k), LocalPlasmaShellTerm(MakeLocalPlasmaModel(thin), k));
 }
 
 TEST(BetheTheory, DensityEffectVanishesBelowTheThresholdAndGrowsAbove) {
@@ -172,8 +150,7 @@ TEST(BraggAdditivity, MixtureIsTheWeightedSumOfItsElements) {
   vapour.phase = Phase::Gas;
   vapour.density = 7.562e-4;
   for (double e : {0.01, 0.1, 1.0}) {
-    const double sum = 0.111894 * LowEnergyElectronicStopping(hydrogen, e) +
-                       0.888106 * LowEnergyElectronicStopping(oxygen, e);
+    const double sum = 0.111894 * LowEnergyElectronicStopping(hydrogen, e) + 0.888106 * LowEnergyElectronicStopping(oxygen, e);
     EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), sum, 1e-9 * sum) << e << " MeV";
   }
   for (double e : {1e-3, 0.1, 10.0, 1000.0}) {
@@ -182,21 +159,14 @@ TEST(BraggAdditivity, MixtureIsTheWeightedSumOfItsElements) {
   }
 }
 
-TEST(LowEnergyFit, CompoundsGoWithTheVelocityBelowTenKeV) {
+TEST(LowEnergyFit, CompoundsGoWithTheVelocityBelowTenKeVAndCondensedOnesStopLessThanTheirVapour) {
   Material vapour = Water();
   vapour.phase = Phase::Gas;
   const double atTenKeV = LowEnergyElectronicStopping(vapour, 0.01);
-  for (double e : {1e-3, 2.5e-3, 5e-3}) {
+  for (double e : {1e-3, 2.5e-3, 5e-3})
     EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), atTenKeV * std::sqrt(e / 0.01), 1e-9 * atTenKeV);
-  }
-}
-
-TEST(LowEnergyFit, CondensedCompoundsStopLessThanTheirVapourBelowAFewMeV) {
-  Material vapour = Water();
-  vapour.phase = Phase::Gas;
-  for (double e : {0.01, 0.1, 0.5}) {
+  for (double e : {0.01, 0.1, 0.5})
     EXPECT_NEAR(LowEnergyElectronicStopping(Water(), e) / LowEnergyElectronicStopping(vapour, e), 0.88, 1e-9);
-  }
   EXPECT_LT(LowEnergyElectronicStopping(Water(), 2.0), LowEnergyElectronicStopping(vapour, 2.0));
   EXPECT_DOUBLE_EQ(LowEnergyElectronicStopping(Water(), 3.5), LowEnergyElectronicStopping(vapour, 3.5));
   // Elements keep their own (condensed-phase) fits.
@@ -235,14 +205,7 @@ TEST(ElectronicStoppingJoin, KeepsTheSlopeOfBothCurvesAtItsEnds) {
 TEST(NuclearStopping, UniversalFunctionIsContinuousAndPeaksAtLowReducedEnergy) {
   EXPECT_NEAR(ReducedNuclearStopping(30.0 * (1 - 1e-9)) / ReducedNuclearStopping(30.0 * (1 + 1e-9)),
               1.0, 0.02);
-  double peak = 0.0;
-  double peakAt = 0.0;
-  for (double eps = 1e-3; eps < 100; eps *= 1.05) {
-    if (ReducedNuclearStopping(eps) > peak) {
-      peak = ReducedNuclearStopping(eps);
-      peakAt = eps;
-    }
-  }
+  const auto [peakAt, peak] = Peak(ReducedNuclearStopping, 1e-3, 100.0);
   EXPECT_GT(peakAt, 0.1);
   EXPECT_LT(peakAt, 0.6);
   EXPECT_NEAR(peak, 0.36, 0.04);
@@ -250,21 +213,17 @@ TEST(NuclearStopping, UniversalFunctionIsContinuousAndPeaksAtLowReducedEnergy) {
 
 TEST(UniversalScattering, ApproachesRutherfordScatteringAtSmallDistances) {
   // Unscreened Coulomb scattering: tan(theta/2) = 1 / (2 epsilon p).
-  for (double eps : {100.0, 1e4}) {
-    for (double p : {1e-4 / eps * 100, 1.0 / eps}) {
-      const double rutherford = 2.0 * std::atan(1.0 / (2.0 * eps * p));
-      EXPECT_NEAR(ScatteringAngle(p, eps) / rutherford, 1.0, 0.01) << eps << " " << p;
-    }
-  }
+  for (double eps : {100.0, 1e4})
+    for (double p : {1e-4 / eps * 100, 1.0 / eps})
+      EXPECT_NEAR(ScatteringAngle(p, eps) / (2.0 * std::atan(1.0 / (2.0 * eps * p))), 1.0, 0.01) << eps << " " << p;
   // Head-on collisions turn back, distant ones hardly deflect.
   EXPECT_NEAR(ScatteringAngle(1e-9, 1.0), 3.14159265, 1e-3);
   EXPECT_LT(ScatteringAngle(50.0, 1.0), 1e-3);
 }
 
 TEST(UniversalScattering, TabulatedStoppingIsTheScatteringIntegral) {
-  for (double eps : {2e-4, 0.03, 0.5, 7.0, 300.0, 5e4}) {
+  for (double eps : {2e-4, 0.03, 0.5, 7.0, 300.0, 5e4})
     EXPECT_NEAR(ReducedNuclearStopping(eps) / IntegrateReducedNuclearStopping(eps), 1.0, 2e-3) << eps;
-  }
   // Within a few per cent of ZBL's fitting formula, which it refines (5 % near epsilon = 100).
   EXPECT_NEAR(ReducedNuclearStopping(1.0), 0.3143, 0.005);
   EXPECT_NEAR(ReducedNuclearStopping(100.0) / (std::log(100.0) / 200.0), 1.05, 0.01);
@@ -273,17 +232,11 @@ TEST(UniversalScattering, TabulatedStoppingIsTheScatteringIntegral) {
 TEST(NuclearStopping, HeliumInGoldAtOneKeVFromTheUniversalPotential) {
   // epsilon = 0.0517, s_n = 0.277, 1.887 eV/(1e15 atoms/cm2) = 5.77 MeV cm2/g.
   EXPECT_NEAR(ReducedEnergy(79, AtomicWeight(79), 1e-3), 0.0517, 0.0005);
-  EXPECT_NEAR(NuclearStopping(Element(79, 19.32, 790.0), 1e-3), 5.77, 0.03);
-}
-
-TEST(NuclearStopping, TransportCrossSectionFallsWithEnergy) {
   const Material gold = Element(79, 19.32, 790.0);
-  double previous = TransportCrossSectionPerMass(gold, 1e-3);
-  for (double e = 2e-3; e < 1000; e *= 2) {
-    const double now = TransportCrossSectionPerMass(gold, e);
-    EXPECT_LT(now, previous) << e;
-    previous = now;
-  }
+  EXPECT_NEAR(NuclearStopping(gold, 1e-3), 5.77, 0.03);
+  // Its transport cross-section falls with energy.
+  for (double e = 1e-3; e < 500; e *= 2)
+    EXPECT_LT(TransportCrossSectionPerMass(gold, 2 * e), TransportCrossSectionPerMass(gold, e)) << e;
 }
 
 }  // namespace
