@@ -1,19 +1,29 @@
 #pragma once
-// Helpers for window tests: a working folder with data files, answering modal message
-// boxes from a timer, and finding top-level windows by name.
+// Helpers for window tests: the main window over a working folder of made-up tables, driven
+// as a user drives it; modal message boxes answered from a timer; and what the user sees,
+// taken at one moment so that a later moment can be compared with it.
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
+#include "core/data/MaterialTable.h"
+#include "core/lookup/ReadoutFormat.h"
 #include "support/TableFiles.h"
+#include "ui/FileListBox.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/LineShape.h"
+#include "ui/PictureBox.h"
 
 namespace alphastop::testing {
 
@@ -51,10 +61,12 @@ inline int CountTopLevels(const QString& name) {
 inline void ClickItem(QListWidget* list, const QString& text) {
   const auto items = list->findItems(text, Qt::MatchExactly);
   QVERIFY2(!items.isEmpty(), qPrintable("no item " + text));
-  const QRect rect = list->visualItemRect(items.first());
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
   QCOMPARE(list->currentItem(), items.first());
 }
+
+inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
+inline const QStringList NoReadouts(4);  // Text3 to Text6 empty
 
 // A working folder holding as/ and asc/ with made-up tables, entered for the test's life.
 class WorkingFolder {
@@ -76,4 +88,126 @@ class WorkingFolder {
   QString previous_;
 };
 
+// The main window, shown over a working folder, and what a user does in it.
+class MainWindow {
+ public:
+  WorkingFolder folder;  // entered before the window lists its files
+  ui::Form1 window;
+
+  MainWindow() { window.show(); }
+
+  template <typename T>
+  T* Control(const char* name) {
+    T* control = window.findChild<T*>(name);
+    if (!control) qFatal("no control %s", name);
+    return control;
+  }
+  QListWidget* List1() { return Control<QListWidget>("List1"); }
+  static ui::Form2& Graph() { return ui::Form2::Instance(); }
+  QStringList Items() {
+    QStringList items;
+    for (int i = 0; i < List1()->count(); ++i) items << List1()->item(i)->text();
+    return items;
+  }
+  QStringList Readouts() {  // Text3 to Text6
+    QStringList texts;
+    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) texts << Control<QLineEdit>(name)->text();
+    return texts;
+  }
+  void FillReadouts() {
+    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) Control<QLineEdit>(name)->setText("x");
+  }
+  // Clicks a button; returns the texts of the message boxes that opened.
+  QStringList Click(const char* button) {
+    return AnswerMessageBoxes([&] { QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton); });
+  }
+  QStringList PressOk() { return Click("Command2"); }
+  // Lists the files now in as/ and asc/.
+  void Refresh() {
+    Control<ui::FileListBox>("File1")->SetFolder("as");
+    Control<ui::FileListBox>("File2")->SetFolder("asc");
+  }
+  // Picks name in list ("File1" or "File2"); returns the warnings of the pick.
+  QStringList Pick(const char* list, const QString& name) {
+    return AnswerMessageBoxes([&] { ClickItem(Control<QListWidget>(list), name); });
+  }
+  // Picks name in File1 and presses OK; neither may warn.
+  void Load(const QString& name) {
+    QStringList warnings = Pick("File1", name);
+    warnings += PressOk();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+  }
+  // Types text into the emptied energy box and presses Enter; returns the warnings shown.
+  QStringList TypeEnergy(const QString& text) {
+    auto* box = Control<QLineEdit>("Text3");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, text);
+    return AnswerMessageBoxes([&] { QTest::keyClick(box, Qt::Key_Return); });
+  }
+  // Moves the pointer to a point of the graph, in user units.
+  static void MovePointer(float x, float y) {
+    ui::PictureBox& picture = Graph().Picture1();
+    const QPointF at = picture.ToArea(x, y) + QPointF(picture.contentsRect().topLeft());
+    QTest::mouseMove(&picture, at.toPoint());
+  }
+};
+
+struct CursorLine {
+  float x1, y1, x2, y2;
+  bool visible;
+  friend bool operator==(const CursorLine&, const CursorLine&) = default;
+  static CursorLine Of(const ui::LineShape& line) { return {line.X1(), line.Y1(), line.X2(), line.Y2(), line.Visible()}; }
+};
+
+// The row list and its selection, the readouts, the graph window's title, picture and cursor
+// lines, and the shared table's title.
+struct WindowState {
+  QStringList items;
+  int currentRow = -1;
+  QStringList readouts;
+  bool readoutsEnabled = false;
+  std::string materialTitle;
+  QString graphTitle;
+  bool graphVisible = false;
+  QImage picture;
+  CursorLine line1{}, line2{};
+
+  friend bool operator==(const WindowState&, const WindowState&) = default;
+
+  static WindowState Of(MainWindow& w) {
+    WindowState state;
+    state.items = w.Items();
+    state.currentRow = w.List1()->currentRow();
+    state.readouts = w.Readouts();
+    state.readoutsEnabled = w.Control<QLineEdit>("Text3")->isEnabled();
+    state.materialTitle = SharedMaterialTable().MaterialTitle;
+    if (ui::Form2::Exists()) {
+      ui::Form2& graph = ui::Form2::Instance();
+      state.graphTitle = graph.windowTitle();
+      state.graphVisible = graph.isVisible();
+      state.picture = graph.Picture1().Picture();
+      state.line1 = CursorLine::Of(graph.Line1());
+      state.line2 = CursorLine::Of(graph.Line2());
+    }
+    return state;
+  }
+
+  // Where two states differ, for a failure message.
+  static QString Difference(const WindowState& a, const WindowState& b) {
+    QStringList parts;
+    if (a.items != b.items) parts << "row list";
+    if (a.currentRow != b.currentRow) parts << QString("selection %1 / %2").arg(a.currentRow).arg(b.currentRow);
+    if (a.readouts != b.readouts) parts << "readouts " + a.readouts.join(',') + " / " + b.readouts.join(',');
+    if (a.readoutsEnabled != b.readoutsEnabled) parts << "readouts enabled";
+    if (a.materialTitle != b.materialTitle) parts << "table title";
+    if (a.graphTitle != b.graphTitle || a.graphVisible != b.graphVisible) parts << "graph window";
+    if (a.picture != b.picture) parts << "graph picture";
+    if (!(a.line1 == b.line1) || !(a.line2 == b.line2)) parts << "cursor lines";
+    return parts.join("; ");
+  }
+};
+
 }  // namespace alphastop::testing
+
+#define ALPHASTOP_COMPARE_STATE(actual, expected) \
+  QVERIFY2((actual) == (expected), qPrintable(::alphastop::testing::WindowState::Difference(actual, expected)))
