@@ -1,10 +1,21 @@
+// Reading material data files: the layout of good files, the title read on a pick, and
+// damaged or hostile files, each refused whole with a warning that names the file and the
+// line (or, where it is in fact readable, read soundly) while the loaded table stays as it was.
+
 #include "core/data/MaterialFile.h"
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
+#include <set>
 
 #include "core/data/TextEncoding.h"
+#include "core/data/TextStream.h"
+#include "support/DamagedFiles.h"
 #include "support/ReferenceTable.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
@@ -21,6 +32,20 @@ MaterialTable ReadOk(const std::string& path) {
   ReadResult result = ReadMaterialTable(path);
   EXPECT_FALSE(result.error) << (result.error ? result.error->Message() : "");
   return result.table.value_or(MaterialTable{});
+}
+
+// The load refuses path naming it and line, with detail in the warning, and keeps the table.
+void ExpectRefused(const std::string& path, int line, const std::string& detail,
+                   const PendingEvents& betweenPasses = {}) {
+  TempFolder folder;
+  ASSERT_FALSE(LoadMaterialTable(folder.Write("good.as", JoinLines(ValidTableLines("BEFORE")))));
+  const MaterialTable before = SharedMaterialTable();
+  const auto error = LoadMaterialTable(path, betweenPasses);
+  ASSERT_TRUE(error) << path << " was accepted";
+  EXPECT_EQ(error->line, line) << error->Message();
+  EXPECT_NE(error->Message().find(path), std::string::npos) << error->Message();
+  EXPECT_NE(error->Message().find(detail), std::string::npos) << error->Message();
+  EXPECT_EQ(TableDifference(SharedMaterialTable(), before), "");
 }
 
 TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
@@ -48,36 +73,26 @@ TEST(MaterialFileLayout, RowTextIsTheFirst59CharactersAndTheListItemAddsOneBlank
   EXPECT_DOUBLE_EQ(table.Energy(3), std::stod(lines[12].substr(0, 9)));
 }
 
-TEST(MaterialFileLayout, CommasSeparateLikeBlanksAndShowInTheRowText) {
+TEST(MaterialFileLayout, CommasABlankLineAndLinesAfterTheTableLeaveTheNumbers) {
   TempFolder folder;
-  auto lines = ValidTableLines();
-  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
-  for (auto& ch : lines[14]) ch = ch == ' ' ? ',' : ch;
-  lines[15].replace(lines[15].find(' '), 1, " , ");
-  const auto commas = ReadOk(folder.Write("commas.as", JoinLines(lines)));
-  EXPECT_EQ(TableDifference(plain, commas, false), "");
-  EXPECT_NE(commas.RowText(5).find(','), std::string::npos);
-}
+  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(ValidTableLines())));
+  auto commas = ValidTableLines(), blank = commas, after = commas;
+  for (auto& ch : commas[14]) ch = ch == ' ' ? ',' : ch;
+  commas[15].replace(commas[15].find(' '), 1, " , ");
+  blank.insert(blank.begin() + 20, "");
+  after.push_back("garbage that is no number at all");
+  after.push_back(std::string(100000, 'x'));
 
-TEST(MaterialFileLayout, ABlankLineInTheBlockKeepsTheNumbersButShiftsTheRowTexts) {
-  TempFolder folder;
-  auto lines = ValidTableLines();
-  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
-  lines.insert(lines.begin() + 20, "");
-  const auto shifted = ReadOk(folder.Write("shifted.as", JoinLines(lines)));
+  const auto withCommas = ReadOk(folder.Write("commas.as", JoinLines(commas)));
+  EXPECT_EQ(TableDifference(plain, withCommas, false), "");
+  EXPECT_NE(withCommas.RowText(5).find(','), std::string::npos);
+  // A blank line among the rows shifts the row texts that follow it.
+  const auto shifted = ReadOk(folder.Write("blank.as", JoinLines(blank)));
   EXPECT_EQ(TableDifference(plain, shifted, false), "");
   EXPECT_EQ(shifted.RowText(10), plain.RowText(10));
   EXPECT_EQ(shifted.RowText(11), "");
   EXPECT_EQ(shifted.RowText(122), plain.RowText(121));
-}
-
-TEST(MaterialFileLayout, LinesAfterTheTableAreNeverRead) {
-  TempFolder folder;
-  auto lines = ValidTableLines();
-  const auto plain = ReadOk(folder.Write("plain.as", JoinLines(lines)));
-  lines.push_back("garbage that is no number at all");
-  lines.push_back(std::string(100000, 'x'));
-  EXPECT_EQ(TableDifference(plain, ReadOk(folder.Write("extended.as", JoinLines(lines)))), "");
+  EXPECT_EQ(TableDifference(plain, ReadOk(folder.Write("after.as", JoinLines(after)))), "");
 }
 
 TEST(MaterialFileLayout, TitlesMayBeEmptyAndAVeryLongOneIsCutBetweenCharacters) {
@@ -93,21 +108,18 @@ TEST(MaterialFileLayout, TitlesMayBeEmptyAndAVeryLongOneIsCutBetweenCharacters) 
   EXPECT_EQ(ReadTitleLine(path).title, title);
 }
 
-TEST(TextEncoding, CutsRowTextsByCharactersNotBytes) {
+TEST(TextEncoding, CutsRowTextsByCharactersAndShowsControlCharactersInWarningsAsHex) {
   std::string accents;
   for (int i = 0; i < 70; ++i) accents += "\xC3\xA9";
   EXPECT_EQ(FirstCharacters(accents, 59), accents.substr(0, 118));
   EXPECT_EQ(FirstCharacters("short", 59), "short");
   EXPECT_EQ(FirstCharacters(DecodeLine("\xE9t\xE9"), 2), "\xC3\xA9t");
-}
-
-TEST(TextEncoding, WarningsShowControlCharactersAsHexAndOtherBytesAsText) {
-  const std::pair<std::string, std::string> cases[] = {
+  const std::pair<std::string, std::string> shown[] = {
       {std::string("1\0002", 3), "1\\x002"}, {"\x1B[2J", "\\x1B[2J"}, {"tab\there", "tab\\x09here"},
       {"\x7F", "\\x7F"}, {"caf\xC3\xA9", "caf\xC3\xA9"} /* UTF-8 stays */,
       {"caf\xE9", "caf\xC3\xA9"} /* Latin-1 becomes UTF-8 */, {"\x85x", "\\x85x"} /* a C1 control */,
       {"1.0E+05", "1.0E+05"}};
-  for (const auto& [bytes, shown] : cases) EXPECT_EQ(PrintableText(bytes), shown);
+  for (const auto& [bytes, text] : shown) EXPECT_EQ(PrintableText(bytes), text);
 }
 
 TEST(ReadTitleLine, GivesLineTwoOrAWarningNamingTheFileAndTheLine) {
@@ -140,7 +152,6 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   auto otherLines = ValidTableLines("OTHER");
   otherLines[10] = "1.000E-03 9 9 9 9 9 9 other row";
   const std::string other = folder.Write("as/Other.as", JoinLines(otherLines));
-
   MaterialTable& shared = SharedMaterialTable();
   shared.DataFile = first;
   int eventsRun = 0;
@@ -176,6 +187,124 @@ TEST(ReferenceTable, IsReadBackExactly) {
       ASSERT_EQ(row.text, lines[9 + r].substr(0, 59)) << name << " row " << r;
     }
   }
+}
+
+TEST(DamagedFiles, EachFileOfTheCorpusGivesItsListedOutcome) {
+  TempFolder folder;
+  const MaterialTable good = ReadOk(folder.Write("good.as", JoinLines(ValidTableLines())));
+  std::set<std::string> listed;
+  for (const testing::DamagedCase& c : testing::DamagedCases()) {
+    SCOPED_TRACE(c.file);
+    listed.insert(c.file);
+    const std::string path = (testing::DamagedFolder() / c.file).string();
+    const TitleResult title = ReadTitleLine(path);
+    if (!c.readable) {
+      ExpectRefused(path, c.line, c.detail);
+      // The pick warns only where the fault lies in the lines it reads.
+      EXPECT_EQ(title.error ? title.error->line : 0, c.line <= 2 ? c.line : 0);
+      continue;
+    }
+    const MaterialTable table = ReadOk(path);
+    EXPECT_EQ(table.MaterialTitle, c.detail);
+    EXPECT_EQ(title.title, c.detail);
+    // Every readable sample holds the made-up table's energies and stopping powers.
+    for (int r = 1; r <= RowCount; ++r) {
+      EXPECT_EQ(table.Energy(r), good.Energy(r)) << "row " << r;
+      EXPECT_EQ(table.rows[r - 1].stopPower, good.rows[r - 1].stopPower) << "row " << r;
+    }
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(testing::DamagedFolder())) {
+    const auto extension = entry.path().extension();
+    if (extension == ".as" || extension == ".asc") {
+      EXPECT_TRUE(listed.count(entry.path().filename().string())) << entry.path() << " has no outcome listed";
+    }
+  }
+}
+
+long PeakMemoryKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// Writes a good file whose line at index is head and count copies of filler, without ever
+// holding the whole file in memory.
+std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head,
+                              char filler, std::size_t count) {
+  const auto lines = ValidTableLines();
+  const auto path = folder.Path() / "huge.as";
+  std::ofstream out(path, std::ios::binary);
+  const std::string chunk(1 << 16, filler);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i == index) {
+      out << head;
+      for (std::size_t written = 0; written < count; written += chunk.size())
+        out.write(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), count - written)));
+    } else {
+      out << lines[i];
+    }
+    out << "\r\n";
+  }
+  return path.string();
+}
+
+TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
+  constexpr std::size_t TenMegabytes = 10u << 20;
+  TempFolder folder;
+  const auto timed = [](const std::function<void()>& read) {
+    const long peakBefore = PeakMemoryKilobytes();
+    const auto start = std::chrono::steady_clock::now();
+    read();
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
+    // The line is stepped over, never held: far less than its 10 MB may be added.
+    EXPECT_LT(PeakMemoryKilobytes() - peakBefore, 4 * 1024);
+  };
+  {
+    SCOPED_TRACE("a number of ten million digits on line 15");
+    const std::string path = WriteWithHugeLine(folder, 14, "", '7', TenMegabytes);
+    timed([&] { ExpectRefused(path, 15, "is not a number (energy of row 5)"); });
+    const auto error = LoadMaterialTable(path);
+    ASSERT_TRUE(error);
+    EXPECT_LT(error->Message().size(), 1000u) << "the warning quotes only the field's start";
+  }
+  {
+    SCOPED_TRACE("a title of ten million characters");
+    const std::string path = WriteWithHugeLine(folder, 1, "", 'T', TenMegabytes);
+    timed([&] { EXPECT_EQ(ReadOk(path).MaterialTitle, std::string(TextStream::MaxKeptLineBytes, 'T')); });
+  }
+  {
+    SCOPED_TRACE("ten million blanks after the numbers of row 5");
+    const auto lines = ValidTableLines();
+    const std::string path = WriteWithHugeLine(folder, 14, lines[14], ' ', TenMegabytes);
+    timed([&] { EXPECT_EQ(ReadOk(path).RowText(5), lines[14].substr(0, RowTextLength)); });
+  }
+}
+
+TEST(DamagedFiles, AFolderNamedLikeADataFileOrAFileThatVanishesIsRefused) {
+  TempFolder folder;
+  const auto folderPath = folder.Path() / "as" / "Folder.as";
+  std::filesystem::create_directories(folderPath);
+  ExpectRefused(folderPath.string(), 0, "folder");
+  const auto title = ReadTitleLine(folderPath.string());
+  ASSERT_TRUE(title.error);
+  EXPECT_NE(title.error->Message().find("folder"), std::string::npos);
+
+  // Between the passes of the load, then after the pick.
+  const std::string path = folder.Write("as/Vanishing.as", JoinLines(ValidTableLines("VANISHING")));
+  ASSERT_EQ(ReadTitleLine(path).title, "VANISHING");
+  ExpectRefused(path, 0, "does not exist", [&] { std::filesystem::remove(path); });
+  ExpectRefused(path, 0, "does not exist");
+}
+
+TEST(DamagedFiles, AFileWithoutReadPermissionIsRefused) {
+  TempFolder folder;
+  const std::string path = folder.Write("as/Locked.as", JoinLines(ValidTableLines()));
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  if (std::ifstream(path).is_open())
+    GTEST_SKIP() << "this process reads files whatever their permission bits (it runs as root or with "
+                    "CAP_DAC_OVERRIDE), so an unreadable file cannot be made here";
+  ExpectRefused(path, 0, "cannot be opened");
+  EXPECT_TRUE(ReadTitleLine(path).error);
 }
 
 }  // namespace

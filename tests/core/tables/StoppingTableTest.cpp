@@ -1,5 +1,6 @@
-// The computed table and the file written from it: energy grid, ranges consistent with the
-// stopping power, detour factor, and a layout the calculator reads back.
+// The computed table and the file written from it: ranges consistent with the stopping power,
+// detour factor, and a layout the calculator reads back. (ReferenceAccuracyTest checks the
+// energy grid against every reference table.)
 
 #include "core/data/MaterialFile.h"
 #include "core/tables/EnergyGrid.h"
@@ -21,18 +22,6 @@ namespace {
 
 Material Water() {
   return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
-}
-
-TEST(EnergyGrid, HasTheStandardStepsFromOneKeVToOneGeV) {
-  const auto grid = StandardEnergyGrid();
-  EXPECT_DOUBLE_EQ(grid.front(), 1e-3);
-  EXPECT_DOUBLE_EQ(grid[1], 1.5e-3);
-  EXPECT_DOUBLE_EQ(grid[5], 4e-3);    // no 3.5 keV
-  EXPECT_DOUBLE_EQ(grid[11], 1e-2);
-  EXPECT_DOUBLE_EQ(grid[12], 1.25e-2);
-  EXPECT_DOUBLE_EQ(grid[20], 3.5e-2);  // halves from 3 on
-  EXPECT_DOUBLE_EQ(grid.back(), 1000.0);
-  for (std::size_t i = 1; i < grid.size(); ++i) EXPECT_GT(grid[i], grid[i - 1]) << i;
 }
 
 TEST(RangeIntegration, GivesTheAnalyticRanges) {
