@@ -19,13 +19,13 @@ class DamagedFileWindowTest : public QObject {
 
   // Presses OK: exactly one warning must name path and hold each of the pieces, and the
   // screen must be as it was before.
-  void ExpectRefusedLoad(const WindowState& before, const QString& path, QStringList pieces) {
+  void ExpectRefusedLoad(const QStringList& before, const QString& path, QStringList pieces) {
     const QStringList warnings = w->PressOk();
     QCOMPARE(warnings.size(), 1);
     for (const QString& piece : pieces << path)
       QVERIFY2(warnings[0].contains(piece), qPrintable(warnings[0] + " lacks " + piece));
     QVERIFY2(!warnings[0].contains(QChar(0)) && !warnings[0].contains(QChar::ReplacementCharacter), qPrintable(warnings[0]));
-    ALPHASTOP_COMPARE_STATE(WindowState::Of(*w), before);
+    QCOMPARE(ScreenState(*w), before);
     QCOMPARE(SharedMaterialTable().DataFile, path.toStdString());
   }
 
@@ -56,7 +56,7 @@ class DamagedFileWindowTest : public QObject {
     const QString path = (file.endsWith(".asc") ? "asc/" : "as/") + file;
     std::filesystem::copy_file(DamagedFolder() / expected.file, path.toStdString());
     w->Refresh();
-    const WindowState before = WindowState::Of(*w);
+    const QStringList before = ScreenState(*w);
     QCOMPARE(w->Pick(path.startsWith("asc") ? "File2" : "File1", file).size(), expected.line <= 2 ? 1 : 0);
     ExpectRefusedLoad(before, path, {QString("Line %1: ").arg(expected.line), QString::fromStdString(expected.detail)});
   }
@@ -74,7 +74,7 @@ class DamagedFileWindowTest : public QObject {
     w->Refresh();
     std::filesystem::remove("as/Swap.as");
     if (folder) std::filesystem::create_directory("as/Swap.as");
-    const WindowState before = WindowState::Of(*w);
+    const QStringList before = ScreenState(*w);
     const QStringList pickWarnings = w->Pick("File1", "Swap.as");
     QCOMPARE(pickWarnings.size(), 1);
     QVERIFY2(pickWarnings[0].contains("as/Swap.as") && pickWarnings[0].contains(mention), qPrintable(pickWarnings[0]));
@@ -84,7 +84,7 @@ class DamagedFileWindowTest : public QObject {
   void aFileThatVanishesBetweenThePickAndTheLoadIsRefused() {
     w->folder.Files().Write("as/Brief.as", JoinLines(ValidTableLines("BRIEF")));
     w->Refresh();
-    const WindowState before = WindowState::Of(*w);
+    const QStringList before = ScreenState(*w);
     QVERIFY(w->Pick("File1", "Brief.as").isEmpty());
     QCOMPARE(w->Control<QLineEdit>("Text1")->text(), QString("BRIEF"));
     std::filesystem::remove("as/Brief.as");

@@ -1,11 +1,11 @@
 #pragma once
 // Helpers for window tests: the main window over a working folder of made-up tables, driven
-// as a user drives it; modal message boxes answered from a timer; and what the user sees,
-// taken at one moment so that a later moment can be compared with it.
+// as a user drives it, with modal message boxes answered from a timer.
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -159,55 +159,25 @@ struct CursorLine {
   static CursorLine Of(const ui::LineShape& line) { return {line.X1(), line.Y1(), line.X2(), line.Y2(), line.Visible()}; }
 };
 
-// The row list and its selection, the readouts, the graph window's title, picture and cursor
-// lines, and the shared table's title.
-struct WindowState {
-  QStringList items;
-  int currentRow = -1;
-  QStringList readouts;
-  bool readoutsEnabled = false;
-  std::string materialTitle;
-  QString graphTitle;
-  bool graphVisible = false;
-  QImage picture;
-  CursorLine line1{}, line2{};
-
-  friend bool operator==(const WindowState&, const WindowState&) = default;
-
-  static WindowState Of(MainWindow& w) {
-    WindowState state;
-    state.items = w.Items();
-    state.currentRow = w.List1()->currentRow();
-    state.readouts = w.Readouts();
-    state.readoutsEnabled = w.Control<QLineEdit>("Text3")->isEnabled();
-    state.materialTitle = SharedMaterialTable().MaterialTitle;
-    if (ui::Form2::Exists()) {
-      ui::Form2& graph = ui::Form2::Instance();
-      state.graphTitle = graph.windowTitle();
-      state.graphVisible = graph.isVisible();
-      state.picture = graph.Picture1().Picture();
-      state.line1 = CursorLine::Of(graph.Line1());
-      state.line2 = CursorLine::Of(graph.Line2());
-    }
-    return state;
+// What the user sees, one line of text per part, to compare two moments: the row list and
+// its selection, the readouts, the shared table's title, and the graph window's title,
+// picture and cursor lines.
+inline QStringList ScreenState(MainWindow& w) {
+  QStringList state{"rows " + w.Items().join('|'), QString("selected %1").arg(w.List1()->currentRow()),
+                    "readouts " + w.Readouts().join('|'),
+                    QString("enabled %1").arg(w.Control<QLineEdit>("Text3")->isEnabled()),
+                    "table " + QString::fromStdString(SharedMaterialTable().MaterialTitle)};
+  if (!ui::Form2::Exists()) return state;
+  ui::Form2& graph = ui::Form2::Instance();
+  const QImage picture = graph.Picture1().Picture();
+  state << "graph " + graph.windowTitle() + (graph.isVisible() ? " shown" : " hidden")
+        << QString("picture %1").arg(qHashBits(picture.constBits(), static_cast<size_t>(picture.sizeInBytes())));
+  for (const ui::LineShape* line : {&graph.Line1(), &graph.Line2()}) {
+    QString text = line->Visible() ? "line shown" : "line hidden";
+    for (float v : {line->X1(), line->Y1(), line->X2(), line->Y2()}) text += ' ' + QString::number(v, 'g', 9);
+    state << text;
   }
-
-  // Where two states differ, for a failure message.
-  static QString Difference(const WindowState& a, const WindowState& b) {
-    QStringList parts;
-    if (a.items != b.items) parts << "row list";
-    if (a.currentRow != b.currentRow) parts << QString("selection %1 / %2").arg(a.currentRow).arg(b.currentRow);
-    if (a.readouts != b.readouts) parts << "readouts " + a.readouts.join(',') + " / " + b.readouts.join(',');
-    if (a.readoutsEnabled != b.readoutsEnabled) parts << "readouts enabled";
-    if (a.materialTitle != b.materialTitle) parts << "table title";
-    if (a.graphTitle != b.graphTitle || a.graphVisible != b.graphVisible) parts << "graph window";
-    if (a.picture != b.picture) parts << "graph picture";
-    if (!(a.line1 == b.line1) || !(a.line2 == b.line2)) parts << "cursor lines";
-    return parts.join("; ");
-  }
-};
+  return state;
+}
 
 }  // namespace alphastop::testing
-
-#define ALPHASTOP_COMPARE_STATE(actual, expected) \
-  QVERIFY2((actual) == (expected), qPrintable(::alphastop::testing::WindowState::Difference(actual, expected)))
