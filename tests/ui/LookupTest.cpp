@@ -20,12 +20,6 @@ class LookupTest : public QObject {
   static ui::Form2& Graph() { return MainWindow::Graph(); }
   static CursorLine Line1() { return CursorLine::Of(Graph().Line1()); }
   static CursorLine Line2() { return CursorLine::Of(Graph().Line2()); }
-  // The four readouts of a row: energy, total, electronic and nuclear stopping power.
-  static QStringList RowReadouts(int r) {
-    const MaterialTable& table = SharedMaterialTable();
-    return {Readout(table.Energy(r)), Readout(table.StopPower(r, Total)), Readout(table.StopPower(r, Electronic)),
-            Readout(table.StopPower(r, Nuclear))};
-  }
 
  private slots:
   void init() {

@@ -44,7 +44,7 @@ class GraphDrawingTest : public ::testing::Test {
   RecordingSurface surface;
 };
 
-TEST_F(GraphDrawingTest, ClearsThenDrawsAThinGreyGridAtEveryDecadeMultiple) {
+TEST_F(GraphDrawingTest, DrawsAThinGreyGridThenEachColumnFromTheLeftEdgeThenMarginsAndFrameAtWidthTwo) {
   const auto& calls = surface.calls;
   ExpectCall(calls[0], CallKind::Clear, {}, {});
   ExpectCall(calls[1], CallKind::SetDrawWidth, {1}, {});
@@ -57,27 +57,19 @@ TEST_F(GraphDrawingTest, ClearsThenDrawsAThinGreyGridAtEveryDecadeMultiple) {
     ExpectCall(calls[82 + n], CallKind::Line, {x, 0, x, 18.4}, Grey);
   }
   ExpectCall(calls[2 + GridLines], CallKind::SetDrawWidth, {2}, {});
-}
-
-TEST_F(GraphDrawingTest, DrawsEachColumnAsAPolylineFromTheLeftEdge) {
   const Rgb colours[] = {Red, Yellow, White};
   for (int column = Electronic; column <= Total; ++column) {
     SCOPED_TRACE(column);
-    const auto* curve = &surface.calls[CurvesStart + (column - 1) * CurveCalls];
+    const auto* curve = &calls[CurvesStart + (column - 1) * CurveCalls];
     ExpectCall(curve[0], CallKind::SetPoint, {0, StopPowerToY(table.StopPower(1, column))}, {});
     for (int row = 2; row <= RowCount; ++row)
       ExpectCall(curve[row - 1], CallKind::LineTo,
                  {EnergyToX(table.Energy(row)), StopPowerToY(table.StopPower(row, column))}, colours[column - 1]);
   }
-}
-
-TEST_F(GraphDrawingTest, PaintsMarginsThenFrameOverTheCurvesAtWidthTwo) {
-  ExpectCall(surface.calls[FramingStart], CallKind::FilledRectangle, {0, 18.4, 16.6, 19.1}, Navy);
-  ExpectCall(surface.calls[FramingStart + 1], CallKind::FilledRectangle, {0, 0, 16.6, -1.9}, Navy);
-  ExpectCall(surface.calls[FramingStart + 2], CallKind::Rectangle, {0, 0, 16.1, 18.4}, White);
-  EXPECT_EQ(std::count_if(surface.calls.begin(), surface.calls.end(),
-                          [](const SurfaceCall& c) { return c.kind == CallKind::SetDrawWidth; }),
-            2);
+  ExpectCall(calls[FramingStart], CallKind::FilledRectangle, {0, 18.4, 16.6, 19.1}, Navy);
+  ExpectCall(calls[FramingStart + 1], CallKind::FilledRectangle, {0, 0, 16.6, -1.9}, Navy);
+  ExpectCall(calls[FramingStart + 2], CallKind::Rectangle, {0, 0, 16.1, 18.4}, White);
+  EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const SurfaceCall& c) { return c.kind == CallKind::SetDrawWidth; }), 2);
 }
 
 struct LabelRow {
@@ -110,7 +102,6 @@ TEST_F(GraphDrawingTest, EndsWithTheLabelsInOrder) {
   }
   expected.push_back({CallKind::SetFontSize, {14}});
   expected.push_back({CallKind::Print, {}, {}, "/g", PrintEnd::EndLine});
-
   ASSERT_EQ(surface.calls.size(), LabelsStart + expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i)
     EXPECT_EQ(surface.calls[LabelsStart + i], expected[i]) << "label call " << i;
@@ -123,13 +114,11 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   table.rows[79].energy = -1;                   // row 80, in every curve
   RecordingSurface surface;
   DrawGraphPicture(surface, table);
-
   for (const SurfaceCall& call : surface.calls)
     for (double n : call.numbers) ASSERT_TRUE(std::isfinite(n)) << call;
   const auto count = [&](CallKind kind, Rgb colour) {
-    return std::count_if(surface.calls.begin(), surface.calls.end(), [&](const SurfaceCall& c) {
-      return c.kind == kind && c.colour == colour;
-    });
+    return std::count_if(surface.calls.begin(), surface.calls.end(),
+                         [&](const SurfaceCall& c) { return c.kind == kind && c.colour == colour; });
   };
   // A left-out point costs its own segment and the next one, which opens a new piece.
   EXPECT_EQ(count(CallKind::SetPoint, Rgb{}), 2);
@@ -139,7 +128,6 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   EXPECT_EQ(count(CallKind::Line, Yellow), 2);
   EXPECT_EQ(count(CallKind::LineTo, White), 121 - 2);
   EXPECT_EQ(count(CallKind::Line, White), 1);
-
   // The new piece starts exactly at its row's point, with a line of zero length.
   const double x = static_cast<float>(EnergyToX(table.Energy(51)));
   const double y = static_cast<float>(StopPowerToY(table.StopPower(51, Nuclear)));

@@ -67,6 +67,12 @@ inline void ClickItem(QListWidget* list, const QString& text) {
 
 inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
 inline const QStringList NoReadouts(4);  // Text3 to Text6 empty
+// The four readouts of row r of the shared table: energy, total, electronic, nuclear.
+inline QStringList RowReadouts(int r) {
+  const MaterialTable& table = SharedMaterialTable();
+  return {Readout(table.Energy(r)), Readout(table.StopPower(r, Total)), Readout(table.StopPower(r, Electronic)),
+          Readout(table.StopPower(r, Nuclear))};
+}
 
 // A working folder holding as/ and asc/ with made-up tables, entered for the test's life.
 class WorkingFolder {
