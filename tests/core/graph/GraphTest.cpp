@@ -1,4 +1,5 @@
-#include "core/graph/GraphDrawing.h"
+// The graph: coordinates, the drawing read back from a recording surface, and the pointer
+// readout over the plot.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/graph/CursorReadout.h"
+#include "core/graph/GraphDrawing.h"
 #include "core/graph/GraphMapping.h"
+#include "core/lookup/CursorPlacement.h"
 #include "support/RecordingSurface.h"
 #include "support/SyntheticTable.h"
 
@@ -15,8 +19,43 @@ namespace alphastop {
 namespace {
 
 using testing::CallKind;
+using testing::GeometricTable;
 using testing::RecordingSurface;
 using testing::SurfaceCall;
+
+TEST(GraphMapping, PutsDecadesAtMultiplesOfLnTen) {
+  const struct { double (*map)(double); double value, coordinate; } cases[] = {
+      {EnergyToX, 0.001, 0}, {EnergyToX, 1, 6.907755}, {EnergyToX, 8, 8.987197},
+      {EnergyToX, 1e4, 16.118096}, {StopPowerToY, 0.0001, 0}, {StopPowerToY, 1, 9.210340},
+      {StopPowerToY, 1000, 16.118096}, {StopPowerToY, 1e4, 18.420681}};
+  for (const auto& c : cases) EXPECT_NEAR(c.map(c.value), c.coordinate, 5e-7) << c.value;
+  for (double value : {0.0, -1.0}) {
+    EXPECT_FALSE(std::isfinite(EnergyToX(value))) << value;
+    EXPECT_FALSE(std::isfinite(StopPowerToY(value))) << value;
+  }
+}
+
+TEST(GraphMapping, PlacesUserPointsInTwipsFromTopLeftAndTakesThemBack) {
+  constexpr double Twips = 9075;
+  const struct { UserPoint user; AreaPoint area; } cases[] = {
+      {{0, 0}, {752, 8254}}, {{16.1, 18.4}, {8824, 302.5}}, {{-1.5, 19.1}, {0, 0}},
+      {{16.6, -1.9}, {Twips, Twips}}};
+  for (const auto& c : cases) {
+    const AreaPoint a = UserToArea(GraphScale, Twips, Twips, c.user);
+    EXPECT_NEAR(a.x, c.area.x, 0.5) << c.user.x;
+    EXPECT_NEAR(a.y, c.area.y, 0.5) << c.user.y;
+    const UserPoint u = AreaToUser(GraphScale, Twips, Twips, c.area);
+    EXPECT_NEAR(u.x, c.user.x, 1e-3) << c.area.x;
+    EXPECT_NEAR(u.y, c.user.y, 1e-3) << c.area.y;
+  }
+  // 15 twips make a pixel at 96 dpi: the 605-pixel area puts every point at a fifteenth.
+  for (const UserPoint p : {UserPoint{0, 0}, UserPoint{16.1, 18.4}, UserPoint{4.7229, 8.2702}}) {
+    const AreaPoint twips = UserToArea(GraphScale, Twips, Twips, p);
+    const AreaPoint pixels = UserToArea(GraphScale, 605, 605, p);
+    EXPECT_NEAR(pixels.x * 15, twips.x, 1e-9);
+    EXPECT_NEAR(pixels.y * 15, twips.y, 1e-9);
+  }
+}
 
 constexpr std::size_t GridLines = 80 + 70;
 constexpr std::size_t CurvesStart = 2 + GridLines + 1;  // after clear, both widths and grid
@@ -40,7 +79,7 @@ class GraphDrawingTest : public ::testing::Test {
   }
 
   // Starts at 0.002 MeV, so that the curves' first point at x = 0 is not row 1's energy.
-  const MaterialTable table = testing::GeometricTable(0.002, 5000);
+  const MaterialTable table = GeometricTable(0.002, 5000);
   RecordingSurface surface;
 };
 
@@ -108,7 +147,7 @@ TEST_F(GraphDrawingTest, EndsWithTheLabelsInOrder) {
 }
 
 TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
-  MaterialTable table = testing::GeometricTable(0.001, 1000);
+  MaterialTable table = GeometricTable(0.001, 1000);
   table.rows[0].stopPower[Electronic - 1] = 0;  // row 1: no start for the electronic curve
   table.rows[49].stopPower[Nuclear - 1] = 0;    // row 50
   table.rows[79].energy = -1;                   // row 80, in every curve
@@ -134,6 +173,53 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   const SurfaceCall restart{CallKind::Line, {x, y, x, y}, Yellow};
   EXPECT_NE(std::find(surface.calls.begin(), surface.calls.end(), restart), surface.calls.end());
   EXPECT_EQ(surface.calls.back().text, "/g") << "the drawing goes on to its labels";
+}
+
+TEST(CursorArea, CoversThePlottedDataOnly) {
+  const struct { float x, y; bool inside; } cases[] = {
+      {0, 0, true}, {0, 18.4f, true}, {13.8154f, 9, true}, {13.8155f, 9, false}, {16, 9, false},
+      {-0.01f, 9, false}, {5, -0.01f, false}, {5, std::nextafter(18.4f, 19.0f), false},
+      {-1, -1, false}, {5, NAN, false}};
+  for (const auto& c : cases) EXPECT_EQ(IsInCursorArea(c.x, c.y), c.inside) << "(" << c.x << ", " << c.y << ")";
+}
+
+// Rows `row - 1` and `row` hold lower and upper; the others step by a factor 1.25.
+MaterialTable TableAround(int row, double lower, double upper) {
+  MaterialTable table = GeometricTable(1, 2);
+  for (int r = 1; r <= RowCount; ++r)
+    table.rows[static_cast<std::size_t>(r - 1)].energy =
+        r < row ? lower * std::pow(1.25, r - (row - 1)) : upper * std::pow(1.25, r - row);
+  return table;
+}
+
+TEST(NearestRow, PicksTheRowWhosePositionIsNearer) {
+  const MaterialTable table = TableAround(32, 1.0, 1.25);
+  EXPECT_EQ(NearestRow(table, 7.0f), 31);
+  EXPECT_EQ(NearestRow(table, 7.05f), 32);
+}
+
+TEST(NearestRow, MidpointTieTakesTheHigherEnergy) {
+  // Search the upper energy whose position lies exactly as far right of the pointer as
+  // 1 MeV lies left of it, so that the two distances compare equal.
+  constexpr float pointer = 7.0f;
+  const double distance = pointer - EnergyCursorPosition(1.0);
+  double upper = std::exp(2 * distance);
+  for (int steps = 0; EnergyCursorPosition(upper) - pointer != distance && steps < 100000; ++steps)
+    upper = std::nextafter(upper, EnergyCursorPosition(upper) - pointer < distance ? 2.0 : 1.0);
+  ASSERT_EQ(EnergyCursorPosition(upper) - pointer, distance) << "no exact tie found";
+  const MaterialTable table = TableAround(32, 1.0, upper);
+  EXPECT_EQ(NearestRow(table, pointer), 32);
+  EXPECT_EQ(NearestRow(table, std::nextafter(pointer, 0.0f)), 31);
+}
+
+TEST(NearestRow, SelectsEachRowUnderThePointerAndStaysWithinRowsOneTo122) {
+  const MaterialTable table = GeometricTable(0.001, 1000);
+  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(NearestRow(table, EnergyCursorX(table.Energy(r))), r);
+  EXPECT_EQ(NearestRow(table, 0.0f), 1);  // the strip left of row 1
+  EXPECT_EQ(NearestRow(table, 0.001f), 1);
+  const MaterialTable endingEarly = GeometricTable(0.001, 500);
+  EXPECT_EQ(NearestRow(endingEarly, 13.5f), RowCount);
+  EXPECT_EQ(NearestRow(endingEarly, 13.8154f), RowCount);
 }
 
 }  // namespace
