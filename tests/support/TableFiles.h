@@ -15,13 +15,13 @@
 namespace alphastop::testing {
 
 // The lines of a valid file: 10 header lines, then 122 rows of seven numbers whose
-// energies run from 1e-3 MeV by a factor of 1.13 per row.
-inline std::vector<std::string> ValidTableLines(const std::string& title = "TEST MATERIAL") {
+// energies run from 1e-3 MeV by a factor of step per row (to 2.6 GeV for 1.13).
+inline std::vector<std::string> ValidTableLines(const std::string& title = "TEST MATERIAL", double step = 1.13) {
   std::vector<std::string> lines = {"Made-up table for tests", title, "Density 1.000E+00 g/cm3",
                                     "composition", "1: 1.000000", "", "Kinetic   Electron.",
                                     "energy    stopping", "MeV       MeV cm2/g", ""};
   for (int r = 1; r <= 122; ++r) {
-    const double energy = 1e-3 * std::pow(1.13, r - 1);
+    const double energy = 1e-3 * std::pow(step, r - 1);
     const double electronic = 100.0 + r, nuclear = 1.0 / r, total = electronic + nuclear;
     char row[160];
     std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E %.3E %.3E %.3E", energy, electronic,

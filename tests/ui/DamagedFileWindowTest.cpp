@@ -61,34 +61,31 @@ class DamagedFileWindowTest : public QObject {
     ExpectRefusedLoad(before, path, {QString("Line %1: ").arg(expected.line), QString::fromStdString(expected.detail)});
   }
 
-  void aFileReplacedByAFolderOrRemovedAfterTheListingIsRefused_data() {
-    QTest::addColumn<bool>("folder");
+  void aFileThatTurnsIntoAFolderOrVanishesIsRefused_data() {
+    QTest::addColumn<QString>("change");  // what becomes of the listed file, and when
     QTest::addColumn<QString>("mention");
-    QTest::newRow("folder") << true << "folder";
-    QTest::newRow("removed") << false << "does not exist";
+    QTest::newRow("a folder before the pick") << "folder" << "folder";
+    QTest::newRow("removed before the pick") << "removed" << "does not exist";
+    QTest::newRow("removed between the pick and the load") << "late" << "does not exist";
   }
-  void aFileReplacedByAFolderOrRemovedAfterTheListingIsRefused() {
-    QFETCH(bool, folder);
+  void aFileThatTurnsIntoAFolderOrVanishesIsRefused() {
+    QFETCH(QString, change);
     QFETCH(QString, mention);
     w->folder.Files().Write("as/Swap.as", JoinLines(ValidTableLines("SWAP")));
     w->Refresh();
-    std::filesystem::remove("as/Swap.as");
-    if (folder) std::filesystem::create_directory("as/Swap.as");
     const QStringList before = ScreenState(*w);
+    if (change != "late") std::filesystem::remove("as/Swap.as");
+    if (change == "folder") std::filesystem::create_directory("as/Swap.as");
     const QStringList pickWarnings = w->Pick("File1", "Swap.as");
-    QCOMPARE(pickWarnings.size(), 1);
-    QVERIFY2(pickWarnings[0].contains("as/Swap.as") && pickWarnings[0].contains(mention), qPrintable(pickWarnings[0]));
+    if (change == "late") {
+      QVERIFY(pickWarnings.isEmpty());
+      QCOMPARE(w->Control<QLineEdit>("Text1")->text(), QString("SWAP"));
+      std::filesystem::remove("as/Swap.as");
+    } else {
+      QCOMPARE(pickWarnings.size(), 1);
+      QVERIFY2(pickWarnings[0].contains("as/Swap.as") && pickWarnings[0].contains(mention), qPrintable(pickWarnings[0]));
+    }
     ExpectRefusedLoad(before, "as/Swap.as", {mention});
-  }
-
-  void aFileThatVanishesBetweenThePickAndTheLoadIsRefused() {
-    w->folder.Files().Write("as/Brief.as", JoinLines(ValidTableLines("BRIEF")));
-    w->Refresh();
-    const QStringList before = ScreenState(*w);
-    QVERIFY(w->Pick("File1", "Brief.as").isEmpty());
-    QCOMPARE(w->Control<QLineEdit>("Text1")->text(), QString("BRIEF"));
-    std::filesystem::remove("as/Brief.as");
-    ExpectRefusedLoad(before, "as/Brief.as", {"does not exist"});
   }
 
   void aReadableOddFileLoadsLikeAnyOther() {
