@@ -227,29 +227,20 @@ long PeakMemoryKilobytes() {
   return usage.ru_maxrss;
 }
 
-// Writes a good file whose line at index is head and count copies of filler, without ever
+// Writes a good file whose line at index is head and then 10 MB of filler, without ever
 // holding the whole file in memory.
-std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head,
-                              char filler, std::size_t count) {
+std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head, char filler) {
   const auto lines = ValidTableLines();
   const auto path = folder.Path() / "huge.as";
   std::ofstream out(path, std::ios::binary);
-  const std::string chunk(1 << 16, filler);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i == index) {
-      out << head;
-      for (std::size_t written = 0; written < count; written += chunk.size())
-        out.write(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), count - written)));
-    } else {
-      out << lines[i];
-    }
-    out << "\r\n";
-  }
+  out << JoinLines({lines.begin(), lines.begin() + index}) << head;
+  const auto start = out.tellp();
+  for (const std::string chunk(1 << 16, filler); out.tellp() - start < std::streamoff(10u << 20);) out << chunk;
+  out << "\r\n" << JoinLines({lines.begin() + index + 1, lines.end()});
   return path.string();
 }
 
 TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
-  constexpr std::size_t TenMegabytes = 10u << 20;
   TempFolder folder;
   const auto timed = [](const std::function<void()>& read) {
     const long peakBefore = PeakMemoryKilobytes();
@@ -261,7 +252,7 @@ TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
   };
   {
     SCOPED_TRACE("a number of ten million digits on line 15");
-    const std::string path = WriteWithHugeLine(folder, 14, "", '7', TenMegabytes);
+    const std::string path = WriteWithHugeLine(folder, 14, "", '7');
     timed([&] { ExpectRefused(path, 15, "is not a number (energy of row 5)"); });
     const auto error = LoadMaterialTable(path);
     ASSERT_TRUE(error);
@@ -269,13 +260,13 @@ TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
   }
   {
     SCOPED_TRACE("a title of ten million characters");
-    const std::string path = WriteWithHugeLine(folder, 1, "", 'T', TenMegabytes);
+    const std::string path = WriteWithHugeLine(folder, 1, "", 'T');
     timed([&] { EXPECT_EQ(ReadOk(path).MaterialTitle, std::string(TextStream::MaxKeptLineBytes, 'T')); });
   }
   {
     SCOPED_TRACE("ten million blanks after the numbers of row 5");
     const auto lines = ValidTableLines();
-    const std::string path = WriteWithHugeLine(folder, 14, lines[14], ' ', TenMegabytes);
+    const std::string path = WriteWithHugeLine(folder, 14, lines[14], ' ');
     timed([&] { EXPECT_EQ(ReadOk(path).RowText(5), lines[14].substr(0, RowTextLength)); });
   }
 }
