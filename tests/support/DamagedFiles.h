@@ -27,17 +27,14 @@ inline std::vector<DamagedCase> DamagedCases() {
   std::ifstream in(manifest);
   if (!in) throw std::runtime_error("cannot open " + manifest.string());
   std::vector<DamagedCase> cases;
-  for (std::string row; std::getline(in, row);) {
+  for (std::string row, outcome; std::getline(in, row);) {
     if (row.empty() || row[0] == '#') continue;
     std::istringstream fields(row);
-    DamagedCase c;
-    std::string outcome;
-    if (!std::getline(fields, c.file, '\t') || !std::getline(fields, outcome, '\t') ||
-        !std::getline(fields, c.detail))
+    DamagedCase& c = cases.emplace_back();
+    if (!std::getline(fields, c.file, '\t') || !std::getline(fields, outcome, '\t') || !std::getline(fields, c.detail))
       throw std::runtime_error("malformed row in " + manifest.string() + ": " + row);
     c.readable = outcome == "ok";
-    if (!c.readable) c.line = std::stoi(outcome);
-    cases.push_back(std::move(c));
+    c.line = c.readable ? 0 : std::stoi(outcome);
   }
   return cases;
 }

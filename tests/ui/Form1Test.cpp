@@ -127,7 +127,7 @@ class Form1Test : public QObject {
     MainWindow w;
     w.Click("Command3");
     w.Click("Command3");
-    QCOMPARE(CountTopLevels("Form3"), 1);
+    QCOMPARE(TopLevels("Form3").size(), 1);
     QWidget* form3 = TopLevel("Form3");
     QVERIFY(form3->isVisible());
     QCOMPARE(form3->parentWidget(), nullptr);

@@ -53,7 +53,7 @@ class Form2Test : public QObject {
 
   void aLoadTitlesAndShowsTheWindowWithTheCursorLinesHidden() {
     w->Load("Alpha.as");
-    QCOMPARE(CountTopLevels("Form2"), 1);
+    QCOMPARE(TopLevels("Form2").size(), 1);
     ui::Form2& form2 = MainWindow::Graph();
     QVERIFY(form2.isVisible());
     QCOMPARE(form2.windowTitle(), QString("  ALPHA"));
@@ -67,7 +67,7 @@ class Form2Test : public QObject {
     w->Load("Beta.as");
     QCOMPARE(form2.windowTitle(), QString("  BETA"));
     QVERIFY(!form2.Line1().Visible() && !form2.Line2().Visible());
-    QCOMPARE(CountTopLevels("Form2"), 1);
+    QCOMPARE(TopLevels("Form2").size(), 1);
   }
 
   void aSecondLoadLeavesNothingOfTheFirstAndThePictureSurvivesHiding() {

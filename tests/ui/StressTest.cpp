@@ -141,7 +141,7 @@ class StressTest : public QObject {
     QVERIFY(!graph.Line1().Visible() && !graph.Line2().Visible());
     QCOMPARE(w->List1()->currentRow(), 39);
     QCOMPARE(w->Readouts(), RowReadouts(40));
-    QCOMPARE(CountTopLevels("Form2"), 1);
+    QCOMPARE(TopLevels("Form2").size(), 1);
   }
 
   void theGraphWindowClosedByTheUserTakesALookupHiddenAndReturnsOnTheNextLoad() {
@@ -158,7 +158,7 @@ class StressTest : public QObject {
 
     w->Load("Beta.as");
     QCOMPARE(&MainWindow::Graph(), &graph);
-    QCOMPARE(CountTopLevels("Form2"), 1);
+    QCOMPARE(TopLevels("Form2").size(), 1);
     QVERIFY(graph.isVisible());
     QCOMPARE(graph.windowTitle(), QString("  BETA"));
     QVERIFY(!graph.Line1().Visible() && !graph.Line2().Visible());
@@ -173,7 +173,7 @@ class StressTest : public QObject {
       else reference->close();  // the title bar's close button
       QVERIFY(!reference->isVisible());
     }
-    QCOMPARE(CountTopLevels("Form3"), 1);
+    QCOMPARE(TopLevels("Form3").size(), 1);
     QVERIFY(w->window.isVisible());
   }
 

@@ -45,17 +45,13 @@ inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   return texts;
 }
 
-inline QWidget* TopLevel(const QString& name) {
+inline QWidgetList TopLevels(const QString& name) {
+  QWidgetList named;
   for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == name) return widget;
-  return nullptr;
+    if (widget->objectName() == name) named << widget;
+  return named;
 }
-
-inline int CountTopLevels(const QString& name) {
-  int count = 0;
-  for (QWidget* widget : QApplication::topLevelWidgets()) count += widget->objectName() == name;
-  return count;
-}
+inline QWidget* TopLevel(const QString& name) { return TopLevels(name).value(0); }
 
 // Selects the item with this text in a list, as a click does.
 inline void ClickItem(QListWidget* list, const QString& text) {
