@@ -174,9 +174,10 @@ inline QStringList ScreenState(MainWindow& w) {
   const QImage picture = graph.Picture1().Picture();
   state << "graph " + graph.windowTitle() + (graph.isVisible() ? " shown" : " hidden")
         << QString("picture %1").arg(qHashBits(picture.constBits(), static_cast<size_t>(picture.sizeInBytes())));
-  for (const ui::LineShape* line : {&graph.Line1(), &graph.Line2()}) {
-    QString text = line->Visible() ? "line shown" : "line hidden";
-    for (float v : {line->X1(), line->Y1(), line->X2(), line->Y2()}) text += ' ' + QString::number(v, 'g', 9);
+  for (const ui::LineShape* line : {&graph.Line1(), &graph.Line2()}) {  // where a line is hidden, it is nowhere
+    QString text = line->Visible() ? "line at" : "line hidden";
+    for (float v : {line->X1(), line->Y1(), line->X2(), line->Y2()})
+      if (line->Visible()) text += ' ' + QString::number(v, 'g', 9);
     state << text;
   }
   return state;
