@@ -1,5 +1,5 @@
 // The main window driven as a user drives it: start-up, picks, loads, clearing, and the
-// reference window.
+// reference window. Failed loads are in DamagedFileWindowTest.
 
 #include <QtTest>
 
@@ -82,25 +82,6 @@ class Form1Test : public QObject {
     w.FillReadouts();
     QTest::mouseClick(w.Control<QLineEdit>("Text3"), Qt::LeftButton);
     QCOMPARE(w.Readouts(), NoReadouts);
-  }
-
-  void aFailedLoadWarnsWithFileAndLineAndLeavesEverythingAsItWas() {
-    MainWindow w;
-    auto lines = ValidTableLines("BROKEN");
-    lines[40] = "1.0E-02 abc 1 2 3 4 5";
-    w.folder.Files().Write("as/Broken.as", JoinLines(lines));
-    w.Load("Alpha.as");
-    w.List1()->setCurrentRow(3);
-    w.FillReadouts();
-    const QStringList before = ScreenState(w);
-
-    w.Refresh();
-    w.Pick("File1", "Broken.as");
-    const QStringList warnings = w.PressOk();
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY2(warnings[0].contains("as/Broken.as") && warnings[0].contains("Line 41"), qPrintable(warnings[0]));
-    QCOMPARE(ScreenState(w), before);
-    QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Broken.as"));
   }
 
   void aMissingFolderLeavesItsListEmptyAndSaysWhereItLooked() {
