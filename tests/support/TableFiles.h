@@ -1,12 +1,16 @@
 #pragma once
-// Material data files made up for tests: a well-formed table whose lines can be altered,
-// written into a temporary folder that is removed afterwards.
+// Tables made up for tests: in memory, so that lookup and graph tests know every value they
+// read; as the lines of a well-formed file, which can be altered and written into a temporary
+// folder that is removed afterwards; and the damaged files of tests/data/damaged with what
+// reading each must give, as listed in its expected.tsv.
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -77,5 +81,46 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// 122 rows whose energies climb geometrically from firstEnergy to lastEnergy (MeV). The
+// stopping powers differ between the columns and have at most four significant digits, so
+// that a readout of them is never a rounding tie.
+inline MaterialTable GeometricTable(double firstEnergy, double lastEnergy) {
+  MaterialTable table;
+  for (int r = 1; r <= RowCount; ++r) {
+    TableRow& row = table.rows[static_cast<std::size_t>(r - 1)];
+    row.energy = firstEnergy * std::pow(lastEnergy / firstEnergy, (r - 1) / double(RowCount - 1));
+    row.stopPower = {100.0 + r, 0.01 * r, 1000.0 - r};
+  }
+  return table;
+}
+
+struct DamagedCase {
+  std::string file;    // name in the folder
+  bool readable = false;
+  int line = 0;        // the line the warning names, where not readable
+  std::string detail;  // a piece of the warning, or the title of a readable file
+};
+
+inline std::filesystem::path DamagedFolder() {
+  return std::filesystem::path(ALPHASTOP_SOURCE_DIR) / "tests" / "data" / "damaged";
+}
+
+inline std::vector<DamagedCase> DamagedCases() {
+  const auto manifest = DamagedFolder() / "expected.tsv";
+  std::ifstream in(manifest);
+  if (!in) throw std::runtime_error("cannot open " + manifest.string());
+  std::vector<DamagedCase> cases;
+  for (std::string row, outcome; std::getline(in, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    std::istringstream fields(row);
+    DamagedCase& c = cases.emplace_back();
+    if (!std::getline(fields, c.file, '\t') || !std::getline(fields, outcome, '\t') || !std::getline(fields, c.detail))
+      throw std::runtime_error("malformed row in " + manifest.string() + ": " + row);
+    c.readable = outcome == "ok";
+    c.line = c.readable ? 0 : std::stoi(outcome);
+  }
+  return cases;
+}
 
 }  // namespace alphastop::testing

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "support/DamagedFiles.h"
 #include "support/WindowTestSupport.h"
 
 using namespace alphastop;

@@ -15,7 +15,6 @@
 
 #include "core/data/TextEncoding.h"
 #include "core/data/TextStream.h"
-#include "support/DamagedFiles.h"
 #include "support/ReferenceTable.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"

@@ -13,7 +13,7 @@
 #include "core/graph/GraphMapping.h"
 #include "core/lookup/CursorPlacement.h"
 #include "support/RecordingSurface.h"
-#include "support/SyntheticTable.h"
+#include "support/TableFiles.h"
 
 namespace alphastop {
 namespace {

@@ -13,7 +13,7 @@
 #include "core/lookup/Interpolation.h"
 #include "core/lookup/ReadoutFormat.h"
 #include "support/SharedData.h"
-#include "support/SyntheticTable.h"
+#include "support/TableFiles.h"
 
 namespace alphastop {
 namespace {
