@@ -70,7 +70,7 @@ class DamagedFileWindowTest : public QObject {
   void aFileThatTurnsIntoAFolderOrVanishesIsRefused() {
     QFETCH(QString, change);
     QFETCH(QString, mention);
-    w->folder.Files().Write("as/Swap.as", JoinLines(ValidTableLines("SWAP")));
+    w->folder.Write("as/Swap.as", JoinLines(ValidTableLines("SWAP")));
     w->Refresh();
     const QStringList before = ScreenState(*w);
     if (change != "late") std::filesystem::remove("as/Swap.as");

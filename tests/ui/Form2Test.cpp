@@ -46,7 +46,7 @@ class Form2Test : public QObject {
  private slots:
   void init() {
     w = std::make_unique<MainWindow>();
-    w->folder.Files().Write("as/OffScale.as", OffScaleTable());
+    w->folder.Write("as/OffScale.as", OffScaleTable());
     w->Refresh();
   }
   void cleanup() { w.reset(); }

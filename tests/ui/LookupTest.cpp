@@ -136,7 +136,7 @@ class LookupTest : public QObject {
   }
 
   void anEnergyBeyondAShortTableIsOutOfRange() {
-    w->folder.Files().Write("as/Short.as", JoinLines(ValidTableLines("SHORT", 1.113)));  // to 420 MeV
+    w->folder.Write("as/Short.as", JoinLines(ValidTableLines("SHORT", 1.113)));  // to 420 MeV
     w->Refresh();
     w->Load("Short.as");
     QVERIFY(SharedMaterialTable().Energy(122) < 500);

@@ -70,24 +70,19 @@ inline QStringList RowReadouts(int r) {
           Readout(table.StopPower(r, Nuclear))};
 }
 
-// A working folder holding as/ and asc/ with made-up tables, entered for the test's life.
-class WorkingFolder {
- public:
-  WorkingFolder() : previous_(QDir::currentPath()) {
-    folder_.Write("as/Alpha.as", JoinLines(ValidTableLines("ALPHA")));
-    folder_.Write("as/Beta.as", JoinLines(ValidTableLines("BETA")));
+// A temporary folder holding as/ and asc/ with made-up tables, the working folder while it lives.
+struct WorkingFolder : TempFolder {
+  const QString previous = QDir::currentPath();
+  WorkingFolder() {
+    Write("as/Alpha.as", JoinLines(ValidTableLines("ALPHA")));
+    Write("as/Beta.as", JoinLines(ValidTableLines("BETA")));
     auto gamma = ValidTableLines("GAMMA, MIXED");
     gamma[10] = " 1.000E-03 5.000E+01 2.000E+00 5.200E+01 1.000E-05 9.000E-06 9.000E-01      ";
-    folder_.Write("asc/Gamma.asc", JoinLines(gamma, "\n"));
-    folder_.Write("asc/notes.txt", "not a table");
-    QDir::setCurrent(QString::fromStdString(folder_.Path().string()));
+    Write("asc/Gamma.asc", JoinLines(gamma, "\n"));
+    Write("asc/notes.txt", "not a table");
+    QDir::setCurrent(QString::fromStdString(Path().string()));
   }
-  ~WorkingFolder() { QDir::setCurrent(previous_); }
-  const TempFolder& Files() const { return folder_; }
-
- private:
-  TempFolder folder_;
-  QString previous_;
+  ~WorkingFolder() { QDir::setCurrent(previous); }
 };
 
 // The main window, shown over a working folder, and what a user does in it.
