@@ -47,7 +47,7 @@ class LookupTest : public QObject {
     QCOMPARE(Line1(), line1);
   }
 
-  void outOfRangeEntriesWarnAndEmptyTheBoxesButLeaveTheLines() {
+  void outOfRangeEntriesWarnAndEmptyTheBoxesButLeaveTheLinesAndASecondEnterTakesTheRoundedEnergy() {
     QVERIFY(w->TypeEnergy("2").isEmpty());
     const CursorLine line1 = Line1(), line2 = Line2();
     for (const char* typed : {"abc", "", "-5", "0.000999", "1000.001", "1e999"}) {
@@ -62,9 +62,7 @@ class LookupTest : public QObject {
     QCOMPARE(Graph().Line1().X1(), 13.816755f);
     QVERIFY(w->TypeEnergy("1 5 MeV").isEmpty());
     QCOMPARE(Box("Text3")->text(), QString("1.500E+01"));
-  }
-
-  void aSecondEnterLooksUpTheRoundedEnergy() {
+    // A second Enter looks up the energy as rewritten, rounded.
     QVERIFY(w->TypeEnergy("1.23456").isEmpty());
     QCOMPARE(Box("Text3")->text(), QString("1.235E+00"));
     QVERIFY(AnswerMessageBoxes([&] { QTest::keyClick(Box("Text3"), Qt::Key_Return); }).isEmpty());
@@ -72,7 +70,7 @@ class LookupTest : public QObject {
     QCOMPARE(Box("Text4")->text(), Readout(InterpolateStopPower(SharedMaterialTable(), 1.235)->total));
   }
 
-  void aRowShowsItsTabulatedValuesAndMovesOnlyTheEnergyCursor() {
+  void aRowShowsItsTabulatedValuesAndMovesOnlyTheEnergyCursorUpTo1000MeV() {
     QVERIFY(!Graph().Line1().Visible() && !Graph().Line2().Visible());
     w->List1()->setCurrentRow(0);  // right after a load: only the energy cursor shows
     QVERIFY(Graph().Line1().Visible() && !Graph().Line2().Visible());
@@ -86,9 +84,7 @@ class LookupTest : public QObject {
     // The same energy typed in gives the same four texts.
     QVERIFY(w->TypeEnergy(Readout(SharedMaterialTable().Energy(11))).isEmpty());
     QCOMPARE(w->Readouts(), RowReadouts(11));
-  }
-
-  void aRowAbove1000MeVLeavesTheEnergyCursorAlone() {
+    // A row above 1000 MeV leaves the energy cursor alone.
     const MaterialTable& table = SharedMaterialTable();
     int above = 0;
     while (table.Energy(above + 1) <= 1000) ++above;
@@ -100,7 +96,7 @@ class LookupTest : public QObject {
     QCOMPARE(Line1(), line1);
   }
 
-  void thePointerInsideThePlotShowsTheCrosshairAndSelectsTheNearestRow() {
+  void thePointerInsideThePlotShowsTheCrosshairAndSelectsTheNearestRowOncePerRow() {
     const MaterialTable& table = SharedMaterialTable();
     const float x = static_cast<float>(EnergyCursorPosition(table.Energy(40)));
     MainWindow::MovePointer(x, 9.0f);
@@ -118,10 +114,7 @@ class LookupTest : public QObject {
     MainWindow::MovePointer(x, -0.5f);  // the label margin below
     QVERIFY(!Graph().Line1().Visible());
     QCOMPARE(w->List1()->currentRow(), 39);
-  }
-
-  void pointerMovesWithinOneRowKeepTheSelection() {
-    const MaterialTable& table = SharedMaterialTable();
+    // Moves within one row keep the selection and its readouts.
     const double x30 = EnergyCursorPosition(table.Energy(30));
     const double x31 = EnergyCursorPosition(table.Energy(31));
     MainWindow::MovePointer(static_cast<float>(x30), 5.0f);
