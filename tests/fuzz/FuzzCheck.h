@@ -2,6 +2,7 @@
 // What the fuzz targets share: a failed promise stops the run with a message, so that
 // libFuzzer keeps the input as a crash artifact.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,22 +18,13 @@ inline void Require(bool promise, const char* what, std::string_view detail = {}
 
 // "0.000E+00": an optional minus, one digit, ".", three digits, "E", a sign, two or three digits.
 inline bool IsReadoutText(std::string_view text) {
-  auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-  std::size_t i = 0;
-  if (i < text.size() && text[i] == '-') ++i;
-  if (!digit(i) || i + 1 >= text.size() || text[i + 1] != '.') return false;
-  i += 2;
-  for (int k = 0; k < 3; ++k, ++i)
-    if (!digit(i)) return false;
-  if (i >= text.size() || text[i] != 'E') return false;
-  ++i;
-  if (i >= text.size() || (text[i] != '+' && text[i] != '-')) return false;
-  ++i;
-  const std::size_t exponentDigits = text.size() - i;
-  if (exponentDigits < 2 || exponentDigits > 3) return false;
-  for (; i < text.size(); ++i)
-    if (!digit(i)) return false;
-  return true;
+  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+  const auto digits = [&](std::size_t from, std::size_t count) {
+    const auto part = text.substr(from, count);
+    return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return (text.size() == 9 || text.size() == 10) && digits(0, 1) && text[1] == '.' && digits(2, 3) &&
+         text[5] == 'E' && (text[6] == '+' || text[6] == '-') && digits(7, 3);
 }
 
 }  // namespace alphastop::fuzz

@@ -24,10 +24,8 @@ using alphastop::fuzz::Require;
 const std::string& ScratchPath() {
   static const std::string path = [] {
     const char* folder = std::getenv("TMPDIR");
-    std::string file = std::string(folder && *folder ? folder : "/tmp") + "/alphastop-fuzz-" +
-                       std::to_string(getpid()) + ".as";
     std::atexit([] { std::remove(ScratchPath().c_str()); });
-    return file;
+    return std::string(folder && *folder ? folder : "/tmp") + "/alphastop-fuzz-" + std::to_string(getpid()) + ".as";
   }();
   return path;
 }
@@ -51,8 +49,7 @@ void CheckWarning(const ReadError& error, const std::string& path, int lines) {
   Require(!error.problem.empty(), "the warning says what is wrong");
   // The message box shows it as UTF-8; a control byte could cut or garble it.
   Require(IsUtf8(error.problem), "the warning is UTF-8", error.problem);
-  Require(std::none_of(error.problem.begin(), error.problem.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+  Require(std::none_of(error.problem.begin(), error.problem.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }),
           "the warning holds no control character", error.problem);
 }
 
@@ -80,10 +77,7 @@ MaterialTable Sentinel() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string& path = ScratchPath();
-  {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   const int lines = LineCount(data, size);
 
   const TitleResult title = ReadTitleLine(path);
@@ -100,10 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(eventRuns <= 1, "events run once at most, between the passes");
   if (error) {
     CheckWarning(*error, path, lines);
-    const MaterialTable before = Sentinel();
-    Require(shared.MaterialTitle == before.MaterialTitle, "a refused file leaves the title");
+    Require(shared.MaterialTitle == Sentinel().MaterialTitle, "a refused file leaves the title");
     for (int r = 1; r <= RowCount; ++r)
-      Require(shared.Energy(r) == before.Energy(r) && shared.RowText(r).empty(), "a refused file leaves the rows");
+      Require(shared.Energy(r) == r && shared.RowText(r).empty(), "a refused file leaves the rows");
     return 0;
   }
   Require(eventRuns == 1, "a good load lets events run between its passes");

@@ -16,13 +16,8 @@ inline constexpr Quantity AllQuantities[] = {Quantity::Electronic, Quantity::Nuc
                                              Quantity::CsdaRange, Quantity::ProjectedRange};
 
 inline const char* QuantityName(Quantity q) {
-  switch (q) {
-    case Quantity::Electronic: return "electronic";
-    case Quantity::Nuclear: return "nuclear";
-    case Quantity::CsdaRange: return "CSDA range";
-    case Quantity::ProjectedRange: return "projected range";
-  }
-  return "";
+  constexpr const char* names[] = {"electronic", "nuclear", "CSDA range", "projected range"};
+  return names[static_cast<int>(q)];
 }
 
 struct RowDifference {
@@ -38,19 +33,19 @@ inline std::vector<RowDifference> Differences(const ReferenceTable& reference,
   for (std::size_t i = 0; i < reference.rows.size() && i < computed.size(); ++i) {
     const auto& ref = reference.rows[i];
     const auto& row = computed[i];
-    double mine = 0.0;
-    double theirs = 0.0;
-    bool counts = true;
-    switch (q) {
-      case Quantity::Electronic: mine = row.electronic; theirs = ref[1]; break;
-      case Quantity::Nuclear:
-        mine = row.nuclear; theirs = ref[2]; counts = ref[2] >= 0.01 * ref[3]; break;
-      case Quantity::CsdaRange: mine = row.csdaRange; theirs = ref[4]; break;
-      case Quantity::ProjectedRange: mine = row.projectedRange; theirs = ref[5]; break;
-    }
-    rows.push_back({ref[0], mine / theirs - 1.0, counts});
+    const double mine[] = {row.electronic, row.nuclear, row.csdaRange, row.projectedRange};
+    const double theirs[] = {ref[1], ref[2], ref[4], ref[5]};
+    const int k = static_cast<int>(q);
+    rows.push_back({ref[0], mine[k] / theirs[k] - 1.0, q != Quantity::Nuclear || ref[2] >= 0.01 * ref[3]});
   }
   return rows;
+}
+
+inline double MedianOf(std::vector<double> values) {
+  if (values.empty()) return 0.0;
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
 }
 
 struct BandSummary {
@@ -66,27 +61,15 @@ inline BandSummary Summarize(const std::vector<RowDifference>& rows, double low,
   BandSummary summary;
   for (const RowDifference& row : rows) {
     if (!row.counts || row.energy < low * (1 - 1e-9) || row.energy >= high * (1 - 1e-9)) continue;
-    const double a = std::abs(row.relative);
-    values.push_back(a);
-    if (a >= summary.largest) {
-      summary.largest = a;
+    values.push_back(std::abs(row.relative));
+    if (values.back() >= summary.largest) {
+      summary.largest = values.back();
       summary.atEnergy = row.energy;
     }
   }
   summary.count = static_cast<int>(values.size());
-  if (!values.empty()) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    summary.median = n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
-  }
+  summary.median = MedianOf(std::move(values));
   return summary;
-}
-
-inline double MedianOf(std::vector<double> values) {
-  if (values.empty()) return 0.0;
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
 }
 
 }  // namespace alphastop::testing

@@ -38,16 +38,12 @@ class RecordingSurface final : public DrawingSurface {
   std::vector<SurfaceCall> calls;
 
   void Clear() override { calls.push_back({CallKind::Clear}); }
-  void SetDrawWidth(int pixels) override {
-    calls.push_back({CallKind::SetDrawWidth, {double(pixels)}});
-  }
+  void SetDrawWidth(int pixels) override { calls.push_back({CallKind::SetDrawWidth, {double(pixels)}}); }
   void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
   void Line(float x1, float y1, float x2, float y2, Rgb colour) override {
     calls.push_back({CallKind::Line, {x1, y1, x2, y2}, colour});
   }
-  void LineTo(float x, float y, Rgb colour) override {
-    calls.push_back({CallKind::LineTo, {x, y}, colour});
-  }
+  void LineTo(float x, float y, Rgb colour) override { calls.push_back({CallKind::LineTo, {x, y}, colour}); }
   void Rectangle(float x1, float y1, float x2, float y2, Rgb colour) override {
     calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, colour});
   }
@@ -55,9 +51,7 @@ class RecordingSurface final : public DrawingSurface {
     calls.push_back({CallKind::FilledRectangle, {x1, y1, x2, y2}, colour});
   }
   void SetFontSize(double points) override { calls.push_back({CallKind::SetFontSize, {points}}); }
-  void SetTextPosition(float x, float y) override {
-    calls.push_back({CallKind::SetTextPosition, {x, y}});
-  }
+  void SetTextPosition(float x, float y) override { calls.push_back({CallKind::SetTextPosition, {x, y}}); }
   void Print(std::string_view text, PrintEnd end) override {
     calls.push_back({CallKind::Print, {}, {}, std::string(text), end});
   }

@@ -32,56 +32,44 @@ inline std::string WithoutCarriageReturn(std::string line) {
 // Reads a table file; nullopt when it is not one (fewer than 132 lines, unreadable header).
 inline std::optional<ReferenceTable> ReadReferenceTable(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(WithoutCarriageReturn(line));
   if (lines.size() < 132) return std::nullopt;
-
+  const auto stream = [](std::string text) {
+    std::istringstream s(text);
+    s.imbue(std::locale::classic());
+    return s;
+  };
   ReferenceTable table;
   table.fileName = path.filename().string();
   table.title = lines[1];
-  {
-    std::istringstream header(lines[2]);
-    header.imbue(std::locale::classic());
-    std::string word;
-    std::vector<std::string> words;
-    while (header >> word) words.push_back(word);
-    // "Density <d> g/cm3 Mean excitation energy <I> eV"
-    if (words.size() < 8) return std::nullopt;
-    table.density = std::stod(words[1]);
-    table.meanExcitationEnergy = std::stod(words[words.size() - 2]);
-  }
-  {
-    std::string composition = lines[4];
-    std::replace(composition.begin(), composition.end(), ':', ' ');
-    std::istringstream parts(composition);
-    parts.imbue(std::locale::classic());
-    int z = 0;
-    double weight = 0.0;
-    while (parts >> z >> weight) table.composition.push_back({z, weight});
-  }
+  // "Density <d> g/cm3 Mean excitation energy <I> eV"
+  auto header = stream(lines[2]);
+  std::vector<std::string> words;
+  for (std::string word; header >> word;) words.push_back(word);
+  if (words.size() < 8) return std::nullopt;
+  table.density = std::stod(words[1]);
+  table.meanExcitationEnergy = std::stod(words[words.size() - 2]);
+  // "1: 0.111894  8: 0.888106"
+  std::replace(lines[4].begin(), lines[4].end(), ':', ' ');
+  auto parts = stream(lines[4]);
+  int z = 0;
+  for (double weight = 0.0; parts >> z >> weight;) table.composition.push_back({z, weight});
   for (std::size_t i = 10; i < 132; ++i) {
-    std::istringstream row(lines[i]);
-    row.imbue(std::locale::classic());
-    std::array<double, 7> values{};
-    for (double& v : values) {
+    auto row = stream(lines[i]);
+    std::array<double, 7>& values = table.rows.emplace_back();
+    for (double& v : values)
       if (!(row >> v)) return std::nullopt;
-    }
-    table.rows.push_back(values);
   }
   return table;
 }
 
 // The material a reference table describes; below 0.01 g/cm3 it is taken to be a gas.
 inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
-  tables::Material material;
-  material.name = reference.title;
-  material.fileName = reference.fileName;
-  material.density = reference.density;
-  material.meanExcitationEnergy = reference.meanExcitationEnergy;
-  material.phase = reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed;
-  material.amorphous = reference.title.find("AMORPHOUS") != std::string::npos;
-  material.composition = reference.composition;
+  tables::Material material{reference.title, reference.fileName,
+                            reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed,
+                            reference.density, reference.meanExcitationEnergy, reference.composition,
+                            reference.title.find("AMORPHOUS") != std::string::npos};
   double sum = 0.0;
   for (const auto& part : material.composition) sum += part.weight;
   for (auto& part : material.composition) part.weight /= sum;
@@ -91,14 +79,12 @@ inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
 // The reference files under `dir` (as/*.as, then asc/*.asc), each folder sorted by name.
 inline std::vector<std::filesystem::path> ReferenceFiles(const std::filesystem::path& dir) {
   std::vector<std::filesystem::path> files;
-  for (const char* folder : {"as", "asc"}) {
-    std::vector<std::filesystem::path> inFolder;
+  for (const std::string folder : {"as", "asc"}) {
     if (!std::filesystem::is_directory(dir / folder)) continue;
-    for (const auto& entry : std::filesystem::directory_iterator(dir / folder)) {
-      if (entry.path().extension() == std::string(".") + folder) inFolder.push_back(entry.path());
-    }
-    std::sort(inFolder.begin(), inFolder.end());
-    files.insert(files.end(), inFolder.begin(), inFolder.end());
+    const auto start = files.size();
+    for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
+      if (entry.path().extension() == "." + folder) files.push_back(entry.path());
+    std::sort(files.begin() + static_cast<std::ptrdiff_t>(start), files.end());
   }
   return files;
 }

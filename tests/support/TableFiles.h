@@ -1,25 +1,31 @@
 #pragma once
-// Material data files made up for tests: a well-formed table whose lines can be altered,
-// written into a temporary folder that is removed afterwards.
+// Tables made up for tests: in memory, so that lookup and graph tests know every value they
+// read; as the lines of a well-formed file, which can be altered and written into a temporary
+// folder that is removed afterwards; and the damaged files of tests/data/damaged with what
+// reading each must give, as listed in its expected.tsv.
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "core/data/MaterialTable.h"
 
 namespace alphastop::testing {
 
 // The lines of a valid file: 10 header lines, then 122 rows of seven numbers whose
-// energies run from 1e-3 MeV by a factor of 1.13 per row.
-inline std::vector<std::string> ValidTableLines(const std::string& title = "TEST MATERIAL") {
+// energies run from 1e-3 MeV by a factor of step per row (to 2.6 GeV for 1.13).
+inline std::vector<std::string> ValidTableLines(const std::string& title = "TEST MATERIAL", double step = 1.13) {
   std::vector<std::string> lines = {"Made-up table for tests", title, "Density 1.000E+00 g/cm3",
                                     "composition", "1: 1.000000", "", "Kinetic   Electron.",
                                     "energy    stopping", "MeV       MeV cm2/g", ""};
   for (int r = 1; r <= 122; ++r) {
-    const double energy = 1e-3 * std::pow(1.13, r - 1);
+    const double energy = 1e-3 * std::pow(step, r - 1);
     const double electronic = 100.0 + r, nuclear = 1.0 / r, total = electronic + nuclear;
     char row[160];
     std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E %.3E %.3E %.3E", energy, electronic,
@@ -33,6 +39,19 @@ inline std::string JoinLines(const std::vector<std::string>& lines, const std::s
   std::string text;
   for (const auto& line : lines) text += line + lineEnd;
   return text;
+}
+
+// Where two tables differ: "title", "row N", or "" where they hold the same title and numbers
+// (and row texts, unless withTexts is false).
+inline std::string TableDifference(const MaterialTable& a, const MaterialTable& b, bool withTexts = true) {
+  if (a.MaterialTitle != b.MaterialTitle) return "title";
+  for (int r = 1; r <= RowCount; ++r) {
+    const TableRow& x = a.rows[static_cast<std::size_t>(r - 1)];
+    const TableRow& y = b.rows[static_cast<std::size_t>(r - 1)];
+    if (x.energy != y.energy || x.stopPower != y.stopPower || x.range != y.range || (withTexts && x.text != y.text))
+      return "row " + std::to_string(r);
+  }
+  return "";
 }
 
 class TempFolder {
@@ -62,5 +81,46 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// 122 rows whose energies climb geometrically from firstEnergy to lastEnergy (MeV). The
+// stopping powers differ between the columns and have at most four significant digits, so
+// that a readout of them is never a rounding tie.
+inline MaterialTable GeometricTable(double firstEnergy, double lastEnergy) {
+  MaterialTable table;
+  for (int r = 1; r <= RowCount; ++r) {
+    TableRow& row = table.rows[static_cast<std::size_t>(r - 1)];
+    row.energy = firstEnergy * std::pow(lastEnergy / firstEnergy, (r - 1) / double(RowCount - 1));
+    row.stopPower = {100.0 + r, 0.01 * r, 1000.0 - r};
+  }
+  return table;
+}
+
+struct DamagedCase {
+  std::string file;    // name in the folder
+  bool readable = false;
+  int line = 0;        // the line the warning names, where not readable
+  std::string detail;  // a piece of the warning, or the title of a readable file
+};
+
+inline std::filesystem::path DamagedFolder() {
+  return std::filesystem::path(ALPHASTOP_SOURCE_DIR) / "tests" / "data" / "damaged";
+}
+
+inline std::vector<DamagedCase> DamagedCases() {
+  const auto manifest = DamagedFolder() / "expected.tsv";
+  std::ifstream in(manifest);
+  if (!in) throw std::runtime_error("cannot open " + manifest.string());
+  std::vector<DamagedCase> cases;
+  for (std::string row, outcome; std::getline(in, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    std::istringstream fields(row);
+    DamagedCase& c = cases.emplace_back();
+    if (!std::getline(fields, c.file, '\t') || !std::getline(fields, outcome, '\t') || !std::getline(fields, c.detail))
+      throw std::runtime_error("malformed row in " + manifest.string() + ": " + row);
+    c.readable = outcome == "ok";
+    c.line = c.readable ? 0 : std::stoi(outcome);
+  }
+  return cases;
+}
 
 }  // namespace alphastop::testing

@@ -1,14 +1,9 @@
 // The main window driven as a user drives it: start-up, picks, loads, clearing, and the
-// reference window.
+// reference window. Failed loads are in DamagedFileWindowTest.
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-#include "core/data/MaterialTable.h"
 #include "support/WindowTestSupport.h"
-#include "ui/FileListBox.h"
-#include "ui/Form1.h"
 
 using namespace alphastop;
 using namespace alphastop::testing;
@@ -16,146 +11,77 @@ using namespace alphastop::testing;
 class Form1Test : public QObject {
   Q_OBJECT
 
-  template <typename T>
-  static T* Control(QWidget& window, const char* name) {
-    T* control = window.findChild<T*>(name);
-    if (!control) qFatal("no control %s", name);
-    return control;
-  }
-  static QStringList Texts(QWidget& window) {
-    QStringList texts;
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) texts << Control<QLineEdit>(window, name)->text();
-    return texts;
-  }
-  static void FillReadouts(QWidget& window) {
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) Control<QLineEdit>(window, name)->setText("x");
-  }
-  static QStringList Items(QWidget& window) {
-    QStringList items;
-    auto* list = Control<QListWidget>(window, "List1");
-    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
-    return items;
-  }
-  static QStringList PressOk(QWidget& window) {
-    return AnswerMessageBoxes([&] { QTest::mouseClick(Control<QPushButton>(window, "Command2"), Qt::LeftButton); });
-  }
-
  private slots:
-  void startsWithTheFileListsAndEverythingElseEmptyAndDisabled() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    QCOMPARE(Control<QListWidget>(w, "File1")->count(), 2);
-    QCOMPARE(Control<QListWidget>(w, "File1")->item(0)->text(), QString("Alpha.as"));
-    QCOMPARE(Control<QListWidget>(w, "File2")->count(), 1);
-    QCOMPARE(Control<QLineEdit>(w, "Text1")->text(), QString());
+  void startsWithTheFileListsAndEverythingElseEmptyAndDisabledAndOkWarnsSelectMaterial() {
+    MainWindow w;
+    QCOMPARE(w.Control<QListWidget>("File1")->count(), 2);
+    QCOMPARE(w.Control<QListWidget>("File1")->item(0)->text(), QString("Alpha.as"));
+    QCOMPARE(w.Control<QListWidget>("File2")->count(), 1);
+    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString());
     QCOMPARE(SharedMaterialTable().DataFile, std::string());
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(!Control<QLineEdit>(w, name)->isEnabled());
-    QVERIFY(!Control<QPushButton>(w, "Command4")->isEnabled());
-    QCOMPARE(Control<QListWidget>(w, "List1")->count(), 0);
-    QCOMPARE(w.size(), QSize(900, 753));
-    QCOMPARE(Control<QListWidget>(w, "List1")->geometry(), QRect(376, 104, 513, 484));
-  }
-
-  void okWithoutAPickWarnsSelectMaterialAndChangesNothing() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    QCOMPARE(PressOk(w), QStringList{"AlphaStop|Select material"});
-    QVERIFY(!Control<QLineEdit>(w, "Text3")->isEnabled());
-    QCOMPARE(Control<QListWidget>(w, "List1")->count(), 0);
+    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(!w.Control<QLineEdit>(name)->isEnabled());
+    QVERIFY(!w.Control<QPushButton>("Command4")->isEnabled());
+    QCOMPARE(w.List1()->count(), 0);
+    QCOMPARE(w.window.size(), QSize(900, 753));
+    QCOMPARE(w.List1()->geometry(), QRect(376, 104, 513, 484));
+    // OK without a pick warns and changes nothing.
+    const QStringList before = ScreenState(w);
+    QCOMPARE(w.PressOk(), QStringList{"AlphaStop|Select material"});
+    QCOMPARE(ScreenState(w), before);
   }
 
   void aPickShowsTheTitleAndTheLastPickWinsAcrossBothLists() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    ClickItem(Control<QListWidget>(w, "File1"), "Beta.as");
-    QCOMPARE(Control<QLineEdit>(w, "Text1")->text(), QString("BETA"));
+    MainWindow w;
+    QVERIFY(w.Pick("File1", "Beta.as").isEmpty());
+    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString("BETA"));
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
-    QCOMPARE(Control<QListWidget>(w, "List1")->count(), 0);
+    QCOMPARE(w.List1()->count(), 0);
 
-    ClickItem(Control<QListWidget>(w, "File2"), "Gamma.asc");
-    QCOMPARE(Control<QLineEdit>(w, "Text1")->text(), QString("GAMMA, MIXED"));
-    QVERIFY(PressOk(w).isEmpty());
-    QCOMPARE(QString::fromStdString(SharedMaterialTable().MaterialTitle), QString("GAMMA, MIXED"));
-    QCOMPARE(Items(w).first(), QString("  1.000E-03 5.000E+01 2.000E+00 5.200E+01 1.000E-05 9.000E-0"));
+    w.Pick("File2", "Gamma.asc");
+    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString("GAMMA, MIXED"));
+    QVERIFY(w.PressOk().isEmpty());
+    QCOMPARE(SharedMaterialTable().MaterialTitle, std::string("GAMMA, MIXED"));
+    QCOMPARE(w.Items().first(), QString("  1.000E-03 5.000E+01 2.000E+00 5.200E+01 1.000E-05 9.000E-0"));
 
     // Picking the earlier list's name again is a pick once more, though its row never left.
-    ClickItem(Control<QListWidget>(w, "File1"), "Beta.as");
+    w.Pick("File1", "Beta.as");
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
-    QCOMPARE(Control<QListWidget>(w, "File2")->currentItem(), nullptr);
+    QCOMPARE(w.Control<QListWidget>("File2")->currentItem(), nullptr);
   }
 
   void loadFillsTheListEnablesTheReadoutsAndAPickAlonePreservesIt() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    ClickItem(Control<QListWidget>(w, "File1"), "Alpha.as");
-    QVERIFY(PressOk(w).isEmpty());
-    const QStringList items = Items(w);
+    MainWindow w;
+    w.Load("Alpha.as");
+    const QStringList items = w.Items();
     QCOMPARE(items.size(), 122);
     for (int r = 1; r <= 122; ++r) {
-      const QString item = items[r - 1];
-      QVERIFY(item.startsWith(' ') && !item.startsWith("  "));
-      QCOMPARE(item, QString::fromStdString(SharedMaterialTable().ListItem(r)));
+      QVERIFY(items[r - 1].startsWith(' ') && !items[r - 1].startsWith("  "));
+      QCOMPARE(items[r - 1], QString::fromStdString(SharedMaterialTable().ListItem(r)));
     }
-    QCOMPARE(Control<QListWidget>(w, "List1")->currentRow(), -1);
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(Control<QLineEdit>(w, name)->isEnabled());
-    QVERIFY(Control<QPushButton>(w, "Command4")->isEnabled());
-    QCOMPARE(Texts(w), QStringList({"", "", "", ""}));
-
-    ClickItem(Control<QListWidget>(w, "File1"), "Beta.as");
-    QCOMPARE(Control<QLineEdit>(w, "Text1")->text(), QString("BETA"));
-    QCOMPARE(QString::fromStdString(SharedMaterialTable().MaterialTitle), QString("ALPHA"));
-    QCOMPARE(Items(w), items);
-
-    FillReadouts(w);
-    ClickItem(Control<QListWidget>(w, "File1"), "Alpha.as");
-    QVERIFY(PressOk(w).isEmpty());
-    QCOMPARE(Items(w), items);
-    QCOMPARE(Texts(w), QStringList({"", "", "", ""}));
+    QCOMPARE(w.List1()->currentRow(), -1);
+    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(w.Control<QLineEdit>(name)->isEnabled());
+    QVERIFY(w.Control<QPushButton>("Command4")->isEnabled());
+    QCOMPARE(w.Readouts(), NoReadouts);
+    const QStringList loaded = ScreenState(w);
+    w.Pick("File1", "Beta.as");
+    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString("BETA"));
+    QCOMPARE(ScreenState(w), loaded);
+    w.FillReadouts();
+    w.Load("Alpha.as");
+    QCOMPARE(ScreenState(w), loaded);
   }
 
   void clearButtonAndAClickIntoTheEnergyBoxEmptyTheReadouts() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    QApplication::setActiveWindow(&w);
-    ClickItem(Control<QListWidget>(w, "File1"), "Alpha.as");
-    PressOk(w);
-    FillReadouts(w);
-    QTest::mouseClick(Control<QPushButton>(w, "Command4"), Qt::LeftButton);
-    QCOMPARE(Texts(w), QStringList({"", "", "", ""}));
-    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(w, "Text3"));
-
-    FillReadouts(w);
-    QTest::mouseClick(Control<QLineEdit>(w, "Text3"), Qt::LeftButton);
-    QCOMPARE(Texts(w), QStringList({"", "", "", ""}));
-  }
-
-  void aFailedLoadWarnsWithFileAndLineAndLeavesEverythingAsItWas() {
-    WorkingFolder folder;
-    auto lines = ValidTableLines("BROKEN");
-    lines[40] = "1.0E-02 abc 1 2 3 4 5";
-    folder.Files().Write("as/Broken.as", JoinLines(lines));
-    ui::Form1 w;
-    w.show();
-    ClickItem(Control<QListWidget>(w, "File1"), "Alpha.as");
-    PressOk(w);
-    const QStringList items = Items(w);
-    Control<QListWidget>(w, "List1")->setCurrentRow(3);
-    FillReadouts(w);
-
-    Control<ui::FileListBox>(w, "File1")->SetFolder("as");  // the new file appears
-    ClickItem(Control<QListWidget>(w, "File1"), "Broken.as");
-    const QStringList warnings = PressOk(w);
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY2(warnings[0].contains("as/Broken.as") && warnings[0].contains("Line 41"), qPrintable(warnings[0]));
-    QCOMPARE(Items(w), items);
-    QCOMPARE(Texts(w), QStringList({"x", "x", "x", "x"}));
-    QCOMPARE(QString::fromStdString(SharedMaterialTable().MaterialTitle), QString("ALPHA"));
-    QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Broken.as"));
+    MainWindow w;
+    QApplication::setActiveWindow(&w.window);
+    w.Load("Alpha.as");
+    w.FillReadouts();
+    w.Click("Command4");
+    QCOMPARE(w.Readouts(), NoReadouts);
+    QCOMPARE(QApplication::focusWidget(), w.Control<QLineEdit>("Text3"));
+    w.FillReadouts();
+    QTest::mouseClick(w.Control<QLineEdit>("Text3"), Qt::LeftButton);
+    QCOMPARE(w.Readouts(), NoReadouts);
   }
 
   void aMissingFolderLeavesItsListEmptyAndSaysWhereItLooked() {
@@ -166,45 +92,30 @@ class Form1Test : public QObject {
     {
       ui::Form1 w;
       w.show();
-      auto* file2 = Control<ui::FileListBox>(w, "File2");
+      auto* file2 = w.findChild<ui::FileListBox*>("File2");
       QCOMPARE(file2->count(), 0);
       QVERIFY(file2->EmptyText().contains("asc"));
       QVERIFY(file2->EmptyText().contains(QString::fromStdString(empty.Path().string())));
-      QCOMPARE(Control<QListWidget>(w, "File1")->count(), 1);
+      QCOMPARE(w.findChild<QListWidget*>("File1")->count(), 1);
     }
     QDir::setCurrent(previous);
   }
 
   void theReferenceWindowIsOneWindowShownAndHiddenAgain() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    auto* reference = Control<QPushButton>(w, "Command3");
-    QTest::mouseClick(reference, Qt::LeftButton);
-    QTest::mouseClick(reference, Qt::LeftButton);
-    QCOMPARE(CountTopLevels("Form3"), 1);
+    MainWindow w;
+    w.Click("Command3");
+    w.Click("Command3");
+    QCOMPARE(TopLevels("Form3").size(), 1);
     QWidget* form3 = TopLevel("Form3");
     QVERIFY(form3->isVisible());
     QCOMPARE(form3->parentWidget(), nullptr);
     QCOMPARE(form3->findChild<QLabel*>("Label7")->text(), QString("M. J. Berger"));
     QCOMPARE(form3->findChild<QLabel*>("Label2")->text(), QString("NISTIR-4999"));
-
     QTest::mouseClick(form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QVERIFY(!form3->isVisible());
-    QVERIFY(w.isVisible());
-    QTest::mouseClick(reference, Qt::LeftButton);
+    QVERIFY(!form3->isVisible() && w.window.isVisible());
+    w.Click("Command3");
     QCOMPARE(TopLevel("Form3"), form3);
     QVERIFY(form3->isVisible());
-  }
-
-  void exitClosesEveryWindow() {
-    WorkingFolder folder;
-    ui::Form1 w;
-    w.show();
-    QTest::mouseClick(Control<QPushButton>(w, "Command3"), Qt::LeftButton);
-    QVERIFY(TopLevel("Form3")->isVisible());
-    QTest::mouseClick(Control<QPushButton>(w, "Command1"), Qt::LeftButton);
-    QVERIFY(!TopLevel("Form3")->isVisible());
   }
 };
 

@@ -1,0 +1,132 @@
+// The lookups: reading a typed energy, the readout format, interpolation in a table, and
+// where the cursor lines go.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include "core/data/MaterialFile.h"
+#include "core/lookup/CursorPlacement.h"
+#include "core/lookup/EnergyInput.h"
+#include "core/lookup/Interpolation.h"
+#include "core/lookup/ReadoutFormat.h"
+#include "support/SharedData.h"
+#include "support/TableFiles.h"
+
+namespace alphastop {
+namespace {
+
+using Limits = std::numeric_limits<double>;
+constexpr double Infinity = Limits::infinity();
+
+TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
+  const struct { const char* text; double energy; } cases[] = {
+      {"5", 5}, {"+5", 5}, {"-5", -5}, {"0.001", 0.001}, {".5", 0.5}, {"-.5", -0.5}, {"5.", 5},
+      {"1e2", 100}, {"1E2", 100}, {"1e-3", 0.001}, {"2.5E+1", 25}, {"1e0000000000000000000002", 100},
+      // blanks, tabs and line ends are skipped
+      {"1 5", 15}, {"  0.001", 0.001}, {"- 5", -5}, {"\t1\r\n2", 12}, {"1 e 2", 100},
+      {"1e\t-\n3", 0.001}, {"1.\r5", 1.5},
+      // the reading stops at the first character that cannot continue the number
+      {"5 MeV", 5}, {"1.2.3", 1.2}, {"1,5", 1}, {"1e", 1}, {"1e+", 1}, {"1e-x", 1}, {"7d2", 7},
+      // no leading number
+      {"", 0}, {"abc", 0}, {".", 0}, {"-", 0}, {"--5", 0}, {"+-5", 0}, {"e5", 0}, {" \t\r\n", 0},
+      // beyond a double
+      {"1e999", Infinity}, {"-1e999", -Infinity}, {"0.0000000001e400", Infinity},
+      {"1e99999999999999999999", Infinity}, {"1e-999", 0}, {"100000e-330", 0}, {"1e-310", 1e-310}};
+  for (const auto& c : cases) EXPECT_EQ(ReadTypedEnergy(c.text), c.energy) << '"' << c.text << '"';
+}
+
+TEST(IsEnergyInRange, AcceptsOnlyTheTabulatedSpan) {
+  for (const char* text : {"0.001", "1000", "5 MeV", "1e-3"})
+    EXPECT_TRUE(IsEnergyInRange(ReadTypedEnergy(text))) << text;
+  for (const char* text : {"0.000999", "1000.001", "", "abc", "-5", "1e999", "-1e999"})
+    EXPECT_FALSE(IsEnergyInRange(ReadTypedEnergy(text))) << text;
+  EXPECT_FALSE(IsEnergyInRange(Limits::quiet_NaN()));
+}
+
+TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponent) {
+  const struct { double value; const char* text; } cases[] = {
+      {5, "5.000E+00"}, {0.0015, "1.500E-03"}, {1000, "1.000E+03"}, {87.76296, "8.776E+01"},
+      {1.23456, "1.235E+00"}, {12345678, "1.235E+07"}, {0, "0.000E+00"}, {-0.0, "0.000E+00"},
+      {-5, "-5.000E+00"}, {-0.0015, "-1.500E-03"},
+      // rounding that carries into the exponent
+      {9.9996, "1.000E+01"}, {9.9994, "9.999E+00"}, {999.96, "1.000E+03"},
+      {0.00099996, "1.000E-03"}, {-9.9996, "-1.000E+01"}, {9.99996e99, "1.000E+100"},
+      // extreme magnitudes and non-finite values
+      {1e100, "1.000E+100"}, {1.5e-300, "1.500E-300"}, {Limits::max(), "1.798E+308"},
+      {Limits::denorm_min(), "4.941E-324"}, {-Limits::denorm_min(), "-4.941E-324"},
+      {Limits::infinity(), "inf"}, {-Limits::infinity(), "-inf"}, {Limits::quiet_NaN(), "nan"},
+      {-Limits::quiet_NaN(), "nan"}};
+  for (const auto& c : cases) EXPECT_EQ(FormatReadout(c.value), c.text) << c.value;
+}
+
+std::string Readouts(const StopPowers& s) {
+  return FormatReadout(s.electronic) + " " + FormatReadout(s.nuclear) + " " + FormatReadout(s.total);
+}
+
+TEST(Interpolation, FollowsTheLogLogLineOfEachColumnThroughTheFirstTwoRows) {
+  MaterialTable table = testing::GeometricTable(2, 2000);  // rows 3.. climb on from 2 MeV
+  table.rows[0] = {1, {100, 1, 200}, {}, {}};
+  table.rows[1] = {2, {80, 0.5, 100}, {}, {}};
+  // The total at 1.5 MeV is 133.3 from its own column, not the 88.4 of electronic + nuclear.
+  const std::pair<double, const char*> cases[] = {
+      {1.5, "8.776E+01 6.667E-01 1.333E+02"}, {1.0, "1.000E+02 1.000E+00 2.000E+02"},
+      {2.0, "8.000E+01 5.000E-01 1.000E+02"}, {0.5, "1.250E+02 2.000E+00 4.000E+02"}};
+  for (const auto& [energy, texts] : cases) {
+    const auto s = InterpolateStopPower(table, energy);
+    ASSERT_TRUE(s) << energy;
+    EXPECT_EQ(Readouts(*s), texts) << energy;
+  }
+}
+
+TEST(Interpolation, TabulatedEnergiesOfAReferenceTableReadTheirRowsTexts) {
+  ALPHASTOP_REQUIRE_REFERENCE(reference);
+  for (const char* name : {"as/Gold.as", "asc/Water_liquid.asc"}) {
+    const ReadResult read = ReadMaterialTable((reference / name).string());
+    ASSERT_TRUE(read.table) << name;
+    for (int r = 1; r <= RowCount; ++r) {
+      std::istringstream row(read.table->RowText(r));
+      std::string energy, electronic, nuclear, total;
+      row >> energy >> electronic >> nuclear >> total;
+      const auto s = InterpolateStopPower(*read.table, read.table->Energy(r));
+      ASSERT_TRUE(s) << name << " row " << r;
+      EXPECT_EQ(FormatReadout(read.table->Energy(r)), energy) << name << " row " << r;
+      EXPECT_EQ(Readouts(*s), electronic + " " + nuclear + " " + total) << name << " row " << r;
+    }
+  }
+}
+
+// On log-log axes the midpoint of two rows is their geometric mean in both quantities; a
+// bracket off by one row would miss it.
+TEST(Interpolation, GeometricMeanOfTwoRowsGivesTheGeometricMeanOfTheirValues) {
+  const MaterialTable table = testing::GeometricTable(0.001, 1000);
+  for (int r = 2; r <= RowCount; ++r) {
+    const auto s = InterpolateStopPower(table, std::sqrt(table.Energy(r - 1) * table.Energy(r)));
+    ASSERT_TRUE(s) << r;
+    const double values[] = {s->electronic, s->nuclear, s->total};
+    for (int c = Electronic; c <= Total; ++c) {
+      const double expected = std::sqrt(table.StopPower(r - 1, c) * table.StopPower(r, c));
+      EXPECT_NEAR(values[c - 1], expected, 1e-12 * expected) << "row " << r << " column " << c;
+    }
+  }
+}
+
+TEST(Interpolation, AboveTheLastEnergyHasNoBracket) {
+  const MaterialTable table = testing::GeometricTable(0.001, 500);
+  EXPECT_TRUE(InterpolateStopPower(table, 500));
+  for (double energy : {std::nextafter(500.0, 1000.0), 1000.0, Infinity})
+    EXPECT_FALSE(InterpolateStopPower(table, energy)) << energy;
+}
+
+TEST(CursorPlacement, UsesTheRoundedDecadeOffsets) {
+  EXPECT_NEAR(EnergyCursorX(0.001), 0.0012447f, 5e-8f);
+  EXPECT_NEAR(EnergyCursorX(1000), 13.816755f, 1e-6f);
+  EXPECT_EQ(EnergyCursorX(1), 6.909f);
+  EXPECT_EQ(StopPowerCursorY(1), 9.212f);
+  EXPECT_NEAR(StopPowerCursorY(0.0001), 0.00166f, 5e-7f);
+}
+
+}  // namespace
+}  // namespace alphastop
