@@ -125,20 +125,18 @@ void PictureBox::LineTo(float x, float y, Rgb colour) {
 }
 
 void PictureBox::Rectangle(float x1, float y1, float x2, float y2, Rgb colour) {
-  DrawBatch();
-  QPainter& painter = Painter();
-  painter.setPen(PenOf(ToQColor(colour)));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
-  current_ = QPointF(x2, y2);
-  update(contentsRect());
+  DrawRectangle(x1, y1, x2, y2, ToQColor(colour), Qt::NoBrush);
 }
 
 void PictureBox::FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) {
+  DrawRectangle(x1, y1, x2, y2, ToQColor(colour), ToQColor(colour));
+}
+
+void PictureBox::DrawRectangle(float x1, float y1, float x2, float y2, const QColor& colour, const QBrush& fill) {
   DrawBatch();
   QPainter& painter = Painter();
-  painter.setPen(PenOf(ToQColor(colour)));
-  painter.setBrush(ToQColor(colour));
+  painter.setPen(PenOf(colour));
+  painter.setBrush(fill);
   painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
   painter.setBrush(Qt::NoBrush);
   current_ = QPointF(x2, y2);

@@ -56,6 +56,7 @@ class PictureBox : public QFrame, public DrawingSurface {
   void DrawBatch();
   void EndPainting();
   QPen PenOf(const QColor& colour) const;
+  void DrawRectangle(float x1, float y1, float x2, float y2, const QColor& colour, const QBrush& fill);
   void PaintLineShapes(QPainter& painter) const;
 
   int areaPixels_;
