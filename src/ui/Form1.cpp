@@ -24,6 +24,7 @@
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
+#include "ui/RowListDelegate.h"
 #include "ui/Twips.h"
 
 namespace alphastop::ui {
@@ -140,6 +141,7 @@ void Form1::BuildRowList() {
   List1->setSortingEnabled(false);
   List1->setSelectionMode(QAbstractItemView::SingleSelection);
   List1->setUniformItemSizes(true);
+  List1->setItemDelegate(new RowListDelegate(List1));
   SetTextColour(List1, Qt::black);
   SetBackground(List1, Qt::white);
   List1->setAutoFillBackground(false);
