@@ -203,10 +203,7 @@ void Form1::FormLoad() {
   SharedMaterialTable().DataFile.clear();
   Text1->clear();
   ClearReadouts();
-  for (QWidget* control : {static_cast<QWidget*>(Text3), static_cast<QWidget*>(Text4),
-                           static_cast<QWidget*>(Text5), static_cast<QWidget*>(Text6),
-                           static_cast<QWidget*>(Command4)})
-    control->setEnabled(false);
+  SetReadoutsEnabled(false);
   File1->SetFolder(ElementFolder);
   File2->SetFolder(CompoundFolder);
   File1->setFocus();
@@ -247,7 +244,7 @@ void Form1::Command2Click() {
     return;
   }
   ClearReadouts();
-  EnableReadouts();
+  SetReadoutsEnabled(true);
   List1->clear();
   QStringList items;
   items.reserve(RowCount);
@@ -304,11 +301,10 @@ void Form1::ClearReadouts() {
   for (QLineEdit* box : {Text3, Text4, Text5, Text6}) box->clear();
 }
 
-void Form1::EnableReadouts() {
-  for (QWidget* control : {static_cast<QWidget*>(Text3), static_cast<QWidget*>(Text4),
-                           static_cast<QWidget*>(Text5), static_cast<QWidget*>(Text6),
-                           static_cast<QWidget*>(Command4)})
-    control->setEnabled(true);
+// The four boxes in their design order, then "C".
+void Form1::SetReadoutsEnabled(bool enabled) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Text3, Text4, Text5, Text6, Command4})
+    control->setEnabled(enabled);
 }
 
 void Form1::EndProgram() {

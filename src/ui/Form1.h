@@ -42,7 +42,7 @@ class Form1 : public QWidget {
   void Text3KeyPress(int keyCode);
   void List1Click(int listIndex);
   void ClearReadouts();
-  void EnableReadouts();
+  void SetReadoutsEnabled(bool enabled);
   void EndProgram();
 
   FileListBox* File1 = nullptr;
