@@ -42,6 +42,13 @@ struct HeadingDesign {
   Qt::Alignment alignment;
 };
 
+// The one selected item of a single-selection list, or nullptr. Selections, unlike the
+// current item, change only by the user's click or arrow key, or by the program's choice.
+QListWidgetItem* SelectedItem(const QListWidget* list) {
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? nullptr : selected.first();
+}
+
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QLabel* MakeFramedLabel(QWidget* parent, const char* name, const char* text, TwipsBox box) {
@@ -60,8 +67,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(tr("Alpha-particle (Helium ion) Stopping Power and Range"));
   setWindowIcon(AlphaTrackIcon());
   const QRect client = TwipsRect(120, 465, 13500, 11295);
+  // The design places the client area, not the frame around it.
+  setGeometry(client);
   setFixedSize(client.size());
-  move(client.topLeft());
 
   BuildFileChoice();
   BuildRowList();
@@ -86,8 +94,10 @@ void Form1::BuildFileChoice() {
   File2->setObjectName("File2");
   File2->setGeometry(TwipsRect(2400, 960, 2895, 6930));
   File2->setFont(DesignFont(Face::Gothic, 14.25));
-  connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) { if (item) File1Click(); });
-  connect(File2, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) { if (item) File2Click(); });
+  // A pick follows the selection, which only a click or the arrow keys move: a list that
+  // takes the focus makes its first item current without selecting it.
+  connect(File1, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File1)) File1Click(); });
+  connect(File2, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File2)) File2Click(); });
 
   Text1 = MakeTextBox(this, "Text1", {120, 8160, 5175, 525}, DesignFont(Face::Serif, 15.75), Qt::AlignCenter);
 
@@ -145,7 +155,10 @@ void Form1::BuildRowList() {
   SetTextColour(List1, Qt::black);
   SetBackground(List1, Qt::white);
   List1->setAutoFillBackground(false);
-  connect(List1, &QListWidget::currentRowChanged, this, &Form1::List1Click);
+  // The crosshair selects rows from code; setCurrentRow selects, so it reads out too.
+  connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (QListWidgetItem* item = SelectedItem(List1)) List1Click(List1->row(item));
+  });
 }
 
 void Form1::BuildReadoutPanel() {
@@ -219,7 +232,7 @@ void Form1::PickFile(FileListBox* list, FileListBox* other, const QString& folde
     other->setCurrentItem(nullptr);
     other->clearSelection();
   }
-  const QString path = folder + "/" + list->currentItem()->text();
+  const QString path = folder + "/" + SelectedItem(list)->text();
   SharedMaterialTable().DataFile = path.toStdString();
   const TitleResult title = ReadTitleLine(SharedMaterialTable().DataFile);
   Text1->setText(FromUtf8(title.title));
@@ -287,7 +300,6 @@ void Form1::Text3KeyPress(int keyCode) {
 }
 
 void Form1::List1Click(int listIndex) {
-  if (listIndex < 0) return;  // the list was emptied: no row
   const MaterialTable& table = SharedMaterialTable();
   const int r = listIndex + 1;
   Text3->setText(FromUtf8(FormatReadout(table.Energy(r))));

@@ -34,8 +34,9 @@ bool Form2::Exists() { return SingleWindow<Form2>::Exists(); }
 Form2::Form2() : QWidget(nullptr) {
   setObjectName("Form2");
   const QRect client = TwipsRect(13650, 390, 9450, 11355);
+  // The design places the client area, not the frame around it.
+  setGeometry(client);
   setFixedSize(client.size());
-  move(client.topLeft());
   SetBackground(this, Navy);
   SetTextColour(this, Qt::white);
 

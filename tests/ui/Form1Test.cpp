@@ -84,6 +84,47 @@ class Form1Test : public QObject {
     QCOMPARE(w.Readouts(), NoReadouts);
   }
 
+  // Focus moving through the window is no choice of the user's: it picks no file, reads out no
+  // row and moves no cursor line, before a load and after one.
+  void tabbingTwiceRoundEveryControlChangesNothing() {
+    MainWindow w;
+    w.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    const auto state = [&] {
+      return QStringList{"file " + QString::fromStdString(SharedMaterialTable().DataFile),
+                         "title " + w.Control<QLineEdit>("Text1")->text()} + ScreenState(w);
+    };
+    const auto tabTwiceRound = [&](const QStringList& expected) {
+      for (int i = 0; i < 2 * 13; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(state(), expected);
+      }
+    };
+    QCOMPARE(QApplication::focusWidget(), w.Control<QWidget>("File1"));
+    tabTwiceRound(state());
+    QCOMPARE(SharedMaterialTable().DataFile, std::string());
+
+    w.Load("Beta.as");
+    QVERIFY(w.TypeEnergy("5").isEmpty());
+    tabTwiceRound(state());
+  }
+
+  void aDamagedFirstFileGreetsNobodyAndOkStillAsksForAPick() {
+    WorkingFolder folder;
+    folder.Write("as/Aaa.as", std::string("\0\1\2binary", 9));
+    ui::Form1 window;
+    const QStringList greetings = AnswerMessageBoxes([&] {
+      window.show();
+      window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      QTest::qWait(20);
+    });
+    QCOMPARE(greetings, QStringList());
+    QCOMPARE(window.findChild<QListWidget*>("File1")->item(0)->text(), QString("Aaa.as"));
+    QCOMPARE(AnswerMessageBoxes([&] { QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton); }),
+             QStringList{"AlphaStop|Select material"});
+  }
+
   void aMissingFolderLeavesItsListEmptyAndSaysWhereItLooked() {
     TempFolder empty;
     empty.Write("as/Only.as", JoinLines(ValidTableLines()));

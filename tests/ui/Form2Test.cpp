@@ -58,6 +58,9 @@ class Form2Test : public QObject {
     QVERIFY(form2.isVisible());
     QCOMPARE(form2.windowTitle(), QString("  ALPHA"));
     QCOMPARE(form2.Label5().text(), QString("ALPHA"));
+    // Both windows' client areas, not their frames, stand where the design puts them.
+    QCOMPARE(form2.geometry(), QRect(910, 26, 630, 757));
+    QCOMPARE(w->window.geometry().topLeft(), QPoint(8, 31));
     QCOMPARE(form2.Label5().x(), 24);
     QVERIFY(!form2.Line1().Visible() && !form2.Line2().Visible());
     QCOMPARE(form2.Picture1().Picture().size(), QSize(605, 605) * form2.devicePixelRatioF());

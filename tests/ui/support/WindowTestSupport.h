@@ -61,6 +61,12 @@ inline void ClickItem(QListWidget* list, const QString& text) {
   QCOMPARE(list->currentItem(), items.first());
 }
 
+// The highlighted row of a list, or -1; the current row may differ (focus sets it).
+inline int SelectedRow(const QListWidget* list) {
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
 inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
 inline const QStringList NoReadouts(4);  // Text3 to Text6 empty
 // The four readouts of row r of the shared table: energy, total, electronic, nuclear.
@@ -160,7 +166,7 @@ struct CursorLine {
 // its selection, the readouts, the shared table's title, and the graph window's title,
 // picture and cursor lines.
 inline QStringList ScreenState(MainWindow& w) {
-  QStringList state{"rows " + w.Items().join('|'), QString("selected %1").arg(w.List1()->currentRow()),
+  QStringList state{"rows " + w.Items().join('|'), QString("selected %1").arg(SelectedRow(w.List1())),
                     "readouts " + w.Readouts().join('|'),
                     QString("enabled %1").arg(w.Control<QLineEdit>("Text3")->isEnabled()),
                     "table " + QString::fromStdString(SharedMaterialTable().MaterialTitle)};
