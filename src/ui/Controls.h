@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/Palette.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,11 +18,6 @@ namespace alphastop::ui {
 struct TwipsBox {
   double left, top, width, height;
 };
-
-inline const QColor LightYellow{255, 255, 192};
-inline const QColor LightCyan{192, 255, 255};
-inline const QColor DarkBlue{0, 0, 192};
-inline const QColor DarkGrey{64, 64, 64};
 
 // A label whose text starts at the top of its box, like the designer's labels.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, TwipsBox box,

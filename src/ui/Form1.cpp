@@ -15,7 +15,7 @@
 #include "core/lookup/EnergyInput.h"
 #include "core/lookup/Interpolation.h"
 #include "core/lookup/CursorPlacement.h"
-#include "core/lookup/ReadoutFormat.h"
+#include "core/text/NumberFormat.h"
 #include "ui/Controls.h"
 #include "ui/Cursors.h"
 #include "ui/FileListBox.h"

@@ -15,11 +15,9 @@
 namespace alphastop::ui {
 namespace {
 
-const QColor Navy(0, 0, 128);
-
 QLabel* MakeWhiteLabel(QWidget* parent, const char* name, const char* text, TwipsBox box, double points) {
   QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, points));
-  SetTextColour(label, Qt::white);
+  SetTextColour(label, GraphForeground);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->adjustSize();  // labels size themselves to their text, keeping their left edge
   return label;
@@ -37,8 +35,8 @@ Form2::Form2() : QWidget(nullptr) {
   // The design places the client area, not the frame around it.
   setGeometry(client);
   setFixedSize(client.size());
-  SetBackground(this, Navy);
-  SetTextColour(this, Qt::white);
+  SetBackground(this, GraphBackground);
+  SetTextColour(this, GraphForeground);
 
   MakeWhiteLabel(this, "Label4", "Alpha particle stopping power", {360, 240, 3735, 345}, 15.75);
   label5_ = MakeWhiteLabel(this, "Label5", "Alpha-ray stopping power", {360, 840, 3210, 345}, 15.75);
@@ -47,9 +45,9 @@ Form2::Form2() : QWidget(nullptr) {
   MakeWhiteLabel(this, "Label3", "Total", {7680, 1200, 585, 315}, 14.25);
 
   // The legend, in the window's twips.
-  new LineShape(this, "Line3", 6240, 600, 7440, 600, QColor(255, 0, 0), 2);
-  new LineShape(this, "Line4", 6240, 960, 7440, 960, QColor(255, 255, 0), 2);
-  new LineShape(this, "Line5", 6240, 1320, 7440, 1320, QColor(255, 255, 255), 2);
+  new LineShape(this, "Line3", 6240, 600, 7440, 600, ToQColor(Red), 2);
+  new LineShape(this, "Line4", 6240, 960, 7440, 960, ToQColor(Yellow), 2);
+  new LineShape(this, "Line5", 6240, 1320, 7440, 1320, ToQColor(White), 2);
 
   picture_ = new PictureBox(this, TwipsToPixels(9075), GraphScale);
   picture_->setObjectName("Picture1");
@@ -58,9 +56,8 @@ Form2::Form2() : QWidget(nullptr) {
   connect(picture_, &PictureBox::PointerMoved, this, &Form2::Picture1MouseMove);
 
   // The cursor lines, in the picture's user units.
-  const QColor yellow(255, 255, 0);
-  line1_ = new LineShape(picture_, "Line1", 4.7229f, 18.4914f, 4.7229f, -0.0003f, yellow, 1);
-  line2_ = new LineShape(picture_, "Line2", -0.0001f, 8.2702f, 16.0997f, 8.2702f, yellow, 1);
+  line1_ = new LineShape(picture_, "Line1", 4.7229f, 18.4914f, 4.7229f, -0.0003f, CursorColour, 1);
+  line2_ = new LineShape(picture_, "Line2", -0.0001f, 8.2702f, 16.0997f, 8.2702f, CursorColour, 1);
 }
 
 void Form2::paintEvent(QPaintEvent*) {

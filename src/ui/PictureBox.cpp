@@ -6,15 +6,12 @@
 
 #include "ui/Fonts.h"
 #include "ui/LineShape.h"
+#include "ui/Palette.h"
 
 namespace alphastop::ui {
 namespace {
 
 constexpr int BorderPixels = 2;
-const QColor Background(0, 0, 128);
-const QColor Foreground(255, 255, 255);
-
-QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 }  // namespace
 
@@ -29,7 +26,7 @@ PictureBox::PictureBox(QWidget* parent, int areaPixels, const UserScale& scale)
   const qreal ratio = devicePixelRatioF();
   image_ = QImage(QSize(areaPixels, areaPixels) * ratio, QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
-  image_.fill(Background);
+  image_.fill(GraphBackground);
 }
 
 PictureBox::~PictureBox() = default;
@@ -85,7 +82,7 @@ QPen PictureBox::PenOf(const QColor& colour) const {
 void PictureBox::Clear() {
   batchLines_.clear();
   batchPolyline_.clear();
-  Painter().fillRect(QRectF(0, 0, areaPixels_, areaPixels_), Background);
+  Painter().fillRect(QRectF(0, 0, areaPixels_, areaPixels_), GraphBackground);
   current_ = text_ = QPointF(0, 0);
   update(contentsRect());
 }
@@ -95,7 +92,7 @@ void PictureBox::SetDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
 void PictureBox::SetPoint(float x, float y) {
   DrawBatch();
   QPainter& painter = Painter();
-  QPen pen = PenOf(Foreground);
+  QPen pen = PenOf(GraphForeground);
   pen.setCapStyle(Qt::RoundCap);
   painter.setPen(pen);
   painter.drawPoint(ToArea(x, y));
@@ -152,7 +149,7 @@ void PictureBox::Print(std::string_view text, PrintEnd end) {
   QPainter& painter = Painter();
   const QFont font = DesignFont(Face::Serif, fontPoints_);
   painter.setFont(font);
-  painter.setPen(Foreground);
+  painter.setPen(GraphForeground);
   const QFontMetricsF metrics(font, &image_);
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const QPointF cellTopLeft = ToArea(text_.x(), text_.y());

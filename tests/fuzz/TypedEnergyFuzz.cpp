@@ -9,7 +9,7 @@
 
 #include "FuzzCheck.h"
 #include "core/lookup/EnergyInput.h"
-#include "core/lookup/ReadoutFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace {
 

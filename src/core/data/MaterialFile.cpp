@@ -9,6 +9,7 @@
 #include "core/data/NumberField.h"
 #include "core/data/TextEncoding.h"
 #include "core/data/TextStream.h"
+#include "core/text/NumberFormat.h"
 
 namespace alphastop {
 namespace {
@@ -19,15 +20,6 @@ constexpr int HeaderLines = FirstDataLine - 1;  // lines 1..10 come before the r
 const char* const FieldNames[NumbersPerRow] = {
     "energy", "electronic stopping power", "nuclear stopping power", "total stopping power",
     "CSDA range", "projected range", "seventh number"};
-
-// A value as the tables print it, e.g. 1.000E-03.
-std::string Shown(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 3).ptr;
-  std::string shown(text, end);
-  for (char& c : shown) c = static_cast<char>(c == 'e' ? 'E' : c);
-  return shown;
-}
 
 ReadError Fail(const std::string& path, int line, std::string problem) {
   return ReadError{path, line, std::move(problem)};
@@ -84,11 +76,11 @@ std::optional<ReadError> CheckValue(const std::string& path, int line, int row, 
   const bool mustBePositive = field <= 3;  // energy and the three stopping powers
   if (mustBePositive && !(value > 0))
     return Fail(path, line, "the " + std::string(FieldNames[field]) + " of row " + std::to_string(row) +
-                                " is " + Shown(value) + "; it must be greater than zero");
+                                " is " + FormatScientific(value) + "; it must be greater than zero");
   if (field == 0 && row > 1 && !(value > table.Energy(row - 1)))
-    return Fail(path, line, "the energy of row " + std::to_string(row) + " (" + Shown(value) +
+    return Fail(path, line, "the energy of row " + std::to_string(row) + " (" + FormatScientific(value) +
                                 " MeV) is not above that of the row before (" +
-                                Shown(table.Energy(row - 1)) + " MeV); energies must ascend");
+                                FormatScientific(table.Energy(row - 1)) + " MeV); energies must ascend");
   return std::nullopt;
 }
 

@@ -4,11 +4,10 @@
 #include <cmath>
 
 #include "core/data/TextEncoding.h"
+#include "core/text/CharacterClass.h"
 
 namespace alphastop {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // True when field is a whole decimal number of the data-file grammar.
 bool MatchesNumberGrammar(std::string_view field) {

@@ -1,6 +1,7 @@
 #include "core/data/TextStream.h"
 
 #include "core/data/TextEncoding.h"
+#include "core/text/CharacterClass.h"
 
 namespace alphastop {
 namespace {
@@ -8,7 +9,6 @@ namespace {
 constexpr int EndOfFile = std::char_traits<char>::eof();
 
 bool IsLineEnd(int c) { return c == '\n' || c == '\r'; }
-bool IsBlank(int c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 

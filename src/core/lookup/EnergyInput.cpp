@@ -8,11 +8,10 @@
 #include <string>
 #include <system_error>
 
+#include "core/text/CharacterClass.h"
+
 namespace alphastop {
 namespace {
-
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The leading number, split where from_chars needs help: it takes no '+' sign, and on
 // overflow or underflow it reports the error without saying which of the two happened.
@@ -25,7 +24,7 @@ struct NumberText {
 std::string WithoutSkipped(std::string_view text) {
   std::string kept;
   std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
-               [](char c) { return !IsSkipped(c); });
+               [](char c) { return !IsSpace(c); });
   return kept;
 }
 

@@ -3,14 +3,9 @@
 // (ICRU Report 49, 1993, chapter 2). Velocities enter as beta^2 and eta^2 = (beta gamma)^2.
 
 #include "core/tables/Material.h"
+#include "core/tables/PhysicalConstants.h"
 
 namespace alphastop::tables {
-
-// Physical constants of the stopping formulas.
-inline constexpr double ElectronMassMeV = 0.51099895;      // m_e c^2
-inline constexpr double AtomicMassUnitMeV = 931.49410;     // u c^2
-inline constexpr double BetheConstant = 0.307075;          // 4 pi N_A r_e^2 m_e c^2, MeV cm2/mol
-inline constexpr double FineStructure = 1.0 / 137.035999;
 
 struct Kinematics {
   double beta2 = 0.0;  // (v/c)^2

@@ -2,7 +2,7 @@
 
 #include "core/tables/Elements.h"
 
-#include <cctype>
+#include "core/text/CharacterClass.h"
 #include <charconv>
 #include <stdexcept>
 #include <string>
@@ -35,9 +35,9 @@ class FormulaReader {
         part = ReadGroup();
         if (pos_ >= text_.size() || text_[pos_] != ')') Fail("missing ')'");
         ++pos_;
-      } else if (std::isupper(static_cast<unsigned char>(text_[pos_]))) {
+      } else if (IsUpper(text_[pos_])) {
         std::size_t end = pos_ + 1;
-        while (end < text_.size() && std::islower(static_cast<unsigned char>(text_[end]))) ++end;
+        while (end < text_.size() && IsLower(text_[end])) ++end;
         const std::string_view symbol = text_.substr(pos_, end - pos_);
         const auto z = AtomicNumberOfSymbol(symbol);
         if (!z) Fail("unknown element '" + std::string(symbol) + "'");
@@ -55,7 +55,7 @@ class FormulaReader {
   double ReadMultiplier() {
     std::size_t end = pos_;
     while (end < text_.size() &&
-           (std::isdigit(static_cast<unsigned char>(text_[end])) || text_[end] == '.')) {
+           (IsDigit(text_[end]) || text_[end] == '.')) {
       ++end;
     }
     if (end == pos_) return 1.0;

@@ -2,6 +2,7 @@
 
 #include "core/tables/BetheCorrections.h"
 #include "core/tables/Elements.h"
+#include "core/tables/PhysicalConstants.h"
 #include "core/tables/HeliumFitCoefficients.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@ constexpr double FitLowestMeV = 1e-3;
 // velocity (Lindhard and Scharff): the exponents of the elemental fits at the lowest energies
 // describe each element's own data and do not add up to the compound's.
 constexpr double CompoundVelocityProportionalBelowMeV = 1e-2;
-constexpr double PerAtomToMass = 602.214076;  // eV/(1e15 atoms/cm2) to MeV cm2/g, times 1/A
 
 // K z^2 (Z/A) / beta^2: stopping power per unit stopping number, MeV cm2/g.
 double BethePrefactor(const Material& material, const Kinematics& k) {
@@ -85,7 +85,7 @@ double LowEnergyElectronicStopping(const Material& material, double energyMeV) {
   double sum = 0.0;
   for (const ElementFraction& part : material.composition) {
     const double perAtom = FitPerAtom(material, part.z, fitEnergy);
-    sum += part.weight * perAtom * PerAtomToMass / AtomicWeight(part.z) *
+    sum += part.weight * perAtom * AvogadroPer1e21 / AtomicWeight(part.z) *
            CondensedPhaseFactor(material, part.z, fitEnergy);
   }
   if (energyMeV < lowest) sum *= std::sqrt(energyMeV / lowest);

@@ -2,6 +2,7 @@
 
 #include "core/tables/AtomicDensities.h"
 #include "core/tables/Elements.h"
+#include "core/tables/PhysicalConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,6 @@
 namespace alphastop::tables {
 namespace {
 
-constexpr double HartreeEv = 27.211386;
-constexpr double InverseFineStructure = 137.035999;
 
 // Radial cells of each atom, equally spaced in ln r (Bohr radii).
 constexpr int CellsPerAtom = 160;

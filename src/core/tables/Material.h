@@ -24,10 +24,6 @@ struct Material {
   bool amorphous = false;                // an amorphous solid (selects amorphous-carbon data)
 };
 
-// Helium ions: the alpha particle.
-inline constexpr double HeliumMassU = 4.001506;    // u
-inline constexpr double HeliumCharge = 2.0;
-
 // The title written on line 2 of a table: the name in capitals ("WATER, LIQUID").
 std::string MaterialTitle(const Material& material);
 

@@ -1,6 +1,7 @@
 #include "core/tables/MaterialList.h"
 
 #include "core/tables/Elements.h"
+#include "core/text/CharacterClass.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,8 +12,8 @@ namespace alphastop::tables {
 namespace {
 
 std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
   return s;
 }
 

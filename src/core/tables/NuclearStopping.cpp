@@ -1,6 +1,7 @@
 #include "core/tables/NuclearStopping.h"
 
 #include "core/tables/Elements.h"
+#include "core/tables/PhysicalConstants.h"
 
 #include <array>
 #include <cmath>
@@ -8,10 +9,8 @@
 namespace alphastop::tables {
 namespace {
 
-constexpr double AvogadroPer1e21 = 602.214076;  // N_A * 1e-21
-constexpr double HeliumZ = 2.0;
 
-double ScreeningSum(int z2) { return std::pow(HeliumZ, 0.23) + std::pow(z2, 0.23); }
+double ScreeningSum(int z2) { return std::pow(HeliumCharge, 0.23) + std::pow(z2, 0.23); }
 
 // s_n(epsilon) of the universal potential at log10(epsilon) = -4, -3.9, ..., 6, from the
 // classical scattering integral (IntegrateReducedNuclearStopping, UniversalScattering.h).
@@ -72,11 +71,11 @@ double ReducedNuclearStopping(double eps) {
 
 double ReducedEnergy(int z2, double m2, double energyMeV) {
   return 32.53 * m2 * energyMeV * 1000.0 /
-         (HeliumZ * z2 * (HeliumMassU + m2) * ScreeningSum(z2));
+         (HeliumCharge * z2 * (HeliumMassU + m2) * ScreeningSum(z2));
 }
 
 double NuclearStoppingPerAtom(int z2, double m2, double energyMeV) {
-  return 8.462 * HeliumZ * z2 * HeliumMassU * ReducedNuclearStopping(ReducedEnergy(z2, m2, energyMeV)) /
+  return 8.462 * HeliumCharge * z2 * HeliumMassU * ReducedNuclearStopping(ReducedEnergy(z2, m2, energyMeV)) /
          ((HeliumMassU + m2) * ScreeningSum(z2));
 }
 

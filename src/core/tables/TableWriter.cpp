@@ -16,17 +16,6 @@ std::string FormatFixed(double value, int decimals) {
 
 }  // namespace
 
-std::string FormatScientific(double value) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3);
-  std::string text(buffer, result.ptr);
-  for (char& c : text) {
-    if (c == 'e') c = 'E';
-  }
-  return text;
-}
-
 std::string FormatStoppingTable(const Material& material, const StoppingTable& table) {
   std::string text;
   text += "Stopping powers and ranges of helium ions computed with the AlphaStop model "

@@ -10,14 +10,12 @@
 
 #include "core/tables/Material.h"
 #include "core/tables/StoppingTable.h"
+#include "core/text/NumberFormat.h"
 
 #include <filesystem>
 #include <string>
 
 namespace alphastop::tables {
-
-// "%.3E" without the C locale: one digit, '.', three digits, 'E', sign, at least two digits.
-std::string FormatScientific(double value);
 
 // The whole file text.
 std::string FormatStoppingTable(const Material& material, const StoppingTable& table);

@@ -11,7 +11,7 @@
 #include "core/lookup/CursorPlacement.h"
 #include "core/lookup/EnergyInput.h"
 #include "core/lookup/Interpolation.h"
-#include "core/lookup/ReadoutFormat.h"
+#include "core/text/NumberFormat.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
 

@@ -17,7 +17,7 @@
 #include <functional>
 
 #include "core/data/MaterialTable.h"
-#include "core/lookup/ReadoutFormat.h"
+#include "core/text/NumberFormat.h"
 #include "support/TableFiles.h"
 #include "ui/FileListBox.h"
 #include "ui/Form1.h"

@@ -1,0 +1,19 @@
+#pragma once
+// Numbers written as text, the same way everywhere and whatever the locale: the readouts,
+// the data files the generator writes, the messages that quote a table's values.
+
+#include <string>
+
+namespace alphastop {
+
+// Scientific notation as the data files print it ("%.3E" in the C locale): one digit, ".",
+// `decimals` digits rounded to nearest (a tie goes to the even digit), "E", the exponent's
+// sign always, at least two exponent digits (1.000E+100 in full). A rounding that carries
+// (9.9996 -> 1.000E+01) raises the exponent. Non-finite values read "nan", "inf", "-inf".
+std::string FormatScientific(double value, int decimals = 3);
+
+// The readout pattern "0.000E+00": FormatScientific with three decimals, where -0 reads
+// 0.000E+00 because it is the same energy or stopping power as 0.
+std::string FormatReadout(double value);
+
+}  // namespace alphastop
