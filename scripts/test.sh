@@ -19,6 +19,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${options[@]}" "$@"
+# A warning fails the build, so none can pile up unread.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${options[@]}" "$@"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)"

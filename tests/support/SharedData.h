@@ -22,10 +22,14 @@ inline std::optional<std::filesystem::path> ReferenceDir() {
 
 }  // namespace alphastop::testing
 
-// Skips the current GoogleTest case when the reference tables are absent.
-#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                              \
-  const auto dirVar##Optional = ::alphastop::testing::ReferenceDir();                    \
-  if (!dirVar##Optional) GTEST_SKIP() << "reference tables not found under "            \
-                                      << ::alphastop::testing::SharedDir()               \
-                                      << "/reference (set ALPHASTOP_SHARED)";            \
+// Skips the current GoogleTest case when there is no shared folder beside the project. Where
+// the shared folder is present its reference tables must be too: a missing one fails, so that
+// a comparison cannot silently drop out of a run that should make it.
+#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                                    \
+  const auto dirVar##Optional = ::alphastop::testing::ReferenceDir();                          \
+  if (!dirVar##Optional && std::filesystem::is_directory(::alphastop::testing::SharedDir()))   \
+    FAIL() << "no reference tables under " << ::alphastop::testing::SharedDir() << "/reference"; \
+  if (!dirVar##Optional) GTEST_SKIP() << "no shared folder at "                                \
+                                      << ::alphastop::testing::SharedDir()                     \
+                                      << " (set ALPHASTOP_SHARED)";                            \
   const std::filesystem::path dirVar = *dirVar##Optional

@@ -1,9 +1,7 @@
 // The table generator: physics (Bethe theory against known values, shell corrections, Bragg
 // additivity, the low-energy fit and its join to Bethe, nuclear stopping), the computed table
-// and the file written from it, materials as data, and the alphastop-tables tool. The energy
+// and the file written from it, and materials as data. The energy
 // grid is checked against every reference table in ReferenceAccuracyTest.
-
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
@@ -428,57 +426,6 @@ TEST(ShippedMaterials, CoverTheElementsAndAtLeastFortyCompounds) {
   for (const char* file : {"Water_liquid.asc", "Water_vapor.asc", "Air_dry_near_sea_level.asc", "Gold.as",
                            "Carbon_graphite.as", "Polystyrene.asc"})
     EXPECT_TRUE(files.count(file)) << file;
-}
-
-class TableTool : public ::testing::Test {
- protected:
-  // Runs the tool; returns its exit code and keeps what it wrote to stderr in errors.
-  int Run(const std::string& arguments) {
-    const fs::path errorsFile = dir.Path() / "errors.txt";
-    const int status = std::system(("\"" ALPHASTOP_TABLES_TOOL "\" " + arguments + " 2> \"" + errorsFile.string() + "\"").c_str());
-    std::ifstream in(errorsFile);
-    errors.assign(std::istreambuf_iterator<char>(in), {});
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string Out(const char* name) const { return "\"" + (dir.Path() / name).string() + "\""; }
-
-  testing::TempFolder dir;
-  std::string errors;
-};
-
-TEST_F(TableTool, WritesOneTableFromAFormulaOrFromWeights) {
-  ASSERT_EQ(Run("--formula H2O --density 1 --ivalue 75 --name \"Water, liquid\" " + Out("w.asc")), 0) << errors;
-  std::ifstream in(dir.Path() / "w.asc");
-  std::string line1, line2;
-  std::getline(std::getline(in, line1), line2);
-  EXPECT_EQ(line2, "WATER, LIQUID");
-  EXPECT_EQ(Run("--weights 1:0.111894,8:0.888106 --density 7.56e-4 --ivalue 71.6 --gas " + Out("v.asc")), 0) << errors;
-  EXPECT_TRUE(fs::exists(dir.Path() / "v.asc"));
-}
-
-TEST_F(TableTool, RejectsBadMaterialsWithExitCodeTwoAndAMessage) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"--formula H2Qx --density 1 --ivalue 75", "unknown element"},
-      {"--weights 1:0.2,8:0.7 --density 1 --ivalue 75", "add up"},
-      {"--weights 1:0.5,120:0.5 --density 1 --ivalue 75", "unknown element"},
-      {"--formula H2O --density 0 --ivalue 75", "density"},
-      {"--formula H2O --density 1 --ivalue 50000", "excitation"},
-      {"--formula H2O --density abc --ivalue 75", "not a number"},
-      {"--formula H2O --ivalue 75", "--density"},
-      {"--formula H2O --density 1 --ivalue 75 --colour red", "unknown option"}};
-  for (const auto& [arguments, message] : cases) {
-    EXPECT_EQ(Run(std::string(arguments) + " " + Out("bad.asc")), 2) << arguments;
-    EXPECT_NE(errors.find(message), std::string::npos) << arguments << ": " << errors;
-    EXPECT_FALSE(fs::exists(dir.Path() / "bad.asc")) << arguments;
-  }
-  EXPECT_EQ(Run(""), 2);
-}
-
-TEST_F(TableTool, WritesEveryShippedMaterialIntoAsAndAsc) {
-  ASSERT_EQ(Run("--all \"" + dir.Path().string() + "\""), 0) << errors;
-  EXPECT_TRUE(fs::exists(dir.Path() / "as" / "Gold.as"));
-  EXPECT_TRUE(fs::exists(dir.Path() / "asc" / "Water_liquid.asc"));
-  EXPECT_FALSE(fs::exists(dir.Path() / "as" / "Water_liquid.asc"));
 }
 
 }  // namespace
