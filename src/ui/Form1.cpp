@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -62,14 +63,20 @@ QLabel* MakeFramedLabel(QWidget* parent, const char* name, const char* text, Twi
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Form1");
   setWindowTitle(tr("Alpha-particle (Helium ion) Stopping Power and Range"));
   setWindowIcon(AlphaTrackIcon());
-  const QRect client = TwipsRect(120, 465, 13500, 11295);
-  // The design places the client area, not the frame around it.
-  setGeometry(client);
-  setFixedSize(client.size());
+  const QRect design = TwipsRect(120, 465, 13500, 11295);
+  client_ = new QWidget(this);
+  client_->setObjectName("Form1Client");
+  client_->setFixedSize(design.size());
+  setCentralWidget(client_);
+  BuildMenuBar();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+  // The design places the client area, not the frame around it; the menu bar heads it.
+  setGeometry(QRect(design.topLeft(), size()));
 
   BuildFileChoice();
   BuildRowList();
@@ -81,16 +88,16 @@ Form1::~Form1() = default;
 
 void Form1::BuildFileChoice() {
   const QFont heading = DesignFont(Face::Serif, 15.75);
-  SetTextColour(MakeLabel(this, "Label1", tr("Elements"), {420, 360, 1185, 345}, heading, Qt::AlignHCenter), DarkBlue);
-  SetTextColour(MakeLabel(this, "Label3", tr("Compounds and Mixtures"), {2085, 360, 3255, 345}, heading, Qt::AlignHCenter),
+  SetTextColour(MakeLabel(client_, "Label1", tr("Elements"), {420, 360, 1185, 345}, heading, Qt::AlignHCenter), DarkBlue);
+  SetTextColour(MakeLabel(client_, "Label3", tr("Compounds and Mixtures"), {2085, 360, 3255, 345}, heading, Qt::AlignHCenter),
                 DarkBlue);
 
-  File1 = new FileListBox("*.as", this);
+  File1 = new FileListBox("*.as", client_);
   File1->setObjectName("File1");
   File1->setGeometry(TwipsRect(120, 960, 2055, 6930));
   File1->setFont(DesignFont(Face::Gothic, 14.25));
   SetTextColour(File1, Qt::black);
-  File2 = new FileListBox("*.asc", this);
+  File2 = new FileListBox("*.asc", client_);
   File2->setObjectName("File2");
   File2->setGeometry(TwipsRect(2400, 960, 2895, 6930));
   File2->setFont(DesignFont(Face::Gothic, 14.25));
@@ -99,22 +106,22 @@ void Form1::BuildFileChoice() {
   connect(File1, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File1)) File1Click(); });
   connect(File2, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File2)) File2Click(); });
 
-  Text1 = MakeTextBox(this, "Text1", {120, 8160, 5175, 525}, DesignFont(Face::Serif, 15.75), Qt::AlignCenter);
+  Text1 = MakeTextBox(client_, "Text1", {120, 8160, 5175, 525}, DesignFont(Face::Serif, 15.75), Qt::AlignCenter);
 
-  Command2 = MakeButton(this, "Command2", tr("OK"), {720, 8880, 3615, 735}, DesignFont(Face::Serif, 18), LightYellow);
-  Command1 = MakeButton(this, "Command1", tr("Exit"), {720, 9840, 1575, 615}, heading, LightYellow);
-  Command3 = MakeButton(this, "Command3", tr("Reference"), {2760, 9840, 1575, 615}, heading, LightYellow);
+  Command2 = MakeButton(client_, "Command2", tr("OK"), {720, 8880, 3615, 735}, DesignFont(Face::Serif, 18), LightYellow);
+  Command1 = MakeButton(client_, "Command1", tr("Exit"), {720, 9840, 1575, 615}, heading, LightYellow);
+  Command3 = MakeButton(client_, "Command3", tr("Reference"), {2760, 9840, 1575, 615}, heading, LightYellow);
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
   connect(Command3, &QPushButton::clicked, this, &Form1::Command3Click);
 
-  QLabel* notice = MakeLabel(this, "Label6", tr("AlphaStop model tables"), {1440, 10800, 2400, 255},
+  QLabel* notice = MakeLabel(client_, "Label6", tr("AlphaStop model tables"), {1440, 10800, 2400, 255},
                              DesignFont(Face::Serif, 11.25), Qt::AlignHCenter);
   notice->setToolTip(tr("The shipped tables are computed by AlphaStop's model with the methods of ICRU Report 49;\n"
                         "the Reference window cites the report whose tables they follow."));
   SetTextColour(notice, DarkGrey);
 
-  Picture1 = new QLabel(this);
+  Picture1 = new QLabel(client_);
   Picture1->setObjectName("Picture1");
   Picture1->setGeometry(TwipsRect(4560, 10560, 480, 480));
   Picture1->setPixmap(AlphaTrackPicture(32, devicePixelRatioF()));
@@ -138,13 +145,13 @@ void Form1::BuildRowList() {
       {"Label19", 3, "2", {11900, 1080, 135, 255}, 11.25, centred},
   };
   for (const HeadingDesign& design : headings) {
-    QLabel* label = MakeLabel(this, design.name, QString::fromUtf8(design.text), design.box,
+    QLabel* label = MakeLabel(client_, design.name, QString::fromUtf8(design.text), design.box,
                               DesignFont(Face::Serif, design.points), design.alignment);
     SetTextColour(label, DarkBlue);
     if (design.index > 0) label->setProperty("Index", design.index);
   }
 
-  List1 = new QListWidget(this);
+  List1 = new QListWidget(client_);
   List1->setObjectName("List1");
   List1->setGeometry(TwipsRect(5640, 1560, 7695, 7260));
   List1->setFont(DesignFont(Face::FixedGothic, 12));
@@ -162,24 +169,24 @@ void Form1::BuildRowList() {
 }
 
 void Form1::BuildReadoutPanel() {
-  MakeFramedLabel(this, "Label11", "Kinetic energy of Helium ion", {5640, 9120, 3735, 405});
-  MakeFramedLabel(this, "Label4", "Electronic stopping power", {5640, 9600, 3735, 405});
-  MakeFramedLabel(this, "Label5", "Nuclear stopping power", {5640, 10080, 3735, 405});
-  MakeFramedLabel(this, "Label25", "Total stopping power", {5640, 10560, 3735, 405});
-  MakeFramedLabel(this, "Label26", "MeV", {11880, 9120, 1455, 405});
-  MakeFramedLabel(this, "Label27", "MeV cm2/g", {11760, 9600, 1575, 405});
-  MakeFramedLabel(this, "Label8", "MeV cm2/g", {11760, 10080, 1575, 405});
-  MakeFramedLabel(this, "Label12", "MeV cm2/g", {11760, 10560, 1575, 405});
+  MakeFramedLabel(client_, "Label11", "Kinetic energy of Helium ion", {5640, 9120, 3735, 405});
+  MakeFramedLabel(client_, "Label4", "Electronic stopping power", {5640, 9600, 3735, 405});
+  MakeFramedLabel(client_, "Label5", "Nuclear stopping power", {5640, 10080, 3735, 405});
+  MakeFramedLabel(client_, "Label25", "Total stopping power", {5640, 10560, 3735, 405});
+  MakeFramedLabel(client_, "Label26", "MeV", {11880, 9120, 1455, 405});
+  MakeFramedLabel(client_, "Label27", "MeV cm2/g", {11760, 9600, 1575, 405});
+  MakeFramedLabel(client_, "Label8", "MeV cm2/g", {11760, 10080, 1575, 405});
+  MakeFramedLabel(client_, "Label12", "MeV cm2/g", {11760, 10560, 1575, 405});
 
   const QFont boxFont = DesignFont(Face::Serif, 15.75);
-  Text3 = MakeTextBox(this, "Text3", {9360, 9120, 1935, 405}, boxFont, Qt::AlignCenter);
-  Text5 = MakeTextBox(this, "Text5", {9360, 9600, 2415, 405}, boxFont, Qt::AlignCenter);
-  Text6 = MakeTextBox(this, "Text6", {9360, 10080, 2415, 405}, boxFont, Qt::AlignCenter);
-  Text4 = MakeTextBox(this, "Text4", {9360, 10560, 2415, 405}, boxFont, Qt::AlignCenter);
+  Text3 = MakeTextBox(client_, "Text3", {9360, 9120, 1935, 405}, boxFont, Qt::AlignCenter);
+  Text5 = MakeTextBox(client_, "Text5", {9360, 9600, 2415, 405}, boxFont, Qt::AlignCenter);
+  Text6 = MakeTextBox(client_, "Text6", {9360, 10080, 2415, 405}, boxFont, Qt::AlignCenter);
+  Text4 = MakeTextBox(client_, "Text4", {9360, 10560, 2415, 405}, boxFont, Qt::AlignCenter);
   for (QLineEdit* box : {Text3, Text4, Text5, Text6}) SetBackground(box, LightCyan);
   Text3->installEventFilter(this);
 
-  Command4 = MakeButton(this, "Command4", tr("C"), {11280, 9120, 615, 375}, DesignFont(Face::Sans, 14.25), LightYellow);
+  Command4 = MakeButton(client_, "Command4", tr("C"), {11280, 9120, 615, 375}, DesignFont(Face::Sans, 14.25), LightYellow);
   connect(Command4, &QPushButton::clicked, this, &Form1::Command4Click);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include <QMainWindow>
 
 class QLabel;
 class QLineEdit;
@@ -10,10 +10,11 @@ namespace alphastop::ui {
 
 class FileListBox;
 
-// The main window: pick a material file, load it, read its rows and look up energies.
+// The main window: pick a material file, load it, read its rows and look up energies. Its
+// menu bar sits above the designed client area, which keeps its layout.
 // Handlers are named after the control and the event they answer; they call the core and
 // set controls, and keep no state of their own beyond the load in progress.
-class Form1 : public QWidget {
+class Form1 : public QMainWindow {
   Q_OBJECT
  public:
   explicit Form1(QWidget* parent = nullptr);
@@ -25,6 +26,7 @@ class Form1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildMenuBar();
   void BuildFileChoice();
   void BuildRowList();
   void BuildReadoutPanel();
@@ -44,7 +46,9 @@ class Form1 : public QWidget {
   void ClearReadouts();
   void SetReadoutsEnabled(bool enabled);
   void EndProgram();
+  void ShowAbout();
 
+  QWidget* client_ = nullptr;  // the designed 900 x 753 area below the menu bar
   FileListBox* File1 = nullptr;
   FileListBox* File2 = nullptr;
   QLineEdit* Text1 = nullptr;

@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: start-up, picks, loads, clearing, and the
 // reference window. Failed loads are in DamagedFileWindowTest.
 
+#include <QMenuBar>
 #include <QtTest>
 
 #include "support/WindowTestSupport.h"
@@ -22,7 +23,11 @@ class Form1Test : public QObject {
     for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(!w.Control<QLineEdit>(name)->isEnabled());
     QVERIFY(!w.Control<QPushButton>("Command4")->isEnabled());
     QCOMPARE(w.List1()->count(), 0);
-    QCOMPARE(w.window.size(), QSize(900, 753));
+    // The menu bar heads the designed client area, which keeps its size.
+    QWidget* client = w.Control<QWidget>("Form1Client");
+    QCOMPARE(client->size(), QSize(900, 753));
+    QCOMPARE(w.window.size(), QSize(900, 753 + client->y()));
+    QVERIFY(client->y() > 0 && w.window.menuBar()->isVisible());
     QCOMPARE(w.List1()->geometry(), QRect(376, 104, 513, 484));
     // OK without a pick warns and changes nothing.
     const QStringList before = ScreenState(w);

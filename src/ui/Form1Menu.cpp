@@ -1,0 +1,37 @@
+// The main window's menu bar: every command beyond the designed buttons reaches the user here.
+
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "core/Version.h"
+#include "ui/Form1.h"
+#include "ui/Form3.h"
+#include "ui/Messages.h"
+
+namespace alphastop::ui {
+
+void Form1::BuildMenuBar() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* exit = file->addAction(tr("E&xit"), this, &Form1::EndProgram);
+  exit->setShortcut(QKeySequence::Quit);
+  exit->setObjectName("ExitAction");
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(tr("&Reference"), this, &Form1::Command3Click)->setObjectName("ReferenceAction");
+  help->addAction(tr("&About AlphaStop"), this, &Form1::ShowAbout)->setObjectName("AboutAction");
+}
+
+void Form1::ShowAbout() {
+  QMessageBox::about(this, tr("About AlphaStop"),
+                     tr("<p><b>AlphaStop</b> %1</p>"
+                        "<p>Stopping power and range of alpha particles (helium ions) in matter: "
+                        "tables of 122 energies from 1 keV to 1 GeV, read at any energy, as a "
+                        "graph, and as distances through layers of material.</p>"
+                        "<p>The shipped tables are computed by AlphaStop's model with the methods of "
+                        "ICRU Report 49; Help \u25b8 Reference cites the report whose tables they "
+                        "follow.</p>")
+                         .arg(QString::fromUtf8(ApplicationVersion)));
+}
+
+}  // namespace alphastop::ui
