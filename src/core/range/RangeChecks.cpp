@@ -29,19 +29,18 @@ std::optional<Refusal> CheckWithin(double value, double low, double high, const 
 }
 
 std::optional<Refusal> CheckRangeColumn(const MaterialTable& table, RangeColumn column, bool mustAscend) {
+  const auto range = [&](int r) { return table.RangeData(r, column); };
+  int r = 1;
+  while (r <= RowCount && std::isfinite(range(r)) && range(r) > 0 && (!mustAscend || r == 1 || range(r) > range(r - 1)))
+    ++r;
+  if (r > RowCount) return std::nullopt;
+
   const std::string name = column == CsdaRange ? "CSDA range" : "projected range";
-  for (int r = 1; r <= RowCount; ++r) {
-    const double range = table.RangeData(r, column);
-    const std::string row = "row " + std::to_string(r);
-    if (!(std::isfinite(range) && range > 0))
-      return Refusal{"this table's " + name + "s cannot be used: the " + name + " of " + row + " is " +
-                     FormatReadout(range) + " g/cm2, not a finite number above zero"};
-    if (mustAscend && r > 1 && !(range > table.RangeData(r - 1, column)))
-      return Refusal{"this table's " + name + "s cannot be used: the " + name + " of " + row + " (" +
-                     FormatReadout(range) + " g/cm2) is not above that of row " + std::to_string(r - 1) + " (" +
-                     FormatReadout(table.RangeData(r - 1, column)) + " g/cm2); " + name + "s must ascend"};
-  }
-  return std::nullopt;
+  const std::string unfit = "this table's " + name + "s cannot be used: the " + name + " of row " + std::to_string(r);
+  if (!(std::isfinite(range(r)) && range(r) > 0))
+    return Refusal{unfit + " is " + FormatReadout(range(r)) + " g/cm2, not a finite number above zero"};
+  return Refusal{unfit + " (" + FormatReadout(range(r)) + " g/cm2) is not above that of row " + std::to_string(r - 1) +
+                 " (" + FormatReadout(range(r - 1)) + " g/cm2); " + name + "s must ascend"};
 }
 
 }  // namespace
