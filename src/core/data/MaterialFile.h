@@ -1,9 +1,9 @@
 #pragma once
 // Reading a material data file: line 1 ignored, line 2 the title, line 3 the density
-// where it begins "Density <number> g/cm3" (the rest of lines 3-10 ignored), lines 11-132 the 122 data rows of seven numbers (energy MeV; electronic, nuclear, total
-// stopping power MeV cm2/g; CSDA and projected range g/cm2; a seventh number that is
-// dropped). Lines may end in CRLF, LF or CR. Text is UTF-8, or Latin-1 where it is not
-// valid UTF-8.
+// where it begins "Density <number> g/cm3" (the rest of lines 3-10 ignored), lines 11-132
+// the 122 data rows of seven numbers (energy MeV; electronic, nuclear, total stopping
+// power MeV cm2/g; CSDA and projected range g/cm2; a seventh number that is dropped).
+// Lines may end in CRLF, LF or CR. Text is UTF-8, or Latin-1 where it is not valid UTF-8.
 
 #include <functional>
 #include <optional>
