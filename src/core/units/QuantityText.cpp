@@ -80,7 +80,8 @@ Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> unit
   const std::size_t length = NumberLength(trimmed);
   const std::string_view unitName = Trimmed(trimmed.substr(length));
   // "1..2" and "1 5" leave a rest that can only be part of a malformed number.
-  if (length == 0 || (!unitName.empty() && std::string_view("0123456789.,+-").find(unitName.front()) != std::string_view::npos))
+  constexpr std::string_view NumberCharacters = "0123456789.,+-";
+  if (length == 0 || (!unitName.empty() && NumberCharacters.find(unitName.front()) != std::string_view::npos))
     return Refusal{quoted + ": not a number"};
   const auto number = ParseNumberField(trimmed.substr(0, length));
   if (!std::holds_alternative<double>(number)) return Refusal{quoted + ": the number is out of range"};
