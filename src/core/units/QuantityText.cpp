@@ -27,7 +27,6 @@ constexpr std::string_view EnergyUnitList = "eV, keV, MeV or GeV";
 constexpr std::string_view ThicknessUnitList = "um, nm, mm, cm, m, ug/cm2, mg/cm2 or g/cm2";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -36,29 +35,6 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) { return "\"" + PrintableText(text) + "\""; }
-
-// The length of the number text begins with; 0 where it begins with none.
-std::size_t NumberLength(std::string_view text) {
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t digits = 0;
-  for (bool point = false; i < text.size(); ++i) {
-    if (IsDigit(text[i])) ++digits;
-    else if (text[i] == '.' && !point) point = true;
-    else break;
-  }
-  if (digits == 0) return 0;
-  // An "e" without digits after it begins the unit, as in "2500eV".
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    std::size_t end = i + 1;
-    if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
-    if (end < text.size() && IsDigit(text[end])) {
-      while (end < text.size() && IsDigit(text[end])) ++end;
-      i = end;
-    }
-  }
-  return i;
-}
 
 bool SameName(std::string_view a, std::string_view b, bool anyCase) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
