@@ -25,10 +25,10 @@ Checked<StackCrossing> CrossLayers(std::span<const Layer> layers, double energyI
   if (auto no = CheckEnergyGiven(energyIn)) return *no;
   StackCrossing stack{.layers = {}, .energyOut = energyIn};
   for (std::size_t k = 0; k < layers.size() && !stack.Stopped(); ++k) {
-    const std::string layer = "layer " + std::to_string(k + 1) + ": ";
-    if (!layers[k].material) return Refusal{layer + "no material is given"};
+    const auto inLayer = [&](const std::string& why) { return Refusal{"layer " + std::to_string(k + 1) + ": " + why}; };
+    if (!layers[k].material) return inLayer("no material is given");
     const auto crossing = CrossLayer(*layers[k].material, layers[k].thickness, stack.energyOut);
-    if (const auto* no = std::get_if<Refusal>(&crossing)) return Refusal{layer + no->message};
+    if (const auto* no = std::get_if<Refusal>(&crossing)) return inLayer(no->message);
     stack.layers.push_back(std::get<LayerCrossing>(crossing));
     stack.energyOut = stack.layers.back().energyOut;
   }
