@@ -1,5 +1,6 @@
-// The core alone: reading a whole material table (both passes) and interpolating the
-// stopping powers at a typed energy.
+// The core alone: reading a whole material table (both passes), interpolating the stopping
+// powers at a typed energy, and the range questions: range at an energy, energy at a range,
+// energy left after a stack of layers.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,8 @@
 #include "RowTable.h"
 #include "core/data/MaterialFile.h"
 #include "core/lookup/Interpolation.h"
+#include "core/range/LayerStack.h"
+#include "core/range/RangeInterpolation.h"
 
 using namespace alphastop;
 using namespace alphastop::bench;
@@ -18,6 +21,12 @@ namespace {
 
 const char* const ReadTable = "ReadMaterialTable of a whole file (both passes)";
 const char* const Interpolate = "InterpolateStopPower alone";
+const char* const RangeAt = "RangeAtEnergy alone";
+const char* const EnergyFrom = "EnergyFromCsdaRange alone";
+const char* const ThreeLayers = "CrossLayers through three layers";
+
+// Energies spread over the table, so the bracket search runs short and long.
+constexpr std::array<double, 8> TypedEnergies{0.001, 0.0123, 0.5, 1.0, 5.0, 42.0, 250.0, 1000.0};
 
 void ReadWholeTable(benchmark::State& state, const std::string& path) {
   for (auto _ : state) {
@@ -28,13 +37,52 @@ void ReadWholeTable(benchmark::State& state, const std::string& path) {
 }
 
 void InterpolateAtTypedEnergies(benchmark::State& state, const MaterialTable& table) {
-  // Energies spread over the table, so the bracket search runs short and long.
-  const std::array<double, 8> energies{0.001, 0.0123, 0.5, 1.0, 5.0, 42.0, 250.0, 1000.0};
   std::size_t next = 0;
   for (auto _ : state) {
-    auto result = InterpolateStopPower(table, energies[next]);
+    auto result = InterpolateStopPower(table, TypedEnergies[next]);
     benchmark::DoNotOptimize(result);
-    next = (next + 1) % energies.size();
+    next = (next + 1) % TypedEnergies.size();
+  }
+}
+
+template <typename T>
+bool Refused(benchmark::State& state, const Checked<T>& result) {
+  if (const auto* no = std::get_if<Refusal>(&result)) state.SkipWithError(no->message.c_str());
+  return std::holds_alternative<Refusal>(result);
+}
+
+void RangesAtTypedEnergies(benchmark::State& state, const MaterialTable& table) {
+  std::size_t next = 0;
+  for (auto _ : state) {
+    auto result = RangeAtEnergy(table, TypedEnergies[next]);
+    if (Refused(state, result)) break;
+    benchmark::DoNotOptimize(result);
+    next = (next + 1) % TypedEnergies.size();
+  }
+}
+
+void EnergiesFromRanges(benchmark::State& state, const MaterialTable& table) {
+  std::array<double, TypedEnergies.size()> ranges{};
+  for (std::size_t k = 0; k < ranges.size(); ++k) {
+    const auto range = CsdaRangeAtEnergy(table, TypedEnergies[k]);
+    if (Refused(state, range)) return;
+    ranges[k] = std::get<double>(range);
+  }
+  std::size_t next = 0;
+  for (auto _ : state) {
+    auto result = EnergyFromCsdaRange(table, ranges[next]);
+    benchmark::DoNotOptimize(result);
+    next = (next + 1) % ranges.size();
+  }
+}
+
+// An 8 MeV alpha through foils of 10, 20 and 10 µm or so, which it crosses.
+void ThroughThreeLayers(benchmark::State& state, const MaterialTable& first, const MaterialTable& second) {
+  const Layer layers[] = {{&first, 1e-3}, {&second, 2e-3}, {&first, 1e-3}};
+  for (auto _ : state) {
+    auto result = CrossLayers(layers, 8.0);
+    if (Refused(state, result)) break;
+    benchmark::DoNotOptimize(result);
   }
 }
 
@@ -45,14 +93,19 @@ int main(int argc, char** argv) {
   const BenchTables tables = FindBenchTables();
   const std::string path = (tables.folder / tables.ElementPath()).string();
   ReadResult loaded = ReadMaterialTable(path);
-  if (!loaded.table) {
-    PrintNote(loaded.error->Message());
+  ReadResult other = ReadMaterialTable((tables.folder / ("as/" + tables.otherElement)).string());
+  for (const ReadResult* read : {&loaded, &other}) {
+    if (read->table) continue;
+    PrintNote(read->error->Message());
     return EXIT_FAILURE;
   }
   PrintNote(tables.Origin());
 
   WithQuartiles(benchmark::RegisterBenchmark(ReadTable, ReadWholeTable, path));
   WithQuartiles(benchmark::RegisterBenchmark(Interpolate, InterpolateAtTypedEnergies, *loaded.table));
+  WithQuartiles(benchmark::RegisterBenchmark(RangeAt, RangesAtTypedEnergies, *loaded.table));
+  WithQuartiles(benchmark::RegisterBenchmark(EnergyFrom, EnergiesFromRanges, *loaded.table));
+  WithQuartiles(benchmark::RegisterBenchmark(ThreeLayers, ThroughThreeLayers, *loaded.table, *other.table));
 
   RowReporter reporter({});
   benchmark::RunSpecifiedBenchmarks(&reporter);

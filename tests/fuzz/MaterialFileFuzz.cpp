@@ -69,6 +69,7 @@ void CheckTable(const MaterialTable& table) {
 MaterialTable Sentinel() {
   MaterialTable table;
   table.MaterialTitle = "LOADED BEFORE";
+  table.density = 7.0;
   for (int r = 1; r <= RowCount; ++r) table.rows[static_cast<std::size_t>(r - 1)].energy = r;
   return table;
 }
@@ -94,13 +95,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(eventRuns <= 1, "events run once at most, between the passes");
   if (error) {
     CheckWarning(*error, path, lines);
-    Require(shared.MaterialTitle == Sentinel().MaterialTitle, "a refused file leaves the title");
+    Require(shared.MaterialTitle == Sentinel().MaterialTitle && shared.density == Sentinel().density,
+            "a refused file leaves the title and the density");
     for (int r = 1; r <= RowCount; ++r)
       Require(shared.Energy(r) == r && shared.RowText(r).empty(), "a refused file leaves the rows");
     return 0;
   }
   Require(eventRuns == 1, "a good load lets events run between its passes");
   Require(!title.error && shared.MaterialTitle == title.title, "the load's title is the title read on the pick");
+  Require(ReadMaterialHeader(path).header.density == shared.density, "the header read gives the load's density");
+  Require(!shared.density || (std::isfinite(*shared.density) && *shared.density > 0), "a density is above zero");
   CheckTable(shared);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <variant>
 
@@ -15,6 +16,7 @@ namespace alphastop {
 namespace {
 
 constexpr int TitleLine = 2;
+constexpr int DensityLine = 3;
 constexpr int HeaderLines = FirstDataLine - 1;  // lines 1..10 come before the rows
 
 const char* const FieldNames[NumbersPerRow] = {
@@ -60,13 +62,41 @@ std::optional<ReadError> CheckIsText(const std::string& path, int line, const st
   return std::nullopt;
 }
 
-std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream, std::string* title) {
+// The next word of rest, skipping the blanks before it; rest moves on past the word.
+std::string_view NextWord(std::string_view& rest) {
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t start = 0;
+  while (start < rest.size() && isBlank(rest[start])) ++start;
+  std::size_t end = start;
+  while (end < rest.size() && !isBlank(rest[end])) ++end;
+  const std::string_view word = rest.substr(start, end - start);
+  rest.remove_prefix(end);
+  return word;
+}
+
+// "Density 2.330E+00 g/cm3" and whatever follows it gives 2.33; any other line nothing, as
+// lines 3 to 10 are free text that many files fill otherwise.
+std::optional<double> DensityOnLine(std::string_view line) {
+  if (NextWord(line) != "Density") return std::nullopt;
+  const auto number = ParseNumberField(NextWord(line));
+  if (NextWord(line) != "g/cm3") return std::nullopt;
+  const double* density = std::get_if<double>(&number);  // finite where it is a number
+  if (!density || !(*density > 0)) return std::nullopt;
+  return *density;
+}
+
+void TakeHeaderLine(int line, const std::string& bytes, MaterialHeader& header) {
+  if (line == TitleLine) header.title = DecodeLine(bytes);
+  if (line == DensityLine) header.density = DensityOnLine(bytes);
+}
+
+std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream, MaterialHeader* header) {
   std::string bytes;
   for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes))
       return Fail(path, line, "the file ends here; the table's rows begin at line 11");
     if (auto error = CheckIsText(path, line, bytes)) return error;
-    if (line == TitleLine && title) *title = DecodeLine(bytes);
+    if (header) TakeHeaderLine(line, bytes, *header);
   }
   return std::nullopt;
 }
@@ -150,22 +180,37 @@ std::string ReadError::Message() const {
 }
 
 TitleResult ReadTitleLine(const std::string& path) {
+  HeaderResult result = ReadMaterialHeader(path);
+  return {std::move(result.header.title), std::move(result.error)};
+}
+
+HeaderResult ReadMaterialHeader(const std::string& path) {
   TextStream stream(path);
   if (auto error = OpenError(path, stream)) return {{}, error};
+  MaterialHeader header;
   std::string bytes;
-  for (int line = 1; line <= TitleLine; ++line) {
-    if (!stream.ReadLine(bytes)) return {{}, Fail(path, line, "the file ends before its title on line 2")};
-    if (auto error = CheckIsText(path, line, bytes)) return {{}, error};
+  for (int line = 1; line <= DensityLine; ++line) {
+    if (!stream.ReadLine(bytes)) {
+      if (line > TitleLine) break;
+      return {{}, Fail(path, line, "the file ends before its title on line 2")};
+    }
+    // A line 3 that is no text gives no density, as the load would refuse the file.
+    auto notText = CheckIsText(path, line, bytes);
+    if (notText && line <= TitleLine) return {{}, std::move(notText)};
+    if (!notText) TakeHeaderLine(line, bytes, header);
   }
-  return {DecodeLine(bytes), std::nullopt};
+  return {std::move(header), std::nullopt};
 }
 
 ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
   MaterialTable table;
   {
     TextStream stream(path);
+    MaterialHeader header;
     if (auto error = OpenError(path, stream)) return {std::nullopt, error};
-    if (auto error = ReadHeader(path, stream, &table.MaterialTitle)) return {std::nullopt, error};
+    if (auto error = ReadHeader(path, stream, &header)) return {std::nullopt, error};
+    table.MaterialTitle = std::move(header.title);
+    table.density = header.density;
     if (auto error = ReadNumbers(path, stream, table)) return {std::nullopt, error};
   }
   if (betweenPasses) betweenPasses();
@@ -183,6 +228,7 @@ std::optional<ReadError> LoadMaterialTable(std::string path, const PendingEvents
   if (result.error) return result.error;
   MaterialTable& shared = SharedMaterialTable();
   shared.MaterialTitle = std::move(result.table->MaterialTitle);
+  shared.density = result.table->density;
   shared.rows = std::move(result.table->rows);
   return std::nullopt;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// Reading a material data file: line 1 ignored, line 2 the title, lines 3-10 ignored,
-// lines 11-132 the 122 data rows of seven numbers (energy MeV; electronic, nuclear, total
-// stopping power MeV cm2/g; CSDA and projected range g/cm2; a seventh number that is
-// dropped). Lines may end in CRLF, LF or CR. Text is UTF-8, or Latin-1 where it is not
-// valid UTF-8.
+// Reading a material data file: line 1 ignored, line 2 the title, line 3 the density
+// where it begins "Density <number> g/cm3" (the rest of lines 3-10 ignored), lines 11-132
+// the 122 data rows of seven numbers (energy MeV; electronic, nuclear, total stopping
+// power MeV cm2/g; CSDA and projected range g/cm2; a seventh number that is dropped).
+// Lines may end in CRLF, LF or CR. Text is UTF-8, or Latin-1 where it is not valid UTF-8.
 
 #include <functional>
 #include <optional>
@@ -30,6 +30,20 @@ struct TitleResult {
 // has no line 2, or is UTF-16 or binary (a NUL byte in lines 1 and 2).
 TitleResult ReadTitleLine(const std::string& path);
 
+struct MaterialHeader {
+  std::string title;              // line 2, as ReadTitleLine gives it
+  std::optional<double> density;  // g/cm3, as a load would give it
+};
+
+struct HeaderResult {
+  MaterialHeader header;           // empty where error is set
+  std::optional<ReadError> error;  // the warnings of ReadTitleLine, no others
+};
+
+// Lines 2 and 3 of the file at path, for listing many materials without reading their
+// rows. A line 3 that is absent or gives no density is no fault: density stays nullopt.
+HeaderResult ReadMaterialHeader(const std::string& path);
+
 // Run between the two passes over the file, so that the window can repaint.
 using PendingEvents = std::function<void()>;
 
@@ -49,8 +63,8 @@ ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasse
 
 // The path is taken by value: events run between the passes may change DataFile, and
 // the second pass must read the file the first pass read.
-// ReadMaterialTable, then, only if the whole file is good, the title and rows replace
-// those of SharedMaterialTable() (its DataFile is kept). nullopt on success.
+// ReadMaterialTable, then, only if the whole file is good, the title, density and rows
+// replace those of SharedMaterialTable() (its DataFile is kept). nullopt on success.
 std::optional<ReadError> LoadMaterialTable(std::string path,
                                            const PendingEvents& betweenPasses = {});
 

@@ -1,9 +1,10 @@
 #pragma once
-// The table of the material currently loaded: title, 122 rows of energy, stopping powers
-// and ranges, and the path of the file last picked. One instance lives for the whole run.
+// The table of the material currently loaded: title, density, 122 rows of energy, stopping
+// powers and ranges, and the path of the file last picked. One instance lives for the whole run.
 
 #include <array>
 #include <cassert>
+#include <optional>
 #include <string>
 
 namespace alphastop {
@@ -28,6 +29,9 @@ struct TableRow {
 struct MaterialTable {
   std::string DataFile;       // relative path of the file last picked; "" until a pick
   std::string MaterialTitle;  // line 2 of the file read by the last load, UTF-8
+  // g/cm3, finite and above zero, from line 3 where it begins "Density <number> g/cm3";
+  // nullopt where line 3 says nothing of the kind, which is no fault of the file.
+  std::optional<double> density;
   std::array<TableRow, RowCount> rows{};
 
   // Rows are numbered from 1, columns as in StopPowerColumn and RangeColumn.

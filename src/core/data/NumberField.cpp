@@ -7,36 +7,31 @@
 #include "core/text/CharacterClass.h"
 
 namespace alphastop {
-namespace {
-
-// True when field is a whole decimal number of the data-file grammar.
-bool MatchesNumberGrammar(std::string_view field) {
+std::size_t NumberLength(std::string_view text) {
   std::size_t i = 0;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
-  bool point = false;
-  for (; i < field.size(); ++i) {
-    if (IsDigit(field[i])) ++digits;
-    else if (field[i] == '.' && !point) point = true;
+  for (bool point = false; i < text.size(); ++i) {
+    if (IsDigit(text[i])) ++digits;
+    else if (text[i] == '.' && !point) point = true;
     else break;
   }
-  if (digits == 0) return false;
-  if (i < field.size() && (field[i] == 'E' || field[i] == 'e')) {
-    ++i;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
-    std::size_t exponentDigits = 0;
-    for (; i < field.size() && IsDigit(field[i]); ++i) ++exponentDigits;
-    if (exponentDigits == 0) return false;
+  if (digits == 0) return 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t end = i + 1;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
+    if (end < text.size() && IsDigit(text[end])) {
+      while (end < text.size() && IsDigit(text[end])) ++end;
+      i = end;
+    }
   }
-  return i == field.size();
+  return i;
 }
-
-}  // namespace
 
 std::variant<double, std::string> ParseNumberField(std::string_view field) {
   if (field.empty()) return std::string("an empty field stands where a number belongs");
   const std::string quoted = "\"" + PrintableText(field) + "\"";
-  if (!MatchesNumberGrammar(field)) return "the field " + quoted + " is not a number";
+  if (NumberLength(field) != field.size()) return "the field " + quoted + " is not a number";
   // from_chars takes no leading "+".
   const std::string_view unsigned_ = field.front() == '+' ? field.substr(1) : field;
   double value = 0;

@@ -10,4 +10,8 @@ namespace alphastop {
 // Either the value, or the reason it is not a usable number.
 std::variant<double, std::string> ParseNumberField(std::string_view field);
 
+// The length of the number that text begins with, in the grammar above; an "e" that no
+// digit follows is left out of it ("2500eV" gives 4). 0 where text begins with no number.
+std::size_t NumberLength(std::string_view text);
+
 }  // namespace alphastop

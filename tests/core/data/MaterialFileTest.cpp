@@ -145,6 +145,34 @@ TEST(ReadTitleLine, GivesLineTwoOrAWarningNamingTheFileAndTheLine) {
   EXPECT_NE(missing.error->Message().find("gone.as"), std::string::npos);
 }
 
+TEST(MaterialHeader, DensityIsReadFromLineThreeOrIsAbsentWithTheTableOtherwiseTheSame) {
+  TempFolder folder;
+  const MaterialTable plain = ReadOk(folder.Write("plain.as", JoinLines(ValidTableLines())));
+  EXPECT_EQ(plain.density, 1.0);
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {"Density 2.330E+00 g/cm3    Mean excitation energy 173.0 eV", 2.33}, {" Density\t8.4e-5 g/cm3", 8.4e-5},
+      {"", std::nullopt}, {"density 1 g/cm3", std::nullopt}, {"Density 1 kg/m3", std::nullopt},
+      {"Density 1.0g/cm3", std::nullopt}, {"Density g/cm3", std::nullopt}, {"Density 1..2 g/cm3", std::nullopt},
+      {"Density 0 g/cm3", std::nullopt}, {"Density -1 g/cm3", std::nullopt}, {"Density nan g/cm3", std::nullopt},
+      {"Density 1e999 g/cm3", std::nullopt}};
+  for (const auto& [line, density] : cases) {
+    auto lines = ValidTableLines();
+    lines[2] = line;
+    const std::string path = folder.Write("t.as", JoinLines(lines));
+    EXPECT_EQ(ReadOk(path).density, density) << line;
+    EXPECT_EQ(TableDifference(ReadOk(path), plain), "") << line;
+    const HeaderResult header = ReadMaterialHeader(path);
+    EXPECT_EQ(header.header.density, density) << line;
+    EXPECT_EQ(header.header.title, plain.MaterialTitle) << line;
+    ASSERT_FALSE(LoadMaterialTable(path));
+    EXPECT_EQ(SharedMaterialTable().density, density) << "the load's copy, " << line;
+  }
+  const HeaderResult twoLines = ReadMaterialHeader(folder.Write("two.as", "first\nTITLE\n"));
+  EXPECT_FALSE(twoLines.error);
+  EXPECT_EQ(twoLines.header.title, "TITLE");
+  EXPECT_EQ(twoLines.header.density, std::nullopt);
+}
+
 TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstFile) {
   TempFolder folder;
   const std::string first = folder.Write("as/First.as", JoinLines(ValidTableLines("FIRST")));
@@ -177,6 +205,8 @@ TEST(ReferenceTable, IsReadBackExactly) {
     const auto table = ReadOk(path.string());
     EXPECT_EQ(table.MaterialTitle, lines[1]);
     EXPECT_EQ(ReadTitleLine(path.string()).title, lines[1]);
+    EXPECT_EQ(table.density, expected->density) << name;
+    EXPECT_EQ(ReadMaterialHeader(path.string()).header.density, expected->density) << name;
     for (int r = 1; r <= RowCount; ++r) {
       const auto& v = expected->rows[r - 1];
       const TableRow& row = table.rows[r - 1];

@@ -1,0 +1,93 @@
+#include "core/units/QuantityText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <string>
+
+#include "core/data/NumberField.h"
+#include "core/data/TextEncoding.h"
+#include "core/text/CharacterClass.h"
+
+namespace alphastop {
+namespace {
+
+struct Unit {
+  std::string_view name;
+  double factor;  // MeV, g/cm2 or cm per one of the unit
+  ThicknessKind kind = ThicknessKind::ArealDensity;
+};
+
+constexpr Unit EnergyUnits[] = {{"eV", 1e-6}, {"keV", 1e-3}, {"MeV", 1}, {"GeV", 1e3}};
+constexpr auto Length = ThicknessKind::Length;
+constexpr Unit ThicknessUnits[] = {
+    {"nm", 1e-7, Length},     {"um", 1e-4, Length},       {"\u00B5m", 1e-4, Length}, {"\u03BCm", 1e-4, Length},
+    {"mm", 1e-1, Length},     {"cm", 1, Length},          {"m", 1e2, Length},        {"ug/cm2", 1e-6},
+    {"\u00B5g/cm2", 1e-6},    {"\u03BCg/cm2", 1e-6},      {"mg/cm2", 1e-3},          {"g/cm2", 1}};
+constexpr std::string_view EnergyUnitList = "eV, keV, MeV or GeV";
+constexpr std::string_view ThicknessUnitList = "um, nm, mm, cm, m, ug/cm2, mg/cm2 or g/cm2";
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + PrintableText(text) + "\""; }
+
+bool SameName(std::string_view a, std::string_view b, bool anyCase) {
+  const auto lower = [](char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; };
+  return anyCase ? std::ranges::equal(a, b, {}, lower, lower) : a == b;
+}
+
+struct Quantity {
+  double value = 0;  // in the unit whose factor is 1
+  ThicknessKind kind = ThicknessKind::ArealDensity;
+};
+
+// The number of text times the factor of its unit, which must be one of units; a bare
+// number takes the unit whose factor is 1.
+Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> units, bool anyCase,
+                               std::string_view unitList) {
+  const std::string quoted = Quoted(text);
+  const std::string_view trimmed = Trimmed(text);
+  if (trimmed.empty()) return Refusal{quoted + ": no number is given"};
+  const std::size_t length = NumberLength(trimmed);
+  const std::string_view unitName = Trimmed(trimmed.substr(length));
+  // "1..2" and "1 5" leave a rest that can only be part of a malformed number.
+  constexpr std::string_view NumberCharacters = "0123456789.,+-";
+  if (length == 0 || (!unitName.empty() && NumberCharacters.find(unitName.front()) != std::string_view::npos))
+    return Refusal{quoted + ": not a number"};
+  const auto number = ParseNumberField(trimmed.substr(0, length));
+  if (!std::holds_alternative<double>(number)) return Refusal{quoted + ": the number is out of range"};
+
+  Quantity quantity{std::get<double>(number)};
+  if (!unitName.empty()) {
+    const auto unit = std::ranges::find_if(units, [&](const Unit& u) { return SameName(u.name, unitName, anyCase); });
+    if (unit == units.end())
+      return Refusal{quoted + ": unknown unit " + Quoted(unitName) + " (use " + std::string(unitList) + ")"};
+    quantity = {quantity.value * unit->factor, unit->kind};
+  }
+  if (!std::isfinite(quantity.value)) return Refusal{quoted + ": the number is out of range"};
+  return quantity;
+}
+
+}  // namespace
+
+Checked<double> ParseEnergy(std::string_view text) {
+  const auto quantity = ReadQuantity(text, EnergyUnits, true, EnergyUnitList);
+  if (const auto* no = std::get_if<Refusal>(&quantity)) return *no;
+  const double energy = std::get<Quantity>(quantity).value;
+  if (!(energy > 0)) return Refusal{Quoted(text) + ": an energy must be greater than zero"};
+  return energy;
+}
+
+Checked<Thickness> ParseThickness(std::string_view text) {
+  const auto quantity = ReadQuantity(text, ThicknessUnits, false, ThicknessUnitList);
+  if (const auto* no = std::get_if<Refusal>(&quantity)) return *no;
+  const auto [value, kind] = std::get<Quantity>(quantity);
+  if (value < 0) return Refusal{Quoted(text) + ": a thickness cannot be negative"};
+  return Thickness{kind, value == 0 ? 0.0 : value};  // "-0" is 0
+}
+
+}  // namespace alphastop

@@ -1,0 +1,28 @@
+#pragma once
+// Quantities as the user types them: a number, then a unit, with blanks allowed around
+// both. The number reads the same in every locale: an optional sign, digits with at most
+// one ".", and an optional exponent ("e" or "E", an optional sign, digits), so "1e2keV" is
+// 100 keV and "2500eV" 2500 eV. A refusal quotes the text first, e.g.
+//   "5 furlongs": unknown unit "furlongs" (use um, nm, mm, cm, m, ug/cm2, mg/cm2 or g/cm2)
+// Empty text, text that is no number, numbers beyond a double ("1e999", "nan", "inf") and
+// quantities that overflow in their unit are refused.
+
+#include <string_view>
+
+#include "core/units/Checked.h"
+#include "core/units/Thickness.h"
+
+namespace alphastop {
+
+// An energy in MeV, finite and above zero ("0" and "-5" are refused). Units eV, keV, MeV
+// and GeV, in any letter case ("mev" is MeV: milli-electronvolts lie far below every
+// table); a bare number is in MeV.
+Checked<double> ParseEnergy(std::string_view text);
+
+// A thickness or a range, finite and zero or more ("-5" is refused). Units spelt exactly
+// as here, since m and M differ: the lengths nm, um, mm, cm and m (µm also with the micro
+// sign U+00B5 or the Greek mu U+03BC, in UTF-8); the areal densities ug/cm2 (µg/cm2),
+// mg/cm2 and g/cm2. A bare number is in g/cm2.
+Checked<Thickness> ParseThickness(std::string_view text);
+
+}  // namespace alphastop
