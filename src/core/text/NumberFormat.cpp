@@ -20,6 +20,13 @@ std::string FormatScientific(double value, int decimals) {
   return text;
 }
 
+std::string FormatShortest(double value) {
+  if (!std::isfinite(value)) return FormatScientific(value);
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return error == std::errc{} ? std::string(buffer, end) : std::string();
+}
+
 std::string FormatReadout(double value) { return FormatScientific(value == 0 ? 0.0 : value, 3); }
 
 }  // namespace alphastop

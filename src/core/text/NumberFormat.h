@@ -16,4 +16,8 @@ std::string FormatScientific(double value, int decimals = 3);
 // 0.000E+00 because it is the same energy or stopping power as 0.
 std::string FormatReadout(double value);
 
+// The shortest text that reads back as the same double ("0.001", "1.066e-05", "5500"), for
+// machine formats that must lose nothing. Non-finite values as FormatScientific.
+std::string FormatShortest(double value);
+
 }  // namespace alphastop

@@ -1,0 +1,48 @@
+#include "core/catalog/MaterialCatalog.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "core/text/CharacterClass.h"
+
+namespace alphastop {
+namespace {
+
+char Lower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) { return std::ranges::equal(a, b, {}, Lower, Lower); }
+
+bool NameBefore(const CatalogEntry& a, const CatalogEntry& b) {
+  return std::ranges::lexicographical_compare(a.name, b.name, {}, Lower, Lower);
+}
+
+std::vector<CatalogEntry> FilesOf(const TableFolder& folder) {
+  std::vector<CatalogEntry> entries;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder.path, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::filesystem::path name = it->path().filename();
+    std::error_code fileError;
+    if (name.extension() != TableExtension(folder.kind) || !it->is_regular_file(fileError)) continue;
+    entries.push_back({name.stem().string(), folder.path / name, folder.kind});
+  }
+  std::ranges::sort(entries, NameBefore);
+  return entries;
+}
+
+}  // namespace
+
+std::string_view TableExtension(MaterialKind kind) { return kind == MaterialKind::Element ? ".as" : ".asc"; }
+
+std::vector<CatalogEntry> ListTableFiles(std::span<const TableFolder> folders) {
+  std::vector<CatalogEntry> entries;
+  for (const TableFolder& folder : folders) std::ranges::move(FilesOf(folder), std::back_inserter(entries));
+  return entries;
+}
+
+std::optional<CatalogEntry> FindMaterialNamed(std::span<const CatalogEntry> entries, std::string_view text) {
+  const auto found = std::ranges::find_if(entries, [&](const CatalogEntry& e) { return SameName(e.name, text); });
+  if (found == entries.end()) return std::nullopt;
+  return *found;
+}
+
+}  // namespace alphastop

@@ -1,0 +1,119 @@
+#include "core/report/Report.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "core/text/NumberFormat.h"
+
+namespace alphastop {
+namespace {
+
+std::string TextOf(const ReportCell& cell, bool fullPrecision) {
+  if (const auto* number = std::get_if<double>(&cell))
+    return fullPrecision ? FormatShortest(*number) : FormatScientific(*number);
+  if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+  return {};
+}
+
+// Quotes a field that holds the separator, a quote or a line end (RFC 4180).
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+// Tabs and line ends would split a field; a spreadsheet's paste has no quoting.
+std::string TsvField(std::string text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
+
+template <typename Field>
+std::string Separated(const std::vector<std::string>& fields, char separator, Field field) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? std::string(1, separator) : "") + field(fields[i]);
+  return line + "\n";
+}
+
+std::vector<std::string> Texts(const ReportRow& row, bool fullPrecision) {
+  std::vector<std::string> texts;
+  for (const ReportCell& cell : row) texts.push_back(TextOf(cell, fullPrecision));
+  return texts;
+}
+
+std::string WriteSeparated(const Report& report, char separator) {
+  std::vector<std::string> header;
+  for (const ReportColumn& column : report.columns)
+    header.push_back(separator == ',' ? column.key : column.heading + (column.unit.empty() ? "" : " (" + column.unit + ")"));
+  const auto field = [separator](const std::string& text) { return separator == ',' ? CsvField(text) : TsvField(text); };
+  std::string out = Separated(header, separator, field);
+  for (const ReportRow& row : report.rows) out += Separated(Texts(row, true), separator, field);
+  return out;
+}
+
+// Characters a UTF-8 text takes on a terminal: every byte but continuation bytes.
+std::size_t Width(const std::string& text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string WriteText(const Report& report) {
+  std::string out;
+  for (const auto& [key, value] : report.about) out += key + ": " + TextOf(value, false) + "\n";
+  std::vector<std::vector<std::string>> lines{{}, {}};
+  for (const ReportColumn& column : report.columns) {
+    lines[0].push_back(column.heading);
+    lines[1].push_back(column.unit);
+  }
+  for (const ReportRow& row : report.rows) lines.push_back(Texts(row, false));
+  std::vector<std::size_t> widths(report.columns.size(), 0);
+  for (const auto& line : lines)
+    for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], Width(line[i]));
+  for (const auto& line : lines) {
+    std::string text;
+    for (std::size_t i = 0; i < line.size(); ++i)
+      text += line[i] + (i + 1 < line.size() ? std::string(widths[i] - Width(line[i]) + 2, ' ') : "");
+    out += text + "\n";
+  }
+  return out;
+}
+
+nlohmann::ordered_json JsonOf(const ReportCell& cell) {
+  if (const auto* number = std::get_if<double>(&cell)) return *number;
+  if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+  return nullptr;
+}
+
+std::string WriteJson(const Report& report) {
+  nlohmann::ordered_json json = nlohmann::ordered_json::object();
+  for (const auto& [key, value] : report.about) json[key] = JsonOf(value);
+  json["rows"] = nlohmann::ordered_json::array();
+  for (const ReportRow& row : report.rows) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    for (std::size_t i = 0; i < report.columns.size(); ++i) object[report.columns[i].key] = JsonOf(row[i]);
+    json["rows"].push_back(std::move(object));
+  }
+  // Invalid UTF-8 in a title is replaced rather than refused: the numbers matter more.
+  return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
+std::optional<ReportFormat> ReportFormatNamed(std::string_view name) {
+  if (name == "text") return ReportFormat::Text;
+  if (name == "csv") return ReportFormat::Csv;
+  if (name == "json") return ReportFormat::Json;
+  return std::nullopt;
+}
+
+std::string WriteReport(const Report& report, ReportFormat format) {
+  switch (format) {
+    case ReportFormat::Text: return WriteText(report);
+    case ReportFormat::Csv: return WriteSeparated(report, ',');
+    case ReportFormat::Tsv: return WriteSeparated(report, '\t');
+    case ReportFormat::Json: return WriteJson(report);
+  }
+  return {};
+}
+
+}  // namespace alphastop
