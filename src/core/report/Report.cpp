@@ -11,6 +11,7 @@ namespace {
 std::string TextOf(const ReportCell& cell, bool fullPrecision) {
   if (const auto* number = std::get_if<double>(&cell))
     return fullPrecision ? FormatShortest(*number) : FormatScientific(*number);
+  if (const auto* count = std::get_if<long>(&cell)) return std::to_string(*count);
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return {};
 }
@@ -80,6 +81,7 @@ std::string WriteText(const Report& report) {
 
 nlohmann::ordered_json JsonOf(const ReportCell& cell) {
   if (const auto* number = std::get_if<double>(&cell)) return *number;
+  if (const auto* count = std::get_if<long>(&cell)) return *count;
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return nullptr;
 }

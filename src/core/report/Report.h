@@ -19,8 +19,8 @@ struct ReportColumn {
 };
 
 // A cell holds nothing (a value that does not apply, such as a length without a density),
-// a number, or a text.
-using ReportCell = std::variant<std::monostate, double, std::string>;
+// a number, a count (a layer's place in its stack), or a text.
+using ReportCell = std::variant<std::monostate, double, long, std::string>;
 using ReportRow = std::vector<ReportCell>;
 
 struct Report {

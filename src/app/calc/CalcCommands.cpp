@@ -1,0 +1,86 @@
+#include "app/calc/CalcCommands.h"
+
+#include <iostream>
+#include <optional>
+
+#include "app/calc/CalcError.h"
+#include "core/data/MaterialFile.h"
+#include "core/range/LayerStack.h"
+#include "core/report/RangeReports.h"
+#include "core/units/QuantityText.h"
+
+namespace alphastop::calc {
+namespace {
+
+// The value of a check, or a bad-input error that quotes the text it came from (the
+// parsers' refusals quote it themselves).
+template <typename T>
+T Accept(Checked<T> checked, const std::string& text, bool quoted) {
+  if (const auto* no = std::get_if<Refusal>(&checked))
+    throw CalcError(ExitBadInput, quoted ? no->message : Quote(text) + ": " + no->message);
+  return std::get<T>(std::move(checked));
+}
+
+double EnergyOf(const std::string& text) { return Accept(ParseEnergy(text), text, true); }
+
+// g/cm2 of a thickness or range text in a material of this table; a refusal quotes what
+// the user wrote around it (the layer "Mylar:6um" rather than its "6um").
+double ArealDensityOf(const std::string& text, const MaterialTable& table, const std::string& given) {
+  const Thickness thickness = Accept(ParseThickness(text), text, true);
+  return Accept(ToArealDensity(thickness, table.density), given, false);
+}
+
+void Write(const Report& report, const CalcOutput& output) { std::cout << WriteReport(report, output.format); }
+
+}  // namespace
+
+void ListMaterials(const CalcMaterials& materials, const CalcOutput& output) {
+  Report report{.about = {}, .columns = {{"file", "file", ""}, {"title", "title", ""}, {"density_g_cm3", "density", "g/cm3"}},
+                .rows = {}};
+  for (const CatalogEntry& entry : materials.List()) {
+    const HeaderResult header = ReadMaterialHeader(entry.path.string());
+    const ReportCell density = header.header.density ? ReportCell{*header.header.density} : ReportCell{};
+    report.rows.push_back({entry.path.filename().string(), header.header.title, density});
+  }
+  Write(report, output);
+}
+
+void StoppingAt(const CalcMaterials& materials, const std::string& material, const std::vector<std::string>& energies,
+                const CalcOutput& output) {
+  const NamedTable named = materials.Load(material);
+  Report report{.about = MaterialFacts(named.name, named.table), .columns = StoppingColumns(), .rows = {}};
+  for (const std::string& text : energies) report.rows.push_back(Accept(StoppingRow(named.table, EnergyOf(text)), text, false));
+  Write(report, output);
+}
+
+void EnergyAt(const CalcMaterials& materials, const std::string& material, const std::vector<std::string>& ranges,
+              const CalcOutput& output) {
+  const NamedTable named = materials.Load(material);
+  Report report{.about = MaterialFacts(named.name, named.table), .columns = EnergyColumns(), .rows = {}};
+  for (const std::string& text : ranges)
+    report.rows.push_back(Accept(EnergyRow(named.table, ArealDensityOf(text, named.table, text)), text, false));
+  Write(report, output);
+}
+
+void ThroughLayers(const CalcMaterials& materials, const std::string& energyText, const std::vector<std::string>& layerTexts,
+                   const CalcOutput& output) {
+  const double energy = EnergyOf(energyText);
+  std::vector<NamedTable> tables;
+  std::vector<std::string> names;
+  std::vector<double> thicknesses;
+  for (const std::string& text : layerTexts) {
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string::npos || colon + 1 == text.size())
+      throw CalcError(ExitBadInput, Quote(text) + ": a layer is MATERIAL:THICKNESS, e.g. Silicon:30um");
+    tables.push_back(materials.Load(text.substr(0, colon)));
+    names.push_back(text.substr(0, colon));
+    thicknesses.push_back(ArealDensityOf(text.substr(colon + 1), tables.back().table, text));
+  }
+  std::vector<Layer> layers;
+  for (std::size_t k = 0; k < tables.size(); ++k) layers.push_back({&tables[k].table, thicknesses[k]});
+  const StackCrossing crossing = Accept(CrossLayers(layers, energy), energyText, false);
+  Write(Report{.about = {{"energy_MeV", energy}}, .columns = LayerColumns(), .rows = LayerRows(crossing, names, layers)},
+        output);
+}
+
+}  // namespace alphastop::calc

@@ -1,0 +1,92 @@
+// alphastop-calc: the calculator for scripts and batch work, over the same tables and
+// the same core as the window. Results on standard output only; messages on standard
+// error; exit status 0 done, 1 a table that cannot be read, 2 bad input.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/calc/CalcCommands.h"
+#include "app/calc/CalcError.h"
+#include "core/Version.h"
+
+namespace {
+
+using namespace alphastop;
+using namespace alphastop::calc;
+
+constexpr const char* Program = "alphastop-calc";
+
+struct Arguments {
+  std::string data;
+  std::string format = "text";
+  std::string material;
+  std::string energy;
+  std::vector<std::string> values;
+};
+
+CalcOutput OutputOf(const Arguments& arguments) {
+  const auto format = ReportFormatNamed(arguments.format);
+  if (!format) throw CalcError(ExitBadInput, "unknown format " + Quote(arguments.format) + " (use text, csv or json)");
+  return {*format};
+}
+
+int Run(int argc, char** argv) {
+  Arguments a;
+  CLI::App app{"Stopping power and range of alpha particles (helium ions) in matter.", Program};
+  app.set_version_flag("--version", std::string(ApplicationVersion));
+  app.require_subcommand(1);
+  app.add_option("--data", a.data, "folder holding as/ and asc/ (default: ALPHASTOP_DATA, the working folder, "
+                                   "then the installed tables)");
+  app.add_option("--format", a.format, "text (aligned columns for people), csv or json")->capture_default_str();
+  app.footer("MATERIAL is a table file's name without extension (Water_liquid, silicon) or a path to a table file.\n"
+             "Energies: 5.5 (MeV), 5.5MeV, 800keV, 1GeV. Thicknesses and ranges: 30um, nm, mm, cm, m,\n"
+             "ug/cm2, mg/cm2, g/cm2 (a bare number is g/cm2); lengths need the material's density.");
+
+  CLI::App* materials = app.add_subcommand("materials", "the materials found: file, title, density");
+  CLI::App* stopping = app.add_subcommand("stopping", "stopping powers and ranges at each energy");
+  stopping->add_option("MATERIAL", a.material, "the material")->required();
+  stopping->add_option("ENERGY", a.values, "energies, e.g. 5.5 800keV")->required();
+  CLI::App* energy = app.add_subcommand("energy", "the energy whose CSDA range is RANGE");
+  energy->add_option("MATERIAL", a.material, "the material")->required();
+  energy->add_option("RANGE", a.values, "CSDA ranges, e.g. 30um 2mg/cm2")->required();
+  CLI::App* layers = app.add_subcommand("layers", "the energy through each layer in turn");
+  layers->add_option("ENERGY", a.energy, "the energy entering the first layer")->required();
+  layers->add_option("MATERIAL:THICKNESS", a.values, "layers in order, e.g. Mylar:6um Air_dry_near_sea_level:2cm")
+      ->required();
+  for (CLI::App* command : {materials, stopping, energy, layers}) command->fallthrough();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::cout << app.help();
+    return ExitDone;
+  } catch (const CLI::CallForVersion&) {
+    std::cout << Program << " " << ApplicationVersion << "\n";
+    return ExitDone;
+  } catch (const CLI::ParseError& e) {
+    std::cerr << Program << ": " << e.what() << " (see " << Program << " --help)\n";
+    return ExitBadInput;
+  }
+
+  const CalcOutput output = OutputOf(a);
+  const CalcMaterials tables(a.data, argv[0]);
+  if (*materials) ListMaterials(tables, output);
+  if (*stopping) StoppingAt(tables, a.material, a.values, output);
+  if (*energy) EnergyAt(tables, a.material, a.values, output);
+  if (*layers) ThroughLayers(tables, a.energy, a.values, output);
+  return ExitDone;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const CalcError& e) {
+    std::cerr << Program << ": " << e.what() << "\n";
+    return e.Status();
+  }
+}

@@ -1,0 +1,54 @@
+#include "app/calc/CalcMaterials.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "app/calc/CalcError.h"
+#include "core/data/MaterialFile.h"
+
+namespace alphastop::calc {
+namespace {
+
+// A name that can only be a path: it names a folder or an extension.
+bool LooksLikePath(const std::string& text) {
+  const std::filesystem::path path(text);
+  return text.find('/') != std::string::npos || path.extension() == ".as" || path.extension() == ".asc";
+}
+
+}  // namespace
+
+CalcMaterials::CalcMaterials(const std::string& dataOption, const char* argv0)
+    : data_(FindDataFolder(ProcessDataFolderInputs(dataOption, argv0))) {}
+
+std::vector<CatalogEntry> CalcMaterials::List() const {
+  if (!data_.error.empty() && data_.source != DataSource::NotFound) throw CalcError(ExitBadInput, data_.error);
+  const TableFolder folders[] = {{TableFolder(data_, ElementFolderName), MaterialKind::Element},
+                                 {TableFolder(data_, CompoundFolderName), MaterialKind::Compound}};
+  return ListTableFiles(folders);
+}
+
+NamedTable CalcMaterials::Load(const std::string& text) const {
+  std::string path;
+  std::error_code ec;
+  if (LooksLikePath(text) || std::filesystem::is_regular_file(text, ec)) {
+    path = text;
+  } else {
+    const std::vector<CatalogEntry> entries = List();
+    const auto entry = FindMaterialNamed(entries, text);
+    if (!entry) {
+      const std::string where = data_.error.empty() ? "in " + Quote(data_.folder.string()) : "(" + data_.error + ")";
+      throw CalcError(ExitBadInput, "unknown material " + Quote(text) + " " + where +
+                                        "; alphastop-calc materials lists the names");
+    }
+    path = entry->path.string();
+  }
+  ReadResult read = ReadMaterialTable(path);
+  if (read.error) {
+    std::string message = read.error->Message();  // the window's words, on one line
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    throw CalcError(ExitUnreadable, message);
+  }
+  return {text, std::move(*read.table)};
+}
+
+}  // namespace alphastop::calc

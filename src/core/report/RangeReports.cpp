@@ -1,0 +1,77 @@
+#include "core/report/RangeReports.h"
+
+#include "core/lookup/Interpolation.h"
+#include "core/range/RangeInterpolation.h"
+#include "core/units/Thickness.h"
+
+namespace alphastop {
+namespace {
+
+ReportCell Micrometres(double arealDensity, std::optional<double> density) {
+  if (!density) return std::monostate{};
+  return ArealDensityToMicrometres(arealDensity, *density);
+}
+
+}  // namespace
+
+std::vector<ReportColumn> StoppingColumns() {
+  return {{"energy_MeV", "energy", "MeV"},
+          {"electronic_MeV_cm2_g", "electronic", "MeV cm2/g"},
+          {"nuclear_MeV_cm2_g", "nuclear", "MeV cm2/g"},
+          {"total_MeV_cm2_g", "total", "MeV cm2/g"},
+          {"csda_range_g_cm2", "CSDA range", "g/cm2"},
+          {"projected_range_g_cm2", "projected range", "g/cm2"},
+          {"csda_range_um", "CSDA range", "um"},
+          {"projected_range_um", "projected range", "um"}};
+}
+
+Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {
+  const Checked<Ranges> ranges = RangeAtEnergy(table, energy);
+  if (const auto* no = std::get_if<Refusal>(&ranges)) return *no;
+  const Ranges r = std::get<Ranges>(ranges);
+  // Within the table's energies there is always a bracket.
+  const StopPowers s = InterpolateStopPower(table, energy).value();
+  return ReportRow{energy, s.electronic, s.nuclear, s.total, r.csda, r.projected,
+                   Micrometres(r.csda, table.density), Micrometres(r.projected, table.density)};
+}
+
+std::vector<ReportColumn> EnergyColumns() {
+  return {{"range_g_cm2", "CSDA range", "g/cm2"}, {"range_um", "CSDA range", "um"}, {"energy_MeV", "energy", "MeV"}};
+}
+
+Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange) {
+  const Checked<double> energy = EnergyFromCsdaRange(table, csdaRange);
+  if (const auto* no = std::get_if<Refusal>(&energy)) return *no;
+  return ReportRow{csdaRange, Micrometres(csdaRange, table.density), std::get<double>(energy)};
+}
+
+std::vector<ReportColumn> LayerColumns() {
+  return {{"layer", "layer", ""},
+          {"material", "material", ""},
+          {"thickness_g_cm2", "thickness", "g/cm2"},
+          {"thickness_um", "thickness", "um"},
+          {"energy_in_MeV", "energy in", "MeV"},
+          {"energy_out_MeV", "energy out", "MeV"},
+          {"stopped_at_um", "stopped at", "um"}};
+}
+
+std::vector<ReportRow> LayerRows(const StackCrossing& crossing, const std::vector<std::string>& names,
+                                 const std::vector<Layer>& layers) {
+  std::vector<ReportRow> rows;
+  for (std::size_t k = 0; k < crossing.layers.size(); ++k) {
+    const LayerCrossing& c = crossing.layers[k];
+    const std::optional<double> density = layers[k].material->density;
+    rows.push_back({static_cast<long>(k + 1), names[k], layers[k].thickness, Micrometres(layers[k].thickness, density),
+                    c.energyIn, c.energyOut,
+                    c.stopDepth ? Micrometres(*c.stopDepth, density) : ReportCell{}});
+  }
+  return rows;
+}
+
+std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name, const MaterialTable& table) {
+  return {{"material", name},
+          {"title", table.MaterialTitle},
+          {"density_g_cm3", table.density ? ReportCell{*table.density} : ReportCell{}}};
+}
+
+}  // namespace alphastop
