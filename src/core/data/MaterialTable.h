@@ -26,7 +26,7 @@ struct TableRow {
 };
 
 struct MaterialTable {
-  std::string DataFile;       // relative path of the file last picked; "" until a pick
+  std::string DataFile;       // path of the file last picked ("as/Name.as" from the working folder); "" until a pick
   std::string MaterialTitle;  // line 2 of the file read by the last load, UTF-8
   std::array<TableRow, RowCount> rows{};
 

@@ -58,7 +58,7 @@ fs::path TableFolder(const DataFolder& data, std::string_view kind) {
   return working ? fs::path(kind) : data.folder / kind;
 }
 
-std::string_view DataSourceName(DataSource source) {
+const char* DataSourceName(DataSource source) {
   switch (source) {
     case DataSource::Explicit: return "--data";
     case DataSource::Environment: return DataFolderVariable;

@@ -51,7 +51,7 @@ std::filesystem::path TableFolder(const DataFolder& data, std::string_view kind)
 
 // A few words naming the rule, for messages: "--data", "ALPHASTOP_DATA", "working folder",
 // "installed tables", "not found".
-std::string_view DataSourceName(DataSource source);
+const char* DataSourceName(DataSource source);
 
 // The inputs of the running process: ALPHASTOP_DATA, the working folder, and the executable
 // from /proc/self/exe, else from argv0 where it holds a folder.
