@@ -5,8 +5,12 @@
 //   alphastop-tables (--formula H2O | --weights 1:0.111894,8:0.888106)
 //                    --density G_PER_CM3 --ivalue EV [--gas] [--name NAME] OUT
 //       writes one table to OUT.
-// Exit codes: 0 success, 1 a file could not be written, 2 bad arguments or material.
+//   alphastop-tables --where [--data DIR]
+//       prints the folder whose as/ and asc/ the programs read, a tab, and the rule that chose it.
+// Exit codes: 0 success, 1 a file could not be written or no data folder is usable, 2 bad
+// arguments or material.
 
+#include "core/paths/DataFolder.h"
 #include "core/tables/ChemicalFormula.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/StoppingTable.h"
@@ -27,6 +31,7 @@ namespace {
 using namespace alphastop::tables;
 
 constexpr int ExitWriteFailed = 1;
+constexpr int ExitNoDataFolder = 1;
 constexpr int ExitUsage = 2;
 
 class UsageError : public std::runtime_error {
@@ -36,7 +41,8 @@ class UsageError : public std::runtime_error {
 void PrintUsage(std::ostream& out) {
   out << "usage: alphastop-tables --all DIR\n"
          "       alphastop-tables (--formula FORMULA | --weights Z:W,Z:W,...) --density G_CM3\n"
-         "                        --ivalue EV [--gas] [--name NAME] OUT\n";
+         "                        --ivalue EV [--gas] [--name NAME] OUT\n"
+         "       alphastop-tables --where [--data DIR]\n";
 }
 
 double ParseDouble(std::string_view option, std::string_view text) {
@@ -75,6 +81,22 @@ int WriteAll(const std::filesystem::path& dir) {
   for (const Material& material : ShippedMaterials()) {
     WriteStoppingTable(OutputPath(dir, material), material, ComputeStoppingTable(material));
   }
+  return 0;
+}
+
+int PrintDataFolder(const std::vector<std::string_view>& args, const char* argv0) {
+  std::filesystem::path explicitFolder;
+  if (args.size() == 3 && args[1] == "--data") {
+    explicitFolder = args[2];
+  } else if (args.size() != 1) {
+    throw UsageError("--where takes only --data DIR");
+  }
+  const alphastop::DataFolder data = alphastop::FindDataFolder(alphastop::ProcessDataFolderInputs(explicitFolder, argv0));
+  if (!data.error.empty()) {
+    std::cerr << "alphastop-tables: " << data.error << "\n";
+    return ExitNoDataFolder;
+  }
+  std::cout << data.folder.string() << "\t" << alphastop::DataSourceName(data.source) << "\n";
   return 0;
 }
 
@@ -139,6 +161,7 @@ int main(int argc, char** argv) {
       if (args.size() != 2) throw UsageError("--all takes exactly one folder");
       return WriteAll(args[1]);
     }
+    if (args[0] == "--where") return PrintDataFolder(args, argv[0]);
     return WriteOne(args);
   } catch (const UsageError& e) {
     std::cerr << "alphastop-tables: " << e.what() << "\n";
