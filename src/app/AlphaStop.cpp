@@ -8,6 +8,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Lets the desktop match the window to its installed entry and icon.
+  QGuiApplication::setDesktopFileName(ALPHASTOP_APP_ID);
   alphastop::ui::Form1 window;
   window.show();
   return QApplication::exec();
