@@ -13,7 +13,12 @@ bool HoldsTables(const fs::path& folder) {
   return fs::is_directory(folder / ElementFolderName, ec) || fs::is_directory(folder / CompoundFolderName, ec);
 }
 
-std::string Quoted(const fs::path& folder) { return "\"" + folder.string() + "\""; }
+std::string Quoted(const fs::path& folder) {
+  std::string quoted = "\"";
+  quoted += folder.string();
+  quoted += '"';
+  return quoted;
+}
 
 // Why a folder the user named cannot be used; empty when it can.
 std::string Unusable(const fs::path& folder) {
@@ -21,7 +26,7 @@ std::string Unusable(const fs::path& folder) {
   if (!fs::exists(folder, ec)) return "does not exist";
   if (!fs::is_directory(folder, ec)) return "is not a folder";
   fs::directory_iterator listing(folder, ec);
-  if (ec) return "cannot be read (" + ec.message() + ")";
+  if (ec) return std::string("cannot be read (") + ec.message() + ")";
   if (!HoldsTables(folder)) return "holds neither as/ nor asc/";
   return "";
 }
@@ -29,7 +34,8 @@ std::string Unusable(const fs::path& folder) {
 DataFolder Named(DataSource source, const fs::path& folder, std::string_view givenBy) {
   const std::string problem = Unusable(folder);
   if (problem.empty()) return {source, folder, ""};
-  return {source, folder, "the data folder " + Quoted(folder) + " given by " + std::string(givenBy) + " " + problem};
+  return {source, folder,
+          std::string("the data folder ") + Quoted(folder) + " given by " + std::string(givenBy) + " " + problem};
 }
 
 }  // namespace
@@ -45,7 +51,7 @@ DataFolder FindDataFolder(const DataFolderInputs& inputs) {
     installed = Quoted(folder) + " (installed tables)";
   }
   return {DataSource::NotFound, {},
-          "no tables found: no as/ or asc/ in " + Quoted(inputs.workingFolder) + " (working folder) nor in " +
+          std::string("no tables found: no as/ or asc/ in ") + Quoted(inputs.workingFolder) + " (working folder) nor in " +
               installed + "; " + DataFolderVariable + " can name the folder that holds them"};
 }
 
