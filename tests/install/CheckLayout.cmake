@@ -53,7 +53,9 @@ else()
   message(STATUS "desktop-file-validate not found: the desktop entry is not validated")
 endif()
 if(APPSTREAMCLI)
-  list(APPEND validations "${APPSTREAMCLI}|validate|--no-net|${metainfo}")
+  # The tree's check adds what the file's alone cannot: the launchable desktop entry is there.
+  list(APPEND validations "${APPSTREAMCLI}|validate|--no-net|${metainfo}"
+                          "${APPSTREAMCLI}|validate-tree|--no-net|${PREFIX}")
 else()
   message(STATUS "appstreamcli not found: the AppStream metadata is not validated")
 endif()
