@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +41,7 @@ struct HeadingDesign {
 };
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString FromPath(const std::filesystem::path& path) { return QDir::toNativeSeparators(FromUtf8(path.string())); }
+QString FromPath(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 
 QLabel* MakeFramedLabel(QWidget* parent, const char* name, const char* text, TwipsBox box) {
   QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, 14.25), Qt::AlignHCenter);
