@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs, from Debian's or Ubuntu's packages, whatever the build, the program and its tests
-# need and the machine lacks. Does nothing when all is there.
+# Installs, from Debian's or Ubuntu's packages, whatever the build, the program, its tests
+# and its packaging need and the machine lacks. Does nothing when all is there.
+# ALPHASTOP_NO_APT=1 installs nothing: for machines whose packages are managed otherwise, it
+# lists what is missing and carries on, so the build says what it cannot find.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-dev
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
@@ -16,6 +19,11 @@ for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "${ALPHASTOP_NO_APT:-}" = "1" ]; then
+  echo "ALPHASTOP_NO_APT=1: not installing; missing packages: ${missing[*]}" >&2
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 sudo=""

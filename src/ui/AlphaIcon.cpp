@@ -5,13 +5,11 @@
 
 namespace alphastop::ui {
 
-QPixmap AlphaTrackPicture(int logicalSize, qreal devicePixelRatio) {
-  QPixmap pixmap(QSize(logicalSize, logicalSize) * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  pixmap.fill(QColor(0, 0, 128));
-  QPainter painter(&pixmap);
+void PaintAlphaTrack(QPainter& painter, qreal size) {
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(logicalSize / 32.0, logicalSize / 32.0);
+  painter.fillRect(QRectF(0, 0, size, size), QColor(0, 0, 128));
+  painter.scale(size / 32.0, size / 32.0);
 
   QPainterPath track;  // straight while fast, bending near its end
   track.moveTo(3, 29);
@@ -19,6 +17,7 @@ QPixmap AlphaTrackPicture(int logicalSize, qreal devicePixelRatio) {
   track.cubicTo(19, 13, 24, 15, 23, 10);
   track.cubicTo(22.5, 7.5, 26, 6.5, 27, 5);
   painter.setPen(QPen(QColor(255, 255, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
+  painter.setBrush(Qt::NoBrush);
   painter.drawPath(track);
 
   painter.setPen(Qt::NoPen);
@@ -28,6 +27,14 @@ QPixmap AlphaTrackPicture(int logicalSize, qreal devicePixelRatio) {
     painter.setBrush(i < 2 ? QColor(230, 40, 40) : QColor(200, 200, 200));
     painter.drawEllipse(nucleus + offsets[i], 2.6, 2.6);
   }
+  painter.restore();
+}
+
+QPixmap AlphaTrackPicture(int logicalSize, qreal devicePixelRatio) {
+  QPixmap pixmap(QSize(logicalSize, logicalSize) * devicePixelRatio);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  QPainter painter(&pixmap);
+  PaintAlphaTrack(painter, logicalSize);
   return pixmap;
 }
 

@@ -10,20 +10,22 @@ FileListBox::FileListBox(const QString& pattern, QWidget* parent) : QListWidget(
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-void FileListBox::SetFolder(const QString& folder) {
+void FileListBox::SetFolder(const QString& folder, const QString& about) {
   folder_ = folder;
   clear();
   const QDir dir(folder);
   const QString where = QDir::toNativeSeparators(dir.absolutePath());
   if (!dir.exists()) {
     emptyText_ = tr("No folder \"%1\" at\n%2").arg(folder, where);
+  } else if (!dir.isReadable()) {
+    emptyText_ = tr("Cannot read the folder \"%1\" at\n%2").arg(folder, where);
   } else {
     const QStringList names = dir.entryList({pattern_}, QDir::Files | QDir::Readable | QDir::Hidden,
                                             QDir::Name | QDir::IgnoreCase);
     addItems(names);
     emptyText_ = names.isEmpty() ? tr("No %1 files in\n%2").arg(pattern_, where) : QString();
   }
-  setToolTip(emptyText_);
+  setToolTip(emptyText_.isEmpty() || about.isEmpty() ? emptyText_ + about : emptyText_ + "\n" + about);
   viewport()->update();
 }
 

@@ -17,6 +17,7 @@
 #include "core/lookup/Interpolation.h"
 #include "core/lookup/CursorPlacement.h"
 #include "core/text/NumberFormat.h"
+#include "core/paths/DataFolder.h"
 #include "ui/Controls.h"
 #include "ui/Cursors.h"
 #include "ui/FileListBox.h"
@@ -30,9 +31,6 @@
 
 namespace alphastop::ui {
 namespace {
-
-constexpr const char* ElementFolder = "as";
-constexpr const char* CompoundFolder = "asc";
 
 struct HeadingDesign {
   const char* name;
@@ -51,6 +49,7 @@ QListWidgetItem* SelectedItem(const QListWidget* list) {
 }
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromPath(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 
 QLabel* MakeFramedLabel(QWidget* parent, const char* name, const char* text, TwipsBox box) {
   QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, 14.25), Qt::AlignHCenter);
@@ -224,13 +223,20 @@ void Form1::FormLoad() {
   Text1->clear();
   ClearReadouts();
   SetReadoutsEnabled(false);
-  File1->SetFolder(ElementFolder);
-  File2->SetFolder(CompoundFolder);
+  const DataFolder data =
+      FindDataFolder(ProcessDataFolderInputs({}, QCoreApplication::applicationFilePath().toStdString().c_str()));
+  const auto about = [&](const QString& what, const char* kind) {
+    if (!data.error.empty()) return FromUtf8(data.error);
+    return tr("%1 from %2 (%3)").arg(what, FromPath(data.folder / kind), QString::fromUtf8(DataSourceName(data.source)));
+  };
+  File1->SetFolder(FromPath(TableFolder(data, ElementFolderName)), about(tr("Elements"), ElementFolderName));
+  File2->SetFolder(FromPath(TableFolder(data, CompoundFolderName)),
+                   about(tr("Compounds and mixtures"), CompoundFolderName));
   File1->setFocus();
 }
 
-void Form1::File1Click() { PickFile(File1, File2, ElementFolder); }
-void Form1::File2Click() { PickFile(File2, File1, CompoundFolder); }
+void Form1::File1Click() { PickFile(File1, File2, File1->Folder()); }
+void Form1::File2Click() { PickFile(File2, File1, File2->Folder()); }
 
 void Form1::PickFile(FileListBox* list, FileListBox* other, const QString& folder) {
   // Only the picked name stays highlighted, so what "OK" loads is always in sight.

@@ -147,6 +147,44 @@ class Form1Test : public QObject {
     QDir::setCurrent(previous);
   }
 
+  void theListsSayWhereTheirTablesComeFromAndAlphastopDataTakesPrecedence() {
+    WorkingFolder working;
+    TempFolder data;
+    data.Write("asc/Delta.asc", JoinLines(ValidTableLines("DELTA")));
+    const QString dataPath = QString::fromStdString(data.Path().string());
+    {
+      ui::Form1 w;
+      w.show();
+      QCOMPARE(w.findChild<QListWidget*>("File1")->toolTip(),
+               "Elements from " + QString::fromStdString(working.Path().string()) + "/as (working folder)");
+    }
+    const auto unset = qScopeGuard([] { qunsetenv("ALPHASTOP_DATA"); });
+    qputenv("ALPHASTOP_DATA", data.Path().c_str());
+    {
+      ui::Form1 w;
+      w.show();
+      auto* file1 = w.findChild<ui::FileListBox*>("File1");
+      auto* file2 = w.findChild<ui::FileListBox*>("File2");
+      QCOMPARE(file1->count(), 0);
+      QVERIFY(file1->EmptyText().contains(dataPath + "/as"));
+      QCOMPARE(file2->toolTip(), "Compounds and mixtures from " + dataPath + "/asc (ALPHASTOP_DATA)");
+      ClickItem(file2, "Delta.asc");
+      QCOMPARE(SharedMaterialTable().DataFile, data.Path().string() + "/asc/Delta.asc");
+      QCOMPARE(w.findChild<QLineEdit*>("Text1")->text(), QString("DELTA"));
+    }
+    qputenv("ALPHASTOP_DATA", (data.Path() / "missing").c_str());
+    {
+      ui::Form1 w;
+      w.show();
+      for (const char* name : {"File1", "File2"}) {
+        auto* list = w.findChild<QListWidget*>(name);
+        QCOMPARE(list->count(), 0);
+        QVERIFY2(list->toolTip().contains(dataPath + "/missing\" given by ALPHASTOP_DATA does not exist"),
+                 qPrintable(list->toolTip()));
+      }
+    }
+  }
+
   void theReferenceWindowIsOneWindowShownAndHiddenAgain() {
     MainWindow w;
     w.Click("Command3");

@@ -35,12 +35,14 @@ void Write(const Report& report, const CalcOutput& output) { std::cout << WriteR
 }  // namespace
 
 void ListMaterials(const CalcMaterials& materials, const CalcOutput& output) {
-  Report report{.about = {}, .columns = {{"file", "file", ""}, {"title", "title", ""}, {"density_g_cm3", "density", "g/cm3"}},
+  const std::vector<CatalogEntry> entries = materials.List();
+  Report report{.about = {{"data_folder", materials.Data().folder.string()},
+                          {"found_by", std::string(DataSourceName(materials.Data().source))}},
+                .columns = {{"file", "file", ""}, {"title", "title", ""}, {"density_g_cm3", "density", "g/cm3"}},
                 .rows = {}};
-  for (const CatalogEntry& entry : materials.List()) {
+  for (const CatalogEntry& entry : entries) {
     const HeaderResult header = ReadMaterialHeader(entry.path.string());
-    const ReportCell density = header.header.density ? ReportCell{*header.header.density} : ReportCell{};
-    report.rows.push_back({entry.path.filename().string(), header.header.title, density});
+    report.rows.push_back({entry.path.filename().string(), header.header.title, NumberOrEmpty(header.header.density)});
   }
   Write(report, output);
 }
@@ -73,7 +75,7 @@ void ThroughLayers(const CalcMaterials& materials, const std::string& energyText
     if (colon == std::string::npos || colon + 1 == text.size())
       throw CalcError(ExitBadInput, Quote(text) + ": a layer is MATERIAL:THICKNESS, e.g. Silicon:30um");
     tables.push_back(materials.Load(text.substr(0, colon)));
-    names.push_back(text.substr(0, colon));
+    names.push_back(tables.back().name);
     thicknesses.push_back(ArealDensityOf(text.substr(colon + 1), tables.back().table, text));
   }
   std::vector<Layer> layers;

@@ -33,6 +33,18 @@ CalcOutput OutputOf(const Arguments& arguments) {
   return {*format};
 }
 
+// CLI11 would only say that a command is missing; name the word taken for one.
+void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "--data" || word == "--format") ++i;
+    if (word.starts_with("-")) continue;
+    for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; }))
+      if (command->get_name() == word) return;
+    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use materials, stopping, energy or layers)");
+  }
+}
+
 int Run(int argc, char** argv) {
   Arguments a;
   CLI::App app{"Stopping power and range of alpha particles (helium ions) in matter.", Program};
@@ -59,6 +71,7 @@ int Run(int argc, char** argv) {
   for (CLI::App* command : {materials, stopping, energy, layers}) command->fallthrough();
 
   try {
+    RefuseUnknownCommand(app, argc, argv);
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();

@@ -22,13 +22,13 @@ CalcMaterials::CalcMaterials(const std::string& dataOption, const char* argv0)
 
 std::vector<CatalogEntry> CalcMaterials::List() const {
   if (!data_.error.empty() && data_.source != DataSource::NotFound) throw CalcError(ExitBadInput, data_.error);
-  const TableFolder folders[] = {{TableFolder(data_, ElementFolderName), MaterialKind::Element},
+  const CatalogFolder folders[] = {{TableFolder(data_, ElementFolderName), MaterialKind::Element},
                                  {TableFolder(data_, CompoundFolderName), MaterialKind::Compound}};
   return ListTableFiles(folders);
 }
 
 NamedTable CalcMaterials::Load(const std::string& text) const {
-  std::string path;
+  std::string path, name = text;
   std::error_code ec;
   if (LooksLikePath(text) || std::filesystem::is_regular_file(text, ec)) {
     path = text;
@@ -41,6 +41,7 @@ NamedTable CalcMaterials::Load(const std::string& text) const {
                                         "; alphastop-calc materials lists the names");
     }
     path = entry->path.string();
+    name = entry->name;
   }
   ReadResult read = ReadMaterialTable(path);
   if (read.error) {
@@ -48,7 +49,7 @@ NamedTable CalcMaterials::Load(const std::string& text) const {
     std::replace(message.begin(), message.end(), '\n', ' ');
     throw CalcError(ExitUnreadable, message);
   }
-  return {text, std::move(*read.table)};
+  return {name, std::move(*read.table)};
 }
 
 }  // namespace alphastop::calc

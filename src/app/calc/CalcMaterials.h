@@ -11,7 +11,7 @@
 namespace alphastop::calc {
 
 struct NamedTable {
-  std::string name;     // as the user gave it
+  std::string name;     // the table file's name ("Silicon" for "silicon"), or the path given
   MaterialTable table;  // loaded whole
 };
 
@@ -29,6 +29,9 @@ class CalcMaterials {
   // aside), else a path to a table file. Unknown names are bad input; a file that cannot be
   // read whole is a CalcError with the message the window gives.
   NamedTable Load(const std::string& text) const;
+
+  // The data folder and the rule that chose it.
+  const DataFolder& Data() const { return data_; }
 
  private:
   DataFolder data_;

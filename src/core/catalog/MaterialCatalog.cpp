@@ -16,7 +16,7 @@ bool NameBefore(const CatalogEntry& a, const CatalogEntry& b) {
   return std::ranges::lexicographical_compare(a.name, b.name, {}, Lower, Lower);
 }
 
-std::vector<CatalogEntry> FilesOf(const TableFolder& folder) {
+std::vector<CatalogEntry> FilesOf(const CatalogFolder& folder) {
   std::vector<CatalogEntry> entries;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder.path, ec), end; !ec && it != end; it.increment(ec)) {
@@ -33,9 +33,9 @@ std::vector<CatalogEntry> FilesOf(const TableFolder& folder) {
 
 std::string_view TableExtension(MaterialKind kind) { return kind == MaterialKind::Element ? ".as" : ".asc"; }
 
-std::vector<CatalogEntry> ListTableFiles(std::span<const TableFolder> folders) {
+std::vector<CatalogEntry> ListTableFiles(std::span<const CatalogFolder> folders) {
   std::vector<CatalogEntry> entries;
-  for (const TableFolder& folder : folders) std::ranges::move(FilesOf(folder), std::back_inserter(entries));
+  for (const CatalogFolder& folder : folders) std::ranges::move(FilesOf(folder), std::back_inserter(entries));
   return entries;
 }
 

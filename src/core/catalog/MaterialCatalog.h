@@ -13,7 +13,7 @@ namespace alphastop {
 
 enum class MaterialKind { Element, Compound };
 
-struct TableFolder {
+struct CatalogFolder {
   std::filesystem::path path;  // as the program opens files in it; may be relative
   MaterialKind kind = MaterialKind::Element;
 };
@@ -30,7 +30,7 @@ std::string_view TableExtension(MaterialKind kind);
 // The plain files of the folders whose extension is their kind's, in the order of
 // the folders and by name within each, letter case aside. A missing or unreadable folder
 // gives no entries.
-std::vector<CatalogEntry> ListTableFiles(std::span<const TableFolder> folders);
+std::vector<CatalogEntry> ListTableFiles(std::span<const CatalogFolder> folders);
 
 // The first entry whose name is text, letter case aside (ASCII letters only); nullopt where
 // none is.

@@ -27,7 +27,7 @@ struct TableRow {
 };
 
 struct MaterialTable {
-  std::string DataFile;       // relative path of the file last picked; "" until a pick
+  std::string DataFile;       // path of the file last picked ("as/Name.as" from the working folder); "" until a pick
   std::string MaterialTitle;  // line 2 of the file read by the last load, UTF-8
   // g/cm3, finite and above zero, from line 3 where it begins "Density <number> g/cm3";
   // nullopt where line 3 says nothing of the kind, which is no fault of the file.

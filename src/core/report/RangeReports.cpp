@@ -21,8 +21,8 @@ std::vector<ReportColumn> StoppingColumns() {
           {"total_MeV_cm2_g", "total", "MeV cm2/g"},
           {"csda_range_g_cm2", "CSDA range", "g/cm2"},
           {"projected_range_g_cm2", "projected range", "g/cm2"},
-          {"csda_range_um", "CSDA range", "um"},
-          {"projected_range_um", "projected range", "um"}};
+          {"csda_range_um", "CSDA range", "µm"},
+          {"projected_range_um", "projected range", "µm"}};
 }
 
 Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {
@@ -36,7 +36,7 @@ Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {
 }
 
 std::vector<ReportColumn> EnergyColumns() {
-  return {{"range_g_cm2", "CSDA range", "g/cm2"}, {"range_um", "CSDA range", "um"}, {"energy_MeV", "energy", "MeV"}};
+  return {{"range_g_cm2", "CSDA range", "g/cm2"}, {"range_um", "CSDA range", "µm"}, {"energy_MeV", "energy", "MeV"}};
 }
 
 Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange) {
@@ -49,10 +49,10 @@ std::vector<ReportColumn> LayerColumns() {
   return {{"layer", "layer", ""},
           {"material", "material", ""},
           {"thickness_g_cm2", "thickness", "g/cm2"},
-          {"thickness_um", "thickness", "um"},
+          {"thickness_um", "thickness", "µm"},
           {"energy_in_MeV", "energy in", "MeV"},
           {"energy_out_MeV", "energy out", "MeV"},
-          {"stopped_at_um", "stopped at", "um"}};
+          {"stopped_at_um", "stopped at", "µm"}};
 }
 
 std::vector<ReportRow> LayerRows(const StackCrossing& crossing, const std::vector<std::string>& names,
@@ -71,7 +71,7 @@ std::vector<ReportRow> LayerRows(const StackCrossing& crossing, const std::vecto
 std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name, const MaterialTable& table) {
   return {{"material", name},
           {"title", table.MaterialTitle},
-          {"density_g_cm3", table.density ? ReportCell{*table.density} : ReportCell{}}};
+          {"density_g_cm3", NumberOrEmpty(table.density)}};
 }
 
 }  // namespace alphastop

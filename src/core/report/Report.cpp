@@ -1,6 +1,7 @@
 #include "core/report/Report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "core/text/NumberFormat.h"
@@ -10,7 +11,7 @@ namespace {
 
 std::string TextOf(const ReportCell& cell, bool fullPrecision) {
   if (const auto* number = std::get_if<double>(&cell))
-    return fullPrecision ? FormatShortest(*number) : FormatScientific(*number);
+    return fullPrecision ? FormatFullPrecision(*number) : FormatScientific(*number);
   if (const auto* count = std::get_if<long>(&cell)) return std::to_string(*count);
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return {};
@@ -80,7 +81,9 @@ std::string WriteText(const Report& report) {
 }
 
 nlohmann::ordered_json JsonOf(const ReportCell& cell) {
-  if (const auto* number = std::get_if<double>(&cell)) return *number;
+  // Parsed back from its full-precision text, so JSON and CSV carry the same digits.
+  if (const auto* number = std::get_if<double>(&cell))
+    return std::isfinite(*number) ? nlohmann::ordered_json::parse(FormatFullPrecision(*number)) : nullptr;
   if (const auto* count = std::get_if<long>(&cell)) return *count;
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return nullptr;

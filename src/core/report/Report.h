@@ -23,6 +23,12 @@ struct ReportColumn {
 using ReportCell = std::variant<std::monostate, double, long, std::string>;
 using ReportRow = std::vector<ReportCell>;
 
+// A number where there is one, else an empty cell.
+inline ReportCell NumberOrEmpty(const std::optional<double>& value) {
+  if (value) return *value;
+  return std::monostate{};
+}
+
 struct Report {
   // Facts about all rows (the material, its density), as key and value. JSON carries them
   // beside the rows, text above them; CSV and tab-separated text leave them out.
@@ -42,8 +48,8 @@ enum class ReportFormat {
 std::optional<ReportFormat> ReportFormatNamed(std::string_view name);
 
 // The whole report in that format, ending in a line end. Numbers never depend on the
-// locale. In full precision a number reads back as the same double (the shortest such
-// text); an empty cell is empty in CSV and tab-separated text and null in JSON.
+// locale; full precision is FormatFullPrecision's. An empty cell is empty in CSV and
+// tab-separated text and null in JSON.
 std::string WriteReport(const Report& report, ReportFormat format);
 
 }  // namespace alphastop

@@ -16,8 +16,10 @@ std::string FormatScientific(double value, int decimals = 3);
 // 0.000E+00 because it is the same energy or stopping power as 0.
 std::string FormatReadout(double value);
 
-// The shortest text that reads back as the same double ("0.001", "1.066e-05", "5500"), for
-// machine formats that must lose nothing. Non-finite values as FormatScientific.
-std::string FormatShortest(double value);
+// Fifteen significant digits without trailing zeros ("0.001", "1.066e-05", "5500"), for
+// machine formats: a number first written with fifteen digits or fewer, as every table
+// value is, reads back as the same double, and a computed one loses nothing that matters
+// while 6 um stays "6" rather than "6.000000000000001". Non-finite values as FormatScientific.
+std::string FormatFullPrecision(double value);
 
 }  // namespace alphastop

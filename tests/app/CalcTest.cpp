@@ -1,0 +1,129 @@
+// alphastop-calc as a script runs it: over the reference tables for its numbers, and over
+// made-up tables for what it refuses and the exit status it refuses with.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/ReferenceTable.h"
+#include "support/SharedData.h"
+#include "support/TableFiles.h"
+#include "support/ToolRun.h"
+
+namespace alphastop::testing {
+namespace {
+
+ToolRun Calc(const std::string& arguments, const TempFolder& where) {
+  return RunTool(ALPHASTOP_CALC_TOOL, arguments, where.Path(), "ALPHASTOP_DATA=");
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<double> CsvNumbers(const std::string& line) {
+  std::vector<double> numbers;
+  std::istringstream in(line);
+  for (std::string field; std::getline(in, field, ',');) numbers.push_back(field.empty() ? -1 : std::stod(field));
+  return numbers;
+}
+
+TEST(CalcReference, GivesARowsOwnValuesAtItsEnergyAndItsEnergyBackFromItsRange) {
+  ALPHASTOP_REQUIRE_REFERENCE(reference);
+  const auto silicon = ReadReferenceTable(reference / "as" / "Silicon.as");
+  ASSERT_TRUE(silicon);
+  const auto& row = silicon->rows[80];
+  TempFolder here;
+  const std::string data = "--data \"" + reference.string() + "\" --format csv ";
+
+  const ToolRun stopping = Calc(data + "stopping silicon " + std::to_string(row[0]) + "MeV", here);
+  ASSERT_EQ(stopping.status, 0) << stopping.err;
+  const auto lines = Lines(stopping.out);
+  ASSERT_EQ(lines.size(), 2u) << stopping.out;
+  EXPECT_EQ(lines[0],
+            "energy_MeV,electronic_MeV_cm2_g,nuclear_MeV_cm2_g,total_MeV_cm2_g,csda_range_g_cm2,"
+            "projected_range_g_cm2,csda_range_um,projected_range_um");
+  const std::vector<double> values = CsvNumbers(lines[1]);
+  ASSERT_EQ(values.size(), 8u);
+  for (int c = 1; c <= 5; ++c) EXPECT_NEAR(values[c], row[c], 1e-12 * row[c]) << "column " << c;
+  EXPECT_NEAR(values[6], row[4] / silicon->density * 1e4, 1e-12 * values[6]) << "CSDA range in um";
+
+  const ToolRun energy = Calc(data + "energy Silicon " + std::to_string(row[4] * 1e3) + "mg/cm2", here);
+  ASSERT_EQ(energy.status, 0) << energy.err;
+  EXPECT_EQ(Lines(energy.out)[0], "range_g_cm2,range_um,energy_MeV");
+  EXPECT_NEAR(CsvNumbers(Lines(energy.out)[1])[2], row[0], 1e-9 * row[0]);
+}
+
+TEST(CalcReference, LayersStopInTheLayerThatIsTooThickAndListNoLaterLayer) {
+  ALPHASTOP_REQUIRE_REFERENCE(reference);
+  TempFolder here;
+  const ToolRun run = Calc("--data \"" + reference.string() +
+                               "\" --format json layers 5.5 Water_liquid:10um Silicon:1mm Gold:1um", here);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto json = nlohmann::json::parse(run.out);
+  ASSERT_EQ(json["rows"].size(), 2u) << run.out;
+  const auto& water = json["rows"][0];
+  const auto& silicon = json["rows"][1];
+  EXPECT_EQ(water["energy_in_MeV"], 5.5);
+  EXPECT_EQ(silicon["energy_in_MeV"], water["energy_out_MeV"]);
+  EXPECT_LT(water["energy_out_MeV"].get<double>(), 5.5);
+  EXPECT_TRUE(water["stopped_at_um"].is_null());
+  EXPECT_EQ(silicon["energy_out_MeV"], 0.0);
+  EXPECT_GT(silicon["stopped_at_um"].get<double>(), 0.0);
+  EXPECT_LT(silicon["stopped_at_um"].get<double>(), 1000.0);
+}
+
+// Made-up tables: one with its density on line 3, one without.
+struct Tables : TempFolder {
+  Tables() {
+    Write("as/Dense.as", JoinLines(ValidTableLines("DENSE")));
+    auto lines = ValidTableLines("NO DENSITY");
+    lines[2] = "no density here";
+    Write("asc/Vague.asc", JoinLines(lines));
+  }
+};
+
+TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
+  Tables tables;
+  const std::pair<std::string, std::string> cases[] = {
+      {"stopping Unobtainium 5", "\"Unobtainium\""},
+      {"stopping dense five", "\"five\""},
+      {"stopping dense -5", "\"-5\""},
+      {"stopping Dense 5000", "\"5000\""},
+      {"layers 5 Dense", "\"Dense\""},
+      {"layers 5 Dense:1um Vague:1um", "\"Vague:1um\""},
+      {"energy Vague 30um", "\"30um\""},
+      {"energy Dense 3furlongs", "\"3furlongs\""},
+      {"--format xml materials", "\"xml\""},
+      {"stopping Dense", "ENERGY"},
+      {"bogus", "bogus"},
+      {"--data /nonexistent materials", "/nonexistent"},
+  };
+  for (const auto& [arguments, named] : cases) {
+    const ToolRun run = Calc(arguments, tables);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_EQ(run.out, "") << arguments;
+    EXPECT_EQ(Lines(run.err).size(), 1u) << arguments << ": " << run.err;
+    EXPECT_NE(run.err.find(named), std::string::npos) << arguments << ": " << run.err;
+  }
+  const ToolRun lengthWithArealUnit = Calc("energy Vague 3mg/cm2", tables);
+  EXPECT_EQ(lengthWithArealUnit.status, 0) << lengthWithArealUnit.err;
+}
+
+TEST(CalcTool, ADamagedTableExitsOneWithTheWindowsMessage) {
+  Tables tables;
+  const std::string damaged = (DamagedFolder() / "nan.as").string();
+  const ToolRun run = Calc("stopping \"" + damaged + "\" 5", tables);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("The file \"" + damaged + "\" cannot be read. Line "), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace alphastop::testing
