@@ -30,6 +30,8 @@ else
 fi
 tables_tool="$build/src/app/alphastop-tables"
 [ -x "$tables_tool" ] && processes+=(--tables-tool "$tables_tool")
+calc_tool="$build/src/app/alphastop-calc"
+[ -x "$calc_tool" ] && processes+=(--calc-tool "$calc_tool")
 
 load="$(cut -d ' ' -f 1-3 /proc/loadavg)"
 bin="$build/bench/actions"

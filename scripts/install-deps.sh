@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-dev
+  libcli11-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils appstream
 )
 

@@ -2,9 +2,10 @@
 // window against a bare window of the same size, started the same way in the same run
 // (the two alternate, so drift of the machine falls on both); the peak memory of the
 // program after a load against that of the bare window; and, where the table generator
-// is given, the time it takes to write all shipped tables.
+// is given, the time it takes to write all shipped tables; where the calculator is given,
+// its queries from spawn to exit.
 //
-// bench_process_actions [--runs N] [--tables-tool PATH]
+// bench_process_actions [--runs N] [--tables-tool PATH] [--calc-tool PATH]
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -88,6 +89,7 @@ double StampAfterStart(const ProcessRun& run, const std::string& what) {
 struct Options {
   int runs = 31;
   std::string tablesTool;
+  std::string calcTool;
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -95,6 +97,7 @@ Options ParseOptions(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--runs") == 0) options.runs = std::max(1, std::atoi(argv[i + 1]));
     else if (std::strcmp(argv[i], "--tables-tool") == 0) options.tablesTool = argv[i + 1];
+    else if (std::strcmp(argv[i], "--calc-tool") == 0) options.calcTool = argv[i + 1];
   }
   return options;
 }
@@ -108,6 +111,27 @@ void TimeTableGenerator(const std::string& tool, int runs) {
     times.push_back(static_cast<double>(run.ended - run.started));
   }
   PrintRow({"generating all shipped tables (alphastop-tables --all)", Quantity::Nanoseconds, QuartilesOf(times), {}});
+}
+
+// A query of alphastop-calc is a whole process: start, find the tables, read one, answer.
+void TimeCalculatorQueries(const std::string& tool, const BenchTables& tables, int runs) {
+  const std::string material = std::filesystem::path(tables.element).stem().string();
+  const std::vector<std::pair<std::string, std::vector<std::string>>> queries = {
+      {"stopping powers and ranges at three energies (alphastop-calc stopping)", {"stopping", material, "5.5", "800keV", "1GeV"}},
+      {"the energy at a range (alphastop-calc energy)", {"energy", material, "10mg/cm2"}},
+      {"three layers (alphastop-calc layers)", {"layers", "5.5", material + ":1mg/cm2", material + ":2mg/cm2", material + ":1g/cm2"}},
+      {"the materials with titles and densities (alphastop-calc materials)", {"materials"}}};
+  for (const auto& [what, arguments] : queries) {
+    std::vector<std::string> command{tool, "--data", tables.folder.string(), "--format", "csv"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+      const ProcessRun run = Run(command);
+      if (!run.ok) return PrintNote("alphastop-calc failed: " + what);
+      times.push_back(static_cast<double>(run.ended - run.started));
+    }
+    PrintRow({"command-line query, " + what, Quantity::Nanoseconds, QuartilesOf(times), Target{10e6, "≤ 10 ms"}});
+  }
 }
 
 }  // namespace
@@ -169,5 +193,7 @@ int main(int argc, char** argv) {
 
   if (options.tablesTool.empty()) PrintNote("alphastop-tables is not built here: no row for generating the tables");
   else TimeTableGenerator(options.tablesTool, std::max(1, options.runs / 6));
+  if (options.calcTool.empty()) PrintNote("alphastop-calc is not built here: no rows for its queries");
+  else TimeCalculatorQueries(options.calcTool, tables, options.runs);
   return EXIT_SUCCESS;
 }
