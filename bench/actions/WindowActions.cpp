@@ -1,6 +1,7 @@
 // The real windows on the offscreen platform, driven as a user drives them: the load
 // command until the graph window has painted its new picture, Enter in the energy box, a
-// row selected in the list, and pointer moves over the graph. Each sample is one action.
+// row selected in the list, pointer moves over the graph, and a key typed in the range
+// window while a stack of layers is worked out. Each sample is one action.
 // Run it once more with QT_SCALE_FACTOR=2 for the load at device pixel ratio 2.
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/PictureBox.h"
+#include "ui/range/RangeWindow.h"
 
 using namespace alphastop;
 using namespace alphastop::bench;
@@ -126,6 +128,26 @@ class Windows {
     return TimedAction([&] { QTest::keyClick(list1_, Qt::Key_Down); });
   }
 
+  // The range window with an energy and three layers of the loaded material.
+  void OpenRangeWindow() {
+    ui::RangeWindow::Open();
+    ui::RangeWindow& range = ui::RangeWindow::Instance();
+    energyBox_ = range.findChild<QLineEdit*>("EnergyBox");
+    for (int i = 0; i < 3; ++i) range.findChild<QPushButton*>("AddLayer")->click();
+    QTest::keyClicks(energyBox_, "5");
+    Settle();
+  }
+
+  // One key in the range window's energy box, until every result is set and painted: a
+  // digit typed after "5", or taken away again, so the energy and all it drives change.
+  double TimeRangeKey(bool typeDigit) {
+    Settle();
+    return TimedAction([&] {
+      QTest::keyClick(energyBox_, typeDigit ? Qt::Key_5 : Qt::Key_Backspace);
+      QApplication::processEvents();
+    });
+  }
+
   // One pointer move over the graph to user position (x, y).
   double TimePointerMove(float x, float y) {
     const QPointF at = Picture().ToArea(x, y) + QPointF(Picture().contentsRect().topLeft());
@@ -141,6 +163,7 @@ class Windows {
   QListWidget* list1_ = nullptr;
   QLineEdit* text3_ = nullptr;
   QPushButton* command2_ = nullptr;
+  QLineEdit* energyBox_ = nullptr;
   std::unique_ptr<PaintCounter> picturePaints_;
 };
 
@@ -168,6 +191,7 @@ int main(int argc, char** argv) {
   const std::string rowScrolling = "row readout, Down key at the last row in sight (the list scrolls)";
   const std::string pointerNewRow = "pointer readout, a move that selects another row";
   const std::string pointerSameRow = "pointer readout, a move within the selected row";
+  const std::string rangeKey = "range window, a key in the energy box (ranges and three layers worked out, painted)";
 
   // Each repetition runs its lambda afresh: what must go on from one sample to the next
   // (which file, energy or row comes next) lives out here.
@@ -199,7 +223,14 @@ int main(int argc, char** argv) {
     for (auto _ : state) state.SetIterationTime(windows.TimePointerMove(x + step * (nextStep++ % 2), 9.0f));
   }));
 
+  int nextKey = 0;
+  OneActionPerSample(benchmark::RegisterBenchmark(rangeKey.c_str(), [&](benchmark::State& state) {
+    if (nextKey == 0) windows.OpenRangeWindow();
+    for (auto _ : state) state.SetIterationTime(windows.TimeRangeKey(nextKey++ % 2 == 0));
+  }));
+
   RowReporter reporter({{load, {5e6, "≤ 5 ms"}},
+                        {rangeKey, {1e6, "≤ 1 ms"}},
                         {lookup, {50e3, "≤ 50 µs"}},
                         {row, {100e3, "≤ 100 µs"}},
                         {rowScrolling, {100e3, "≤ 100 µs"}},

@@ -20,6 +20,7 @@
 #include "core/paths/DataFolder.h"
 #include "ui/Controls.h"
 #include "ui/Cursors.h"
+#include "ui/DataFolders.h"
 #include "ui/FileListBox.h"
 #include "ui/Fonts.h"
 #include "ui/DrawGraph.h"
@@ -28,6 +29,7 @@
 #include "ui/Messages.h"
 #include "ui/RowListDelegate.h"
 #include "ui/Twips.h"
+#include "ui/range/RangeWindow.h"
 
 namespace alphastop::ui {
 namespace {
@@ -223,8 +225,7 @@ void Form1::FormLoad() {
   Text1->clear();
   ClearReadouts();
   SetReadoutsEnabled(false);
-  const DataFolder data =
-      FindDataFolder(ProcessDataFolderInputs({}, QCoreApplication::applicationFilePath().toStdString().c_str()));
+  const DataFolder data = FindWindowDataFolder();
   const auto about = [&](const QString& what, const char* kind) {
     if (!data.error.empty()) return FromUtf8(data.error);
     return tr("%1 from %2 (%3)").arg(what, FromPath(data.folder / kind), QString::fromUtf8(DataSourceName(data.source)));
@@ -279,6 +280,7 @@ void Form1::Command2Click() {
   QCoreApplication::processEvents();
   if (ending_) return;
   DrawGraph();
+  if (RangeWindow::Exists()) RangeWindow::Instance().ShowLoadedMaterial();
   connect(&Form2::Instance(), &Form2::RowPointedAt, List1, qOverload<int>(&QListWidget::setCurrentRow),
           Qt::UniqueConnection);
 }

@@ -8,6 +8,7 @@
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
+#include "ui/range/RangeWindow.h"
 
 namespace alphastop::ui {
 
@@ -16,6 +17,11 @@ void Form1::BuildMenuBar() {
   QAction* exit = file->addAction(tr("E&xit"), this, &Form1::EndProgram);
   exit->setShortcut(QKeySequence::Quit);
   exit->setObjectName("ExitAction");
+
+  QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+  QAction* range = tools->addAction(tr("&Range and energy loss\u2026"), this, &RangeWindow::Open);
+  range->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  range->setObjectName("RangeAction");
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&Reference"), this, &Form1::Command3Click)->setObjectName("ReferenceAction");

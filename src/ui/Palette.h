@@ -14,6 +14,7 @@ inline const QColor LightYellow{255, 255, 192};  // button faces and framed capt
 inline const QColor LightCyan{192, 255, 255};    // readout boxes
 inline const QColor DarkBlue{0, 0, 192};         // headings of the main window
 inline const QColor DarkGrey{64, 64, 64};        // the notice line
+inline const QColor MessageColour{176, 0, 0};   // what is wrong with a typed text
 inline const QColor GraphBackground = ToQColor(Navy);
 inline const QColor GraphForeground = ToQColor(White);
 inline const QColor CursorColour = ToQColor(Yellow);

@@ -224,9 +224,10 @@ ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasse
 }
 
 std::optional<ReadError> LoadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
-  ReadResult result = ReadMaterialTable(std::move(path), betweenPasses);
+  ReadResult result = ReadMaterialTable(path, betweenPasses);
   if (result.error) return result.error;
   MaterialTable& shared = SharedMaterialTable();
+  shared.LoadedFile = std::move(path);
   shared.MaterialTitle = std::move(result.table->MaterialTitle);
   shared.density = result.table->density;
   shared.rows = std::move(result.table->rows);

@@ -28,6 +28,7 @@ struct TableRow {
 
 struct MaterialTable {
   std::string DataFile;       // path of the file last picked ("as/Name.as" from the working folder); "" until a pick
+  std::string LoadedFile;     // the path the last load read; "" until a load
   std::string MaterialTitle;  // line 2 of the file read by the last load, UTF-8
   // g/cm3, finite and above zero, from line 3 where it begins "Density <number> g/cm3";
   // nullopt where line 3 says nothing of the kind, which is no fault of the file.
@@ -39,6 +40,9 @@ struct MaterialTable {
   double StopPower(int r, int c) const { assert(c >= 1 && c <= 3); return row(r).stopPower[c - 1]; }
   double RangeData(int r, int c) const { assert(c >= 1 && c <= 2); return row(r).range[c - 1]; }
   const std::string& RowText(int r) const { return row(r).text; }
+
+  // Whether a load has filled the rows: a loaded table's energies are all above zero.
+  bool IsLoaded() const { return rows[0].energy > 0; }
 
   // The list item of row r: one blank, then the row text.
   std::string ListItem(int r) const { return " " + RowText(r); }

@@ -1,0 +1,321 @@
+#include "ui/range/RangeWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+#include "core/data/MaterialTable.h"
+#include "core/range/LayerStack.h"
+#include "core/range/RangeInterpolation.h"
+#include "core/report/RangeReports.h"
+#include "core/text/NumberFormat.h"
+#include "core/units/QuantityText.h"
+#include "ui/DataFolders.h"
+#include "ui/Palette.h"
+#include "ui/SingleWindow.h"
+#include "ui/range/LayerStackEditor.h"
+
+namespace alphastop::ui {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Number(double value) { return Text(FormatReadout(value)); }
+
+QLabel* MessageLabel(const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, MessageColour);
+  label->setPalette(palette);
+  return label;
+}
+
+// A label of fixed size for one readout, so that a new number repaints the label alone
+// instead of laying the window out again.
+QLabel* ResultLabel(const QString& name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  const QFontMetrics metrics(label->font());
+  label->setFixedSize(metrics.horizontalAdvance("-0.000E-000  ") + 8, metrics.height() + 4);
+  return label;
+}
+
+// Changes a label only where its text changes: an unchanged label then costs nothing, and a
+// message label that stays empty never lays the window out again.
+void SetText(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
+// The value of a check, or nullopt with its refusal in message.
+template <typename T>
+std::optional<T> Accepted(const Checked<T>& checked, QString& message) {
+  if (const auto* no = std::get_if<Refusal>(&checked)) {
+    message = Text(no->message);
+    return std::nullopt;
+  }
+  return std::get<T>(checked);
+}
+
+// The energy typed above, or nullopt with the reason in message (nothing where it is empty).
+std::optional<double> TypedEnergy(const QLineEdit* box, QString& message) {
+  if (box->text().trimmed().isEmpty()) return std::nullopt;
+  return Accepted(ParseEnergy(box->text().toStdString()), message);
+}
+
+// The CSDA range typed, in g/cm2 of the table's material, or nullopt with the reason in
+// message (nothing where it is empty).
+std::optional<double> TypedRange(const QLineEdit* box, const MaterialTable& table, QString& message) {
+  if (box->text().trimmed().isEmpty()) return std::nullopt;
+  const auto thickness = Accepted(ParseThickness(box->text().toStdString()), message);
+  if (!thickness) return std::nullopt;
+  return Accepted(ToArealDensity(*thickness, table.density), message);
+}
+
+// The stack as far as it can be worked out: the layers crossed, and the message of the row
+// where it stops being workable.
+struct StackResult {
+  std::vector<std::string> names;
+  std::vector<Layer> layers;  // the layers up to the first that cannot be worked out
+  std::optional<StackCrossing> crossing;
+  std::vector<LayerOutcome> outcomes;
+  QString problem;  // about the whole stack
+};
+
+StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optional<double> energy) {
+  StackResult result;
+  std::optional<LayerOutcome> unworkable;
+  for (const LayerSetting& setting : settings) {
+    if (!setting.table) {
+      unworkable = LayerOutcome{{}, {}, {}, {}, Text(setting.problem).replace('\n', ' ')};
+      break;
+    }
+    const Checked<Thickness> typed = ParseThickness(setting.thickness);
+    const Checked<double> thickness = std::holds_alternative<Refusal>(typed)
+                                          ? Checked<double>(std::get<Refusal>(typed))
+                                          : ToArealDensity(std::get<Thickness>(typed), setting.table->density);
+    if (const auto* no = std::get_if<Refusal>(&thickness)) {
+      unworkable = LayerOutcome{{}, {}, {}, {}, Text(no->message)};
+      break;
+    }
+    result.names.push_back(setting.name);
+    result.layers.push_back({&*setting.table, std::get<double>(thickness)});
+  }
+  if (!energy) {
+    if (unworkable) {
+      result.outcomes.assign(result.layers.size(), LayerOutcome{});
+      result.outcomes.push_back(*unworkable);
+      result.problem = QString("layer %1: %2").arg(result.outcomes.size()).arg(unworkable->message);
+    }
+    return result;
+  }
+  const Checked<StackCrossing> crossing = CrossLayers(result.layers, *energy);
+  if (const auto* no = std::get_if<Refusal>(&crossing)) {
+    result.problem = Text(no->message);
+    return result;
+  }
+  result.crossing = std::get<StackCrossing>(crossing);
+  for (std::size_t k = 0; k < result.crossing->layers.size(); ++k) {
+    const LayerCrossing& c = result.crossing->layers[k];
+    const std::optional<double> density = result.layers[k].material->density;
+    QString stopsAt;
+    if (c.stopDepth)
+      stopsAt = density ? Number(ArealDensityToMicrometres(*c.stopDepth, *density))
+                        : Number(*c.stopDepth) + QString::fromUtf8(" g/cm\u00b2");
+    result.outcomes.push_back({Number(c.energyIn), Number(c.energyOut), Number(c.energyIn - c.energyOut), stopsAt, {}});
+  }
+  if (unworkable && !result.crossing->Stopped()) {
+    result.outcomes.push_back(*unworkable);
+    result.problem = QString("layer %1: %2").arg(result.outcomes.size()).arg(unworkable->message);
+  }
+  return result;
+}
+
+}  // namespace
+
+RangeWindow& RangeWindow::Instance() { return SingleWindow<RangeWindow>::Instance(); }
+bool RangeWindow::Exists() { return SingleWindow<RangeWindow>::Exists(); }
+
+void RangeWindow::Open() {
+  RangeWindow& window = Instance();
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+RangeWindow::RangeWindow() : QWidget(nullptr) {
+  setObjectName("RangeWindow");
+  setWindowTitle(tr("Range and energy loss"));
+  // Latin text and digits need no shaping; skipping it halves the cost of a repaint as the
+  // user types.
+  QFont plain = font();
+  plain.setStyleStrategy(QFont::PreferNoShaping);
+  setFont(plain);
+  material_ = new QLabel;
+  material_->setObjectName("RangeMaterial");
+  material_->setWordWrap(true);
+  QFont bold = material_->font();
+  bold.setBold(true);
+  material_->setFont(bold);
+
+  auto* copy = new QPushButton(tr("&Copy"));
+  copy->setObjectName("CopyResults");
+  copy->setToolTip(tr("Puts the results on the clipboard as tab-separated text, for a spreadsheet"));
+  connect(copy, &QPushButton::clicked, this, &RangeWindow::CopyClicked);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  buttons->addButton(copy, QDialogButtonBox::ActionRole);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::hide);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(material_);
+  layout->addWidget(BuildEnergySection());
+  layout->addWidget(BuildRangeSection());
+  layout->addWidget(BuildLayerSection(), 1);
+  layout->addWidget(buttons);
+  resize(760, 620);
+  ShowLoadedMaterial();
+}
+
+QWidget* RangeWindow::BuildEnergySection() {
+  auto* box = new QGroupBox(tr("Range at an energy"));
+  energyBox_ = new QLineEdit;
+  energyBox_->setObjectName("EnergyBox");
+  energyBox_->setPlaceholderText(tr("e.g. 5.5 or 800keV"));
+  energyMessage_ = MessageLabel("EnergyMessage");
+  auto* grid = new QGridLayout(box);
+  grid->addWidget(new QLabel(tr("&Energy (MeV unless given):")), 0, 0);
+  grid->addWidget(energyBox_, 0, 1, 1, 3);
+  qobject_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget())->setBuddy(energyBox_);
+  grid->addWidget(energyMessage_, 1, 0, 1, 4);
+  const QString units[] = {QString::fromUtf8("g/cm\u00b2"), QString::fromUtf8("mg/cm\u00b2"), QString::fromUtf8("\u00b5m")};
+  for (int u = 0; u < 3; ++u) grid->addWidget(new QLabel(units[u]), 2, u + 1, Qt::AlignLeft);
+  grid->addWidget(new QLabel(tr("CSDA range")), 3, 0);
+  grid->addWidget(new QLabel(tr("Projected range")), 4, 0);
+  const char* unitNames[] = {"GramsPerCm2", "MilligramsPerCm2", "Micrometres"};
+  for (int u = 0; u < 3; ++u) {
+    csda_[static_cast<std::size_t>(u)] = ResultLabel(QString("Csda") + unitNames[u]);
+    projected_[static_cast<std::size_t>(u)] = ResultLabel(QString("Projected") + unitNames[u]);
+    grid->addWidget(csda_[static_cast<std::size_t>(u)], 3, u + 1);
+    grid->addWidget(projected_[static_cast<std::size_t>(u)], 4, u + 1);
+  }
+  connect(energyBox_, &QLineEdit::textChanged, this, &RangeWindow::EnergyEdited);
+  return box;
+}
+
+QWidget* RangeWindow::BuildRangeSection() {
+  auto* box = new QGroupBox(tr("Energy at a range"));
+  rangeBox_ = new QLineEdit;
+  rangeBox_->setObjectName("RangeBox");
+  rangeBox_->setPlaceholderText(tr("e.g. 30um or 2mg/cm2"));
+  rangeMessage_ = MessageLabel("RangeMessage");
+  rangeEnergy_ = ResultLabel("RangeEnergy");
+  auto* form = new QFormLayout(box);
+  form->addRow(tr("CSDA &range:"), rangeBox_);
+  form->addRow(QString(), rangeMessage_);
+  form->addRow(tr("Energy (MeV):"), rangeEnergy_);
+  connect(rangeBox_, &QLineEdit::textChanged, this, &RangeWindow::RangeEdited);
+  return box;
+}
+
+QWidget* RangeWindow::BuildLayerSection() {
+  auto* box = new QGroupBox(tr("Through layers, entering at the energy above"));
+  layers_ = new LayerStackEditor;
+  layers_->setObjectName("LayerStack");
+  layersMessage_ = MessageLabel("LayersMessage");
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(layers_);
+  layout->addWidget(layersMessage_);
+  connect(layers_, &LayerStackEditor::Changed, this, &RangeWindow::LayersChanged);
+  return box;
+}
+
+void RangeWindow::ShowLoadedMaterial() {
+  const MaterialTable& table = SharedMaterialTable();
+  if (!table.IsLoaded()) {
+    material_->setText(tr("No material loaded: pick one in the main window and press OK."));
+  } else {
+    const QString density = table.density ? tr("density %1 g/cm\u00b3").arg(Number(*table.density))
+                                          : tr("no density in its table: give thicknesses in g/cm\u00b2");
+    material_->setText(Text(table.MaterialTitle) + QString::fromUtf8(" \u2014 ") + density);
+  }
+  layers_->SetMaterials(ListTableFiles(WindowTableFolders(FindWindowDataFolder())),
+                        std::filesystem::path(table.LoadedFile).stem().string());
+  EnergyEdited();
+  RangeEdited();
+}
+
+void RangeWindow::EnergyEdited() {
+  QString message;
+  std::array<QString, 3> csda, projected;
+  const MaterialTable& table = SharedMaterialTable();
+  const std::optional<double> energy = TypedEnergy(energyBox_, message);
+  if (energy && table.IsLoaded()) {
+    if (const auto ranges = Accepted(RangeAtEnergy(table, *energy), message)) {
+      const auto texts = [&](double range) {
+        return std::array<QString, 3>{
+            Number(range), Number(range * 1e3),
+            table.density ? Number(ArealDensityToMicrometres(range, *table.density)) : tr("no density")};
+      };
+      csda = texts(ranges->csda);
+      projected = texts(ranges->projected);
+    }
+  }
+  SetText(energyMessage_, message);
+  for (std::size_t u = 0; u < 3; ++u) {
+    SetText(csda_[u], csda[u]);
+    SetText(projected_[u], projected[u]);
+  }
+  LayersChanged();
+}
+
+void RangeWindow::RangeEdited() {
+  QString message, energyText;
+  const MaterialTable& table = SharedMaterialTable();
+  if (table.IsLoaded()) {
+    if (const std::optional<double> range = TypedRange(rangeBox_, table, message))
+      if (const auto energy = Accepted(EnergyFromCsdaRange(table, *range), message)) energyText = Number(*energy);
+  }
+  SetText(rangeMessage_, message);
+  SetText(rangeEnergy_, energyText);
+}
+
+void RangeWindow::LayersChanged() {
+  QString ignored;  // the energy box reports its own message
+  const StackResult stack = WorkOutStack(layers_->Layers(), TypedEnergy(energyBox_, ignored));
+  layers_->Show(stack.outcomes);
+  SetText(layersMessage_, stack.problem);
+}
+
+void RangeWindow::CopyClicked() {
+  const MaterialTable& table = SharedMaterialTable();
+  if (!table.IsLoaded()) return;
+  QString ignored;
+  const std::optional<double> energy = TypedEnergy(energyBox_, ignored);
+  std::string text = table.MaterialTitle + "\n";
+  if (energy) {
+    const Checked<ReportRow> row = StoppingRow(table, *energy);
+    if (const auto* values = std::get_if<ReportRow>(&row))
+      text += "\n" + WriteReport({.about = {}, .columns = StoppingColumns(), .rows = {*values}}, ReportFormat::Tsv);
+  }
+  if (const std::optional<double> range = TypedRange(rangeBox_, table, ignored)) {
+    const Checked<ReportRow> row = EnergyRow(table, *range);
+    if (const auto* values = std::get_if<ReportRow>(&row))
+      text += "\n" + WriteReport({.about = {}, .columns = EnergyColumns(), .rows = {*values}}, ReportFormat::Tsv);
+  }
+  const StackResult stack = WorkOutStack(layers_->Layers(), energy);
+  if (stack.crossing && !stack.crossing->layers.empty())
+    text += "\n" + WriteReport({.about = {}, .columns = LayerColumns(), .rows = LayerRows(*stack.crossing, stack.names, stack.layers)},
+                               ReportFormat::Tsv);
+  QApplication::clipboard()->setText(Text(text));
+}
+
+}  // namespace alphastop::ui

@@ -1,0 +1,55 @@
+#pragma once
+// "Range and energy loss": distances in the material loaded in the main window. The CSDA
+// and projected range at a typed energy, the energy at a typed range, and the energy left
+// after each layer of a stack, worked out as the user types. One instance, modeless.
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace alphastop::ui {
+
+template <typename Window>
+class SingleWindow;
+
+class LayerStackEditor;
+
+class RangeWindow : public QWidget {
+  Q_OBJECT
+ public:
+  static RangeWindow& Instance();
+  // Creates it where needed, then shows it and brings it to the front.
+  static void Open();
+  static bool Exists();
+
+  // Takes up the material the shared table now holds: after every load.
+  void ShowLoadedMaterial();
+
+ private:
+  friend class SingleWindow<RangeWindow>;
+  RangeWindow();
+  QWidget* BuildEnergySection();
+  QWidget* BuildRangeSection();
+  QWidget* BuildLayerSection();
+
+  void EnergyEdited();
+  void RangeEdited();
+  void LayersChanged();
+  void CopyClicked();
+
+  QLabel* material_ = nullptr;
+  QLineEdit* energyBox_ = nullptr;
+  QLabel* energyMessage_ = nullptr;
+  std::array<QLabel*, 3> csda_{};       // g/cm2, mg/cm2, um
+  std::array<QLabel*, 3> projected_{};  // g/cm2, mg/cm2, um
+  QLineEdit* rangeBox_ = nullptr;
+  QLabel* rangeMessage_ = nullptr;
+  QLabel* rangeEnergy_ = nullptr;
+  QLabel* layersMessage_ = nullptr;
+  LayerStackEditor* layers_ = nullptr;
+};
+
+}  // namespace alphastop::ui
