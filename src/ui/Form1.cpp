@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -157,7 +158,8 @@ void Form1::BuildRowList() {
   List1->setGeometry(TwipsRect(5640, 1560, 7695, 7260));
   List1->setFont(DesignFont(Face::FixedGothic, 12));
   List1->setSortingEnabled(false);
-  List1->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several rows may be selected to copy them; the row read out is the one clicked last.
+  List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   List1->setUniformItemSizes(true);
   List1->setItemDelegate(new RowListDelegate(List1));
   SetTextColour(List1, Qt::black);
@@ -165,8 +167,16 @@ void Form1::BuildRowList() {
   List1->setAutoFillBackground(false);
   // The crosshair selects rows from code; setCurrentRow selects, so it reads out too.
   connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-    if (QListWidgetItem* item = SelectedItem(List1)) List1Click(List1->row(item));
+    if (QListWidgetItem* item = List1->currentItem(); item && item->isSelected()) List1Click(List1->row(item));
   });
+  auto* copy = new QAction(tr("&Copy rows"), List1);
+  copy->setObjectName("CopyRowsAction");
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  connect(copy, &QAction::triggered, this, &Form1::CopyRows);
+  List1->addAction(copy);
+  List1->installEventFilter(this);
+  List1->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void Form1::BuildReadoutPanel() {
@@ -216,6 +226,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     Text3KeyPress(enter ? '\r' : (key->text().isEmpty() ? 0 : key->text().front().unicode()));
+  }
+  // The list's own Copy takes the current row alone; the rows go as a table.
+  if (watched == List1 && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    CopyRows();
+    return true;
   }
   return QWidget::eventFilter(watched, event);  // the key still reaches the box
 }
@@ -280,6 +295,7 @@ void Form1::Command2Click() {
   QCoreApplication::processEvents();
   if (ending_) return;
   DrawGraph();
+  exportTable_->setEnabled(true);
   if (RangeWindow::Exists()) RangeWindow::Instance().ShowLoadedMaterial();
   connect(&Form2::Instance(), &Form2::RowPointedAt, List1, qOverload<int>(&QListWidget::setCurrentRow),
           Qt::UniqueConnection);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -47,6 +48,8 @@ class Form1 : public QMainWindow {
   void SetReadoutsEnabled(bool enabled);
   void EndProgram();
   void ShowAbout();
+  void ExportTable();
+  void CopyRows();
 
   QWidget* client_ = nullptr;  // the designed 900 x 753 area below the menu bar
   FileListBox* File1 = nullptr;
@@ -62,6 +65,7 @@ class Form1 : public QMainWindow {
   QPushButton* Command4 = nullptr;
   QListWidget* List1 = nullptr;
   QLabel* Picture1 = nullptr;
+  QAction* exportTable_ = nullptr;  // enabled once a table is loaded
 
   bool loaded_ = false;          // the start-up state has run
   bool loadInProgress_ = false;  // events run inside a load must not start another

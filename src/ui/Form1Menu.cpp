@@ -1,19 +1,31 @@
 // The main window's menu bar: every command beyond the designed buttons reaches the user here.
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 
 #include "core/Version.h"
+#include "core/data/MaterialTable.h"
+#include "core/report/TableReport.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
+#include "ui/SaveFile.h"
 #include "ui/range/RangeWindow.h"
 
 namespace alphastop::ui {
 
 void Form1::BuildMenuBar() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
+  exportTable_ = file->addAction(tr("&Export table\u2026"), this, &Form1::ExportTable);
+  exportTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  exportTable_->setObjectName("ExportTableAction");
+  exportTable_->setEnabled(false);
+  file->addSeparator();
   QAction* exit = file->addAction(tr("E&xit"), this, &Form1::EndProgram);
   exit->setShortcut(QKeySequence::Quit);
   exit->setObjectName("ExitAction");
@@ -26,6 +38,26 @@ void Form1::BuildMenuBar() {
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&Reference"), this, &Form1::Command3Click)->setObjectName("ReferenceAction");
   help->addAction(tr("&About AlphaStop"), this, &Form1::ShowAbout)->setObjectName("AboutAction");
+}
+
+void Form1::ExportTable() {
+  const MaterialTable& table = SharedMaterialTable();
+  const QString suggested = QFileInfo(QString::fromStdString(table.LoadedFile)).completeBaseName() + ".csv";
+  const QString path = AskSavePath(this, tr("Export table"), suggested, tr("CSV files (*.csv);;All files (*)"));
+  if (path.isEmpty()) return;
+  const std::string csv = WriteReport(TableReport(table), ReportFormat::Csv);
+  if (const QString error = WriteWholeFile(path, QByteArray::fromStdString(csv)); !error.isEmpty()) ShowWarning(this, error);
+}
+
+// The selected rows of List1, in table order, as tab-separated text with a header line.
+void Form1::CopyRows() {
+  const MaterialTable& table = SharedMaterialTable();
+  const Report all = TableReport(table);
+  Report selected{.about = {}, .columns = all.columns, .rows = {}};
+  for (int i = 0; i < List1->count(); ++i)
+    if (List1->item(i)->isSelected()) selected.rows.push_back(all.rows[static_cast<std::size_t>(i)]);
+  if (selected.rows.empty()) return;
+  QApplication::clipboard()->setText(QString::fromStdString(WriteReport(selected, ReportFormat::Tsv)));
 }
 
 void Form1::ShowAbout() {

@@ -79,6 +79,29 @@ TEST(CalcReference, LayersStopInTheLayerThatIsTooThickAndListNoLaterLayer) {
   EXPECT_LT(silicon["stopped_at_um"].get<double>(), 1000.0);
 }
 
+TEST(CalcReference, ExportsAWholeTableWithTheFilesOwnNumbers) {
+  ALPHASTOP_REQUIRE_REFERENCE(reference);
+  const auto gold = ReadReferenceTable(reference / "as" / "Gold.as");
+  ASSERT_TRUE(gold);
+  TempFolder here;
+  const std::string data = "--data \"" + reference.string() + "\" ";
+  const ToolRun csv = Calc(data + "--format csv table gold", here);
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const auto lines = Lines(csv.out);
+  ASSERT_EQ(lines.size(), 123u);
+  EXPECT_EQ(lines[0], "energy_MeV,electronic_MeV_cm2_g,nuclear_MeV_cm2_g,total_MeV_cm2_g,csda_range_g_cm2,projected_range_g_cm2");
+  for (std::size_t r = 0; r < 122; ++r) {
+    const std::vector<double> values = CsvNumbers(lines[r + 1]);
+    ASSERT_EQ(values, std::vector<double>(gold->rows[r].begin(), gold->rows[r].begin() + 6)) << "row " << r + 1;
+  }
+  const ToolRun json = Calc(data + "--format json table Gold", here);
+  ASSERT_EQ(json.status, 0) << json.err;
+  const auto parsed = nlohmann::json::parse(json.out);
+  EXPECT_EQ(parsed["title"], gold->title);
+  EXPECT_EQ(parsed["density_g_cm3"], gold->density);
+  EXPECT_EQ(parsed["rows"].size(), 122u);
+}
+
 // Made-up tables: one with its density on line 3, one without.
 struct Tables : TempFolder {
   Tables() {

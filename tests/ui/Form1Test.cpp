@@ -1,6 +1,9 @@
 // The main window driven as a user drives it: start-up, picks, loads, clearing, and the
 // reference window. Failed loads are in DamagedFileWindowTest.
 
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -128,6 +131,52 @@ class Form1Test : public QObject {
     QCOMPARE(window.findChild<QListWidget*>("File1")->item(0)->text(), QString("Aaa.as"));
     QCOMPARE(AnswerMessageBoxes([&] { QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton); }),
              QStringList{"AlphaStop|Select material"});
+  }
+
+  // File > Export table writes the whole table as CSV where the dialog says; a folder that
+  // does not exist gets a warning and no file. Ctrl+C on List1 copies the selected rows.
+  void theTableIsExportedAsCsvAndSelectedRowsAreCopied() {
+    MainWindow w;
+    auto* exportTable = w.window.findChild<QAction*>("ExportTableAction");
+    QVERIFY(!exportTable->isEnabled());
+    w.Load("Beta.as");
+    QVERIFY(exportTable->isEnabled());
+    const auto exportTo = [&](const QString& path) {
+      QTimer answer;
+      QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+          dialog->selectFile(path);
+          QMetaObject::invokeMethod(dialog, "accept");
+        }
+      });
+      answer.start(5);
+      return AnswerMessageBoxes([&] { exportTable->trigger(); });
+    };
+    const QString path = QString::fromStdString((w.folder.Path() / "beta.csv").string());
+    QCOMPARE(exportTo(path), QStringList());
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(written.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 123);
+    QVERIFY(lines[0].startsWith("energy_MeV,electronic_MeV_cm2_g,"));
+    QCOMPARE(lines[1].split(',').first().toDouble(), SharedMaterialTable().Energy(1));
+
+    const QString nowhere = QString::fromStdString((w.folder.Path() / "missing" / "beta.csv").string());
+    const QStringList warnings = exportTo(nowhere);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings[0].contains(nowhere));
+    QVERIFY(!QFile::exists(nowhere));
+
+    QListWidget* list = w.List1();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(0)).center());
+    QCOMPARE(w.Readouts(), RowReadouts(1));  // the row clicked last is read out
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(copied.size(), 3);
+    QVERIFY(copied[0].startsWith("energy (MeV)\telectronic (MeV cm2/g)"));
+    QCOMPARE(copied[1].split('\t').first().toDouble(), SharedMaterialTable().Energy(1));
+    QCOMPARE(copied[2].split('\t').first().toDouble(), SharedMaterialTable().Energy(3));
   }
 
   void aMissingFolderLeavesItsListEmptyAndSaysWhereItLooked() {

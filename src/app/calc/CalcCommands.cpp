@@ -7,6 +7,7 @@
 #include "core/data/MaterialFile.h"
 #include "core/range/LayerStack.h"
 #include "core/report/RangeReports.h"
+#include "core/report/TableReport.h"
 #include "core/units/QuantityText.h"
 
 namespace alphastop::calc {
@@ -61,6 +62,13 @@ void EnergyAt(const CalcMaterials& materials, const std::string& material, const
   Report report{.about = MaterialFacts(named.name, named.table), .columns = EnergyColumns(), .rows = {}};
   for (const std::string& text : ranges)
     report.rows.push_back(Accept(EnergyRow(named.table, ArealDensityOf(text, named.table, text)), text, false));
+  Write(report, output);
+}
+
+void WholeTable(const CalcMaterials& materials, const std::string& material, const CalcOutput& output) {
+  const NamedTable named = materials.Load(material);
+  Report report = TableReport(named.table);
+  report.about.insert(report.about.begin(), {"material", named.name});
   Write(report, output);
 }
 

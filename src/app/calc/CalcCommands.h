@@ -22,6 +22,8 @@ void StoppingAt(const CalcMaterials& materials, const std::string& material, con
 // The energy of material whose CSDA range is each range text ("30um", "2 mg/cm2").
 void EnergyAt(const CalcMaterials& materials, const std::string& material, const std::vector<std::string>& ranges,
               const CalcOutput& output);
+// The whole table of material: its 122 rows as the file gives them.
+void WholeTable(const CalcMaterials& materials, const std::string& material, const CalcOutput& output);
 // The energy through each layer ("Mylar:6um", "Air_dry_near_sea_level:2cm") in turn.
 void ThroughLayers(const CalcMaterials& materials, const std::string& energy, const std::vector<std::string>& layers,
                    const CalcOutput& output);

@@ -41,7 +41,7 @@ void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
     if (word.starts_with("-")) continue;
     for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; }))
       if (command->get_name() == word) return;
-    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use materials, stopping, energy or layers)");
+    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use materials, stopping, energy, layers or table)");
   }
 }
 
@@ -68,7 +68,9 @@ int Run(int argc, char** argv) {
   layers->add_option("ENERGY", a.energy, "the energy entering the first layer")->required();
   layers->add_option("MATERIAL:THICKNESS", a.values, "layers in order, e.g. Mylar:6um Air_dry_near_sea_level:2cm")
       ->required();
-  for (CLI::App* command : {materials, stopping, energy, layers}) command->fallthrough();
+  CLI::App* table = app.add_subcommand("table", "the whole table of a material, as its file gives it");
+  table->add_option("MATERIAL", a.material, "the material")->required();
+  for (CLI::App* command : {materials, stopping, energy, layers, table}) command->fallthrough();
 
   try {
     RefuseUnknownCommand(app, argc, argv);
@@ -90,6 +92,7 @@ int Run(int argc, char** argv) {
   if (*stopping) StoppingAt(tables, a.material, a.values, output);
   if (*energy) EnergyAt(tables, a.material, a.values, output);
   if (*layers) ThroughLayers(tables, a.energy, a.values, output);
+  if (*table) WholeTable(tables, a.material, output);
   return ExitDone;
 }
 
