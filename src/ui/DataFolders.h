@@ -11,7 +11,11 @@ namespace alphastop::ui {
 
 DataFolder FindWindowDataFolder();
 
-// The folders of table files the windows offer: the elements, then the compounds.
+// The folder of the user's own compounds and mixtures (the materials made in the window);
+// empty where the environment names no home.
+std::filesystem::path UsersCompoundFolder();
+
+// The folders of table files the windows offer: the elements, the compounds, the user's own.
 std::vector<CatalogFolder> WindowTableFolders(const DataFolder& data);
 
 }  // namespace alphastop::ui

@@ -107,6 +107,18 @@ void Form1::BuildFileChoice() {
   // takes the focus makes its first item current without selecting it.
   connect(File1, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File1)) File1Click(); });
   connect(File2, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File2)) File2Click(); });
+  deleteMaterial_ = new QAction(tr("&Delete material\u2026"), File2);
+  deleteMaterial_->setObjectName("DeleteMaterialAction");
+  deleteMaterial_->setShortcut(QKeySequence::Delete);
+  deleteMaterial_->setShortcutContext(Qt::WidgetShortcut);
+  deleteMaterial_->setEnabled(false);
+  connect(deleteMaterial_, &QAction::triggered, this, &Form1::DeleteUsersMaterial);
+  File2->addAction(deleteMaterial_);
+  File2->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(File2, &QListWidget::itemSelectionChanged, this, [this] {
+    const QListWidgetItem* item = SelectedItem(File2);
+    deleteMaterial_->setEnabled(item && File2->IsUsersOwn(item));
+  });
 
   Text1 = MakeTextBox(client_, "Text1", {120, 8160, 5175, 525}, DesignFont(Face::Serif, 15.75), Qt::AlignCenter);
 
@@ -247,21 +259,21 @@ void Form1::FormLoad() {
   };
   File1->SetFolder(FromPath(TableFolder(data, ElementFolderName)), about(tr("Elements"), ElementFolderName));
   File2->SetFolder(FromPath(TableFolder(data, CompoundFolderName)),
-                   about(tr("Compounds and mixtures"), CompoundFolderName));
+                   about(tr("Compounds and mixtures"), CompoundFolderName), FromPath(UsersCompoundFolder()));
   File1->setFocus();
 }
 
-void Form1::File1Click() { PickFile(File1, File2, File1->Folder()); }
-void Form1::File2Click() { PickFile(File2, File1, File2->Folder()); }
+void Form1::File1Click() { PickFile(File1, File2); }
+void Form1::File2Click() { PickFile(File2, File1); }
 
-void Form1::PickFile(FileListBox* list, FileListBox* other, const QString& folder) {
+void Form1::PickFile(FileListBox* list, FileListBox* other) {
   // Only the picked name stays highlighted, so what "OK" loads is always in sight.
   {
     const QSignalBlocker blocker(other);
     other->setCurrentItem(nullptr);
     other->clearSelection();
   }
-  const QString path = folder + "/" + SelectedItem(list)->text();
+  const QString path = list->PathOf(SelectedItem(list));
   SharedMaterialTable().DataFile = path.toStdString();
   const TitleResult title = ReadTitleLine(SharedMaterialTable().DataFile);
   Text1->setText(FromUtf8(title.title));

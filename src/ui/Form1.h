@@ -36,7 +36,7 @@ class Form1 : public QMainWindow {
   void FormLoad();
   void File1Click();
   void File2Click();
-  void PickFile(FileListBox* list, FileListBox* other, const QString& folder);
+  void PickFile(FileListBox* list, FileListBox* other);
   void Command1Click();
   void Command2Click();
   void Command3Click();
@@ -50,6 +50,7 @@ class Form1 : public QMainWindow {
   void ShowAbout();
   void ExportTable();
   void CopyRows();
+  void DeleteUsersMaterial();
 
   QWidget* client_ = nullptr;  // the designed 900 x 753 area below the menu bar
   FileListBox* File1 = nullptr;
@@ -66,6 +67,7 @@ class Form1 : public QMainWindow {
   QListWidget* List1 = nullptr;
   QLabel* Picture1 = nullptr;
   QAction* exportTable_ = nullptr;  // enabled once a table is loaded
+  QAction* deleteMaterial_ = nullptr;  // enabled while one of the user's own materials is picked
 
   bool loaded_ = false;          // the start-up state has run
   bool loadInProgress_ = false;  // events run inside a load must not start another

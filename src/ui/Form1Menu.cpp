@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QMenuBar>
@@ -11,6 +14,7 @@
 #include "core/Version.h"
 #include "core/data/MaterialTable.h"
 #include "core/report/TableReport.h"
+#include "ui/FileListBox.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
@@ -58,6 +62,26 @@ void Form1::CopyRows() {
     if (List1->item(i)->isSelected()) selected.rows.push_back(all.rows[static_cast<std::size_t>(i)]);
   if (selected.rows.empty()) return;
   QApplication::clipboard()->setText(QString::fromStdString(WriteReport(selected, ReportFormat::Tsv)));
+}
+
+// Only the user's own materials can go; the shipped tables are never touched.
+void Form1::DeleteUsersMaterial() {
+  const QListWidgetItem* item = File2->selectedItems().value(0);
+  if (!item || !File2->IsUsersOwn(item)) return;
+  const QString path = File2->PathOf(item);
+  const auto answer = QMessageBox::question(
+      this, QString::fromUtf8(ApplicationTitle),
+      tr("Delete your material \"%1\"?\nIts table %2 is removed.").arg(item->text(), QDir::toNativeSeparators(path)));
+  if (answer != QMessageBox::Yes) return;
+  if (!QFile::remove(path)) {
+    ShowWarning(this, tr("Cannot delete \"%1\".").arg(QDir::toNativeSeparators(path)));
+    return;
+  }
+  if (SharedMaterialTable().DataFile == path.toStdString()) {
+    SharedMaterialTable().DataFile.clear();
+    Text1->clear();
+  }
+  File2->Refresh();
 }
 
 void Form1::ShowAbout() {

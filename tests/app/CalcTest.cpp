@@ -17,7 +17,8 @@ namespace alphastop::testing {
 namespace {
 
 ToolRun Calc(const std::string& arguments, const TempFolder& where) {
-  return RunTool(ALPHASTOP_CALC_TOOL, arguments, where.Path(), "ALPHASTOP_DATA=");
+  return RunTool(ALPHASTOP_CALC_TOOL, arguments, where.Path(),
+                 "ALPHASTOP_DATA= XDG_DATA_HOME=\"" + (where.Path() / "user").string() + "\"");
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -3,6 +3,7 @@
 // where it looked.
 
 #include "core/paths/DataFolder.h"
+#include "core/paths/UserFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,13 @@ TEST(DataFolderChoice, RulesInOrderAndUnusableFoldersNamed) {
     for (const char* named : c.errorNames)
       EXPECT_NE(choice.error.find(underRoot(named).string()), std::string::npos) << choice.error;
   }
+}
+
+TEST(UserDataFolder, FollowsTheXdgBaseDirectoryRule) {
+  EXPECT_EQ(UserDataFolder("/data", "/home/u"), fs::path("/data/alphastop"));
+  EXPECT_EQ(UserDataFolder("relative/data", "/home/u"), fs::path("/home/u/.local/share/alphastop"));
+  EXPECT_EQ(UserDataFolder("", "/home/u"), fs::path("/home/u/.local/share/alphastop"));
+  EXPECT_EQ(UserDataFolder("", ""), fs::path());
 }
 
 }  // namespace

@@ -27,7 +27,8 @@
 
 namespace alphastop::testing {
 
-// Runs action; every modal message box it opens is read and closed with OK. Returns the
+// Runs action; every modal message box it opens is read and closed with OK (Yes where it
+// asks). Returns the
 // texts of the boxes in the order they appeared.
 inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   QStringList texts;
@@ -36,7 +37,8 @@ inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       texts << box->windowTitle() + "|" + box->text();
-      box->button(QMessageBox::Ok)->click();
+      QAbstractButton* answer = box->button(QMessageBox::Ok);
+      box->button(answer ? QMessageBox::Ok : QMessageBox::Yes)->click();
     }
   });
   timer.start();
@@ -87,8 +89,11 @@ struct WorkingFolder : TempFolder {
     Write("asc/Gamma.asc", JoinLines(gamma, "\n"));
     Write("asc/notes.txt", "not a table");
     QDir::setCurrent(QString::fromStdString(Path().string()));
+    // The user's own materials live here too, never among the real user's.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((Path() / "user").string()));
   }
   ~WorkingFolder() { QDir::setCurrent(previous); }
+  std::filesystem::path UsersCompounds() const { return Path() / "user" / "alphastop" / "asc"; }
 };
 
 // The main window, shown over a working folder, and what a user does in it.
