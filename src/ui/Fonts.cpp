@@ -62,7 +62,7 @@ QFont DesignFont(Face face, double points) {
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
   // Every text of the windows is Latin: numbers, units and names. Shaping it through
-  // HarfBuzz changes no glyph but was the largest cost of each readout and list repaint.
+  // HarfBuzz would change no glyph, yet it costs more than the rest of a readout's repaint.
   auto strategy = QFont::PreferNoShaping;
   // MS Gothic shows the row list from its embedded bitmaps, crisp and not smoothed; its
   // stand-in is drawn the same way, which also spares blending every pixel of every glyph.

@@ -4,8 +4,8 @@
 namespace alphastop::ui {
 
 // Paints the rows of the table list: one line of fixed-pitch text each, never elided or
-// wrapped. The stock delegate lays every row out as rich item text, which made repainting
-// the list the largest part of a load.
+// wrapped. The stock delegate would lay every row out as rich item text, the dearest part of
+// repainting the list after a load.
 class RowListDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:

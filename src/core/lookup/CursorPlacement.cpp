@@ -5,8 +5,9 @@
 namespace alphastop {
 namespace {
 
-// Rounded stand-ins for 3 ln 10 and 4 ln 10, kept because the cursor lines and the pointer
-// readout have always agreed on them; the offset from the curves is far below a pixel.
+// Rounded stand-ins for 3 ln 10 and 4 ln 10: the cursor lines and the pointer readout place
+// rows with the same decimals, so they agree with each other; the offset from the curves
+// is far below a pixel.
 constexpr double EnergyCursorOffset = 6.909;
 constexpr double StopPowerCursorOffset = 9.212;
 
