@@ -51,6 +51,8 @@ class Form1 : public QMainWindow {
   void ExportTable();
   void CopyRows();
   void DeleteUsersMaterial();
+  void OpenNewMaterial();
+  void PickSavedMaterial(const QString& path);
 
   QWidget* client_ = nullptr;  // the designed 900 x 753 area below the menu bar
   FileListBox* File1 = nullptr;

@@ -19,6 +19,7 @@
 #include "ui/Form3.h"
 #include "ui/Messages.h"
 #include "ui/SaveFile.h"
+#include "ui/material/NewMaterialDialog.h"
 #include "ui/range/RangeWindow.h"
 
 namespace alphastop::ui {
@@ -38,6 +39,9 @@ void Form1::BuildMenuBar() {
   QAction* range = tools->addAction(tr("&Range and energy loss\u2026"), this, &RangeWindow::Open);
   range->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   range->setObjectName("RangeAction");
+  QAction* newMaterial = tools->addAction(tr("&New material\u2026"), this, &Form1::OpenNewMaterial);
+  newMaterial->setShortcut(QKeySequence::New);
+  newMaterial->setObjectName("NewMaterialAction");
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&Reference"), this, &Form1::Command3Click)->setObjectName("ReferenceAction");
@@ -62,6 +66,21 @@ void Form1::CopyRows() {
     if (List1->item(i)->isSelected()) selected.rows.push_back(all.rows[static_cast<std::size_t>(i)]);
   if (selected.rows.empty()) return;
   QApplication::clipboard()->setText(QString::fromStdString(WriteReport(selected, ReportFormat::Tsv)));
+}
+
+void Form1::OpenNewMaterial() {
+  connect(&NewMaterialDialog::Instance(), &NewMaterialDialog::Saved, this, &Form1::PickSavedMaterial,
+          Qt::UniqueConnection);
+  NewMaterialDialog::Open();
+}
+
+// A material just saved shows in the compound list and is picked, as a click picks it.
+void Form1::PickSavedMaterial(const QString& path) {
+  File2->Refresh();
+  if (QListWidgetItem* item = File2->ItemOf(path)) {
+    File2->setCurrentItem(item);
+    File2->scrollToItem(item);
+  }
 }
 
 // Only the user's own materials can go; the shipped tables are never touched.

@@ -1,0 +1,213 @@
+#include "ui/material/NewMaterialDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/catalog/MaterialCatalog.h"
+#include "core/report/RangeReports.h"
+#include "core/tables/ComputedTable.h"
+#include "core/tables/MaterialInput.h"
+#include "core/tables/StoppingTable.h"
+#include "core/tables/TableWriter.h"
+#include "core/text/NumberFormat.h"
+#include "ui/DataFolders.h"
+#include "ui/Messages.h"
+#include "ui/Palette.h"
+#include "ui/SaveFile.h"
+#include "ui/SingleWindow.h"
+
+namespace alphastop::ui {
+namespace {
+
+using tables::MaterialField;
+
+constexpr double PreviewEnergies[] = {1, 5, 10};  // MeV
+
+QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel* MessageLabel(const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, MessageColour);
+  label->setPalette(palette);
+  return label;
+}
+
+QLineEdit* Field(const char* name, const QString& placeholder) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  edit->setPlaceholderText(placeholder);
+  return edit;
+}
+
+}  // namespace
+
+NewMaterialDialog& NewMaterialDialog::Instance() { return SingleWindow<NewMaterialDialog>::Instance(); }
+
+void NewMaterialDialog::Open() {
+  NewMaterialDialog& dialog = Instance();
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+}
+
+NewMaterialDialog::NewMaterialDialog() : QDialog(nullptr) {
+  setObjectName("NewMaterialDialog");
+  setWindowTitle(tr("New material"));
+  setModal(false);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Close);
+  save_ = buttons->button(QDialogButtonBox::Save);
+  save_->setObjectName("SaveMaterial");
+  connect(save_, &QPushButton::clicked, this, &NewMaterialDialog::SaveClicked);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildFields());
+  layout->addWidget(BuildPreview());
+  layout->addWidget(buttons);
+  FieldsEdited();
+}
+
+QWidget* NewMaterialDialog::BuildFields() {
+  auto* fields = new QWidget;
+  name_ = Field("MaterialName", tr("e.g. Polyethylene naphthalate"));
+  composition_ = Field("MaterialComposition", tr("C14H10O4, or 1:0.042,6:0.695,8:0.263 (Z:fraction by weight), "
+                                                 "or C:14,H:10,O:4 (atoms)"));
+  density_ = Field("MaterialDensity", tr("e.g. 1.36"));
+  meanExcitation_ = Field("MaterialMeanExcitation", QString());
+  phase_ = new QComboBox;
+  phase_->setObjectName("MaterialPhase");
+  phase_->addItem(tr("condensed (solid or liquid)"));
+  phase_->addItem(tr("gas"));
+  nameMessage_ = MessageLabel("NameMessage");
+  compositionMessage_ = MessageLabel("CompositionMessage");
+  densityMessage_ = MessageLabel("DensityMessage");
+  meanExcitationMessage_ = MessageLabel("MeanExcitationMessage");
+
+  auto* form = new QFormLayout(fields);
+  form->addRow(tr("&Name:"), name_);
+  form->addRow(QString(), nameMessage_);
+  form->addRow(tr("&Composition:"), composition_);
+  form->addRow(QString(), compositionMessage_);
+  form->addRow(tr("&Density (g/cm\u00b3):"), density_);
+  form->addRow(QString(), densityMessage_);
+  form->addRow(tr("&Phase:"), phase_);
+  form->addRow(tr("Mean &excitation energy (eV):"), meanExcitation_);
+  form->addRow(QString(), meanExcitationMessage_);
+  for (QLineEdit* edit : {name_, composition_, density_, meanExcitation_})
+    connect(edit, &QLineEdit::textChanged, this, &NewMaterialDialog::FieldsEdited);
+  connect(phase_, &QComboBox::currentIndexChanged, this, &NewMaterialDialog::FieldsEdited);
+  return fields;
+}
+
+QWidget* NewMaterialDialog::BuildPreview() {
+  preview_ = new QTableWidget(3, 4);
+  preview_->setObjectName("MaterialPreview");
+  preview_->setHorizontalHeaderLabels({tr("Electronic (MeV cm\u00b2/g)"), tr("Nuclear (MeV cm\u00b2/g)"),
+                                       tr("Total (MeV cm\u00b2/g)"), tr("CSDA range (g/cm\u00b2)")});
+  preview_->setVerticalHeaderLabels({tr("1 MeV"), tr("5 MeV"), tr("10 MeV")});
+  preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  preview_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  preview_->setFocusPolicy(Qt::NoFocus);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      preview_->setItem(r, c, item);
+    }
+  const int height = preview_->horizontalHeader()->sizeHint().height() + 3 * preview_->verticalHeader()->defaultSectionSize();
+  preview_->setFixedHeight(height + 2 * preview_->frameWidth());
+  preview_->setMinimumWidth(620);
+  return preview_;
+}
+
+QString NewMaterialDialog::ShippedNameClash(const QString& fileName) const {
+  const DataFolder data = FindWindowDataFolder();
+  const CatalogFolder shipped[] = {{TableFolder(data, ElementFolderName), MaterialKind::Element},
+                                   {TableFolder(data, CompoundFolderName), MaterialKind::Compound}};
+  const std::string stem = QFileInfo(fileName).completeBaseName().toStdString();
+  if (!FindMaterialNamed(ListTableFiles(shipped), stem)) return {};
+  return tr("a shipped table is named %1: choose another name").arg(Text(stem));
+}
+
+void NewMaterialDialog::FieldsEdited() {
+  const tables::MaterialInput input{.name = name_->text().toStdString(),
+                                    .composition = composition_->text().toStdString(),
+                                    .density = density_->text().toStdString(),
+                                    .meanExcitationEnergy = meanExcitation_->text().toStdString(),
+                                    .phase = phase_->currentIndex() == 1 ? tables::Phase::Gas : tables::Phase::Condensed,
+                                    .form = std::nullopt};
+  const tables::CheckedMaterial checked = tables::ParseMaterialInput(input);
+  QString messages[4];
+  // An empty field says nothing yet: the user has not come to it.
+  const QLineEdit* boxes[4] = {name_, composition_, density_, meanExcitation_};
+  for (const tables::MaterialFault& fault : checked.faults) {
+    const auto field = static_cast<std::size_t>(fault.field);
+    if (field < 4 && !boxes[field]->text().trimmed().isEmpty()) messages[field] = Text(fault.message);
+  }
+  material_ = checked.material;
+  if (material_) {
+    if (const QString clash = ShippedNameClash(Text(material_->fileName)); !clash.isEmpty()) {
+      messages[static_cast<std::size_t>(MaterialField::Name)] = clash;
+      material_.reset();
+    }
+  }
+  nameMessage_->setText(messages[0]);
+  compositionMessage_->setText(messages[1]);
+  densityMessage_->setText(messages[2]);
+  meanExcitationMessage_->setText(messages[3]);
+  meanExcitation_->setPlaceholderText(checked.defaultMeanExcitationEnergy
+                                          ? tr("%1 from the composition").arg(*checked.defaultMeanExcitationEnergy, 0, 'f', 1)
+                                          : tr("from the composition"));
+  save_->setEnabled(material_.has_value());
+
+  std::optional<MaterialTable> table;
+  if (material_) table = tables::TableOfMaterial(*material_);
+  for (int r = 0; r < 3; ++r) {
+    const Checked<ReportRow> row = table ? StoppingRow(*table, PreviewEnergies[r]) : Checked<ReportRow>(Refusal{});
+    const auto* values = std::get_if<ReportRow>(&row);
+    // electronic, nuclear, total and CSDA range are cells 1 to 4 of a stopping row
+    for (int c = 0; c < 4; ++c)
+      preview_->item(r, c)->setText(values ? Text(FormatReadout(std::get<double>((*values)[static_cast<std::size_t>(c + 1)])))
+                                           : QString());
+  }
+}
+
+void NewMaterialDialog::SaveClicked() {
+  if (!material_) return;
+  const QString folder = Text(UsersCompoundFolder().string());
+  if (folder.isEmpty()) {
+    ShowWarning(this, tr("There is no folder for your own materials: neither XDG_DATA_HOME nor HOME is set."));
+    return;
+  }
+  const QString path = QDir(folder).filePath(Text(material_->fileName));
+  if (QFile::exists(path) &&
+      QMessageBox::question(this, QString::fromUtf8(ApplicationTitle),
+                            tr("You have a material named %1 already. Replace it?").arg(name_->text())) != QMessageBox::Yes)
+    return;
+  const std::string text = tables::FormatStoppingTable(*material_, tables::ComputeStoppingTable(*material_));
+  QString error;
+  if (!QDir().mkpath(folder)) error = tr("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
+  else error = WriteWholeFile(path, QByteArray::fromStdString(text));
+  if (!error.isEmpty()) {
+    ShowWarning(this, error);
+    return;
+  }
+  hide();
+  emit Saved(path);
+}
+
+}  // namespace alphastop::ui
