@@ -1,5 +1,6 @@
-// Materials as users type them: the fields checked into a material, its file name and the
-// default mean excitation energy.
+// Materials as users type them: the fields checked into a material, its file name, the
+// default mean excitation energy, and the table computed in memory against the file
+// written of it.
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,15 @@
 #include <iostream>
 #include <optional>
 
+#include "core/data/MaterialFile.h"
+#include "core/tables/ComputedTable.h"
 #include "core/tables/Elements.h"
 #include "core/tables/MaterialInput.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/MeanExcitation.h"
+#include "core/tables/StoppingTable.h"
+#include "core/tables/TableWriter.h"
+#include "support/TableFiles.h"
 
 namespace alphastop::tables {
 namespace {
@@ -129,6 +135,23 @@ TEST(DefaultMeanExcitation, IsTheElementsOwnAloneAndTheLogMeanByElectronsOfBound
     if (std::abs(difference) > 0.01)
       std::cout << m.fileName << ": " << ivalue << " eV by the rule, " << m.meanExcitationEnergy << " eV given\n";
     EXPECT_LT(std::abs(difference), 0.12) << m.fileName;
+  }
+}
+
+TEST(TableOfMaterial, HoldsExactlyWhatReadingTheWrittenFileGives) {
+  const testing::TempFolder folder;
+  MaterialInput sodiumIodide = Typed("NaI", "Na:1,I:1", "1.234567e-3");
+  sodiumIodide.phase = Phase::Gas;
+  for (const MaterialInput& typed : {Typed("Mylar", "C10H8O4", "1.4"), sodiumIodide}) {
+    const Material material = *ParseMaterialInput(typed).material;
+    const std::string text = typed.name;
+    const auto path = folder.Path() / "asc" / material.fileName;
+    WriteStoppingTable(path, material, ComputeStoppingTable(material));
+    const ReadResult read = ReadMaterialTable(path.string());
+    ASSERT_TRUE(read.table) << read.error->Message();
+    const MaterialTable inMemory = TableOfMaterial(material);
+    EXPECT_EQ(testing::TableDifference(inMemory, *read.table), "") << text;
+    EXPECT_EQ(inMemory.density, read.table->density) << text;
   }
 }
 
