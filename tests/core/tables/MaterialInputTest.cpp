@@ -1,16 +1,18 @@
 // Materials as users type them: the fields checked into a material, its file name, the
-// default mean excitation energy, and the table computed in memory against the file
-// written of it.
+// default mean excitation energy, the one-line form of alphastop-calc, and the table
+// computed in memory against the file written of it.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <iostream>
 #include <optional>
+#include <tuple>
 
 #include "core/data/MaterialFile.h"
 #include "core/tables/ComputedTable.h"
 #include "core/tables/Elements.h"
+#include "core/tables/InlineMaterial.h"
 #include "core/tables/MaterialInput.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/MeanExcitation.h"
@@ -135,6 +137,31 @@ TEST(DefaultMeanExcitation, IsTheElementsOwnAloneAndTheLogMeanByElectronsOfBound
     if (std::abs(difference) > 0.01)
       std::cout << m.fileName << ": " << ivalue << " eV by the rule, " << m.meanExcitationEnergy << " eV given\n";
     EXPECT_LT(std::abs(difference), 0.12) << m.fileName;
+  }
+}
+
+TEST(InlineMaterial, ReadsKeysWithCommasInsideValuesAndRefusesUnknownOrRepeatedKeys) {
+  EXPECT_TRUE(IsInlineMaterial(" formula=H2O,density=1"));
+  for (const char* other : {"Water_liquid", "density=1,formula=H2O", "asc/formula.asc", "Formula=H2O"})
+    EXPECT_FALSE(IsInlineMaterial(other)) << other;
+  const auto mylar =
+      std::get<MaterialInput>(ParseInlineMaterial("formula=C10H8O4, density=1.4,ivalue=78.7,name=Mylar"));
+  EXPECT_EQ(std::tie(mylar.name, mylar.composition, mylar.density, mylar.meanExcitationEnergy),
+            std::make_tuple("Mylar", "C10H8O4", "1.4", "78.7"));
+  EXPECT_EQ(mylar.form, CompositionForm::Formula);
+  const auto vapour = std::get<MaterialInput>(ParseInlineMaterial("weights=1:0.111894, 8:0.888106,gas,density=1"));
+  EXPECT_EQ(std::tie(vapour.name, vapour.composition, vapour.phase),
+            std::make_tuple("1:0.111894, 8:0.888106", "1:0.111894, 8:0.888106", Phase::Gas));
+  const auto water = std::get<MaterialInput>(ParseInlineMaterial("atoms=H:2,O:1,name=Water, liquid,density=1"));
+  EXPECT_EQ(water.name, "Water, liquid");
+  const std::pair<const char*, const char*> refused[] = {{"formula=H2O,colour=red", "unknown key \"colour\""},
+                                                         {"formula=H2O,atoms=H:2", "one composition"},
+                                                         {"formula=H2O,density=1,density=2", "density= is given twice"},
+                                                         {"formula=H2O,gas,1", "\"1\" follows no key"}};
+  for (const auto& [text, message] : refused) {
+    const auto input = ParseInlineMaterial(text);
+    ASSERT_TRUE(std::holds_alternative<Refusal>(input)) << text;
+    EXPECT_NE(std::get<Refusal>(input).message.find(message), std::string::npos) << std::get<Refusal>(input).message;
   }
 }
 
