@@ -33,7 +33,7 @@ bool IsInlineMaterial(std::string_view text) {
 }
 
 Checked<MaterialInput> ParseInlineMaterial(std::string_view text) {
-  const std::string quoted = "\"" + PrintableText(text) + "\": ";
+  const std::string quoted = QuotedText(text) + ": ";
   MaterialInput input;
   std::string* value = nullptr;  // what a piece without "=" continues
   std::set<std::string, std::less<>> given;
@@ -53,7 +53,7 @@ Checked<MaterialInput> ParseInlineMaterial(std::string_view text) {
         *value += ",";
         *value += raw;
       } else {
-        return Refusal{quoted + "\"" + PrintableText(piece) + "\" follows no key"};
+        return Refusal{quoted + QuotedText(piece) + " follows no key"};
       }
       continue;
     }
@@ -73,8 +73,8 @@ Checked<MaterialInput> ParseInlineMaterial(std::string_view text) {
     } else if (key == "name") {
       value = &input.name;
     } else {
-      return Refusal{quoted + "unknown key \"" + PrintableText(key) +
-                     "\" (use formula, weights, atoms, density, ivalue, name, gas or condensed)"};
+      return Refusal{quoted + "unknown key " + QuotedText(key) +
+                     " (use formula, weights, atoms, density, ivalue, name, gas or condensed)"};
     }
     *value = std::string(piece.substr(equals + 1));
   }

@@ -22,7 +22,7 @@ Checked<std::string> MaterialFileName(std::string_view name) {
   }
   if (!stem.empty() && stem.back() == '_') stem.pop_back();
   if (stem.empty())
-    return Refusal{"name \"" + PrintableText(name) + "\": no letter or digit to name its file by"};
+    return Refusal{"name " + QuotedText(name) + ": no letter or digit to name its file by"};
   return stem + ".asc";
 }
 

@@ -15,8 +15,6 @@
 namespace alphastop::tables {
 namespace {
 
-std::string Quoted(std::string_view text) { return "\"" + PrintableText(text) + "\""; }
-
 struct FormWords {
   std::string_view name;     // the key or option that gives it
   std::string_view example;  // for messages
@@ -50,7 +48,7 @@ std::optional<double> NumberAboveZero(std::string_view text) {
 // The number of a field's text where usable accepts it; a refusal names the field.
 Checked<double> NumberIn(std::string_view text, std::string_view field, bool (*usable)(double),
                          std::string_view must) {
-  const std::string named = std::string(field) + " " + Quoted(text);
+  const std::string named = std::string(field) + " " + QuotedText(text);
   const auto number = ParseNumberField(text);
   const double* value = std::get_if<double>(&number);
   if (!value) return Refusal{named + ": not a number"};
@@ -65,22 +63,22 @@ Checked<std::vector<ElementFraction>> ReadPairs(std::string_view text, bool weig
   for (const std::string_view piece : Pieces(text)) {
     const std::size_t colon = piece.find(':');
     if (colon == std::string_view::npos)
-      return Refusal{prefix + Quoted(piece) + " is not " + (weights ? "Z:fraction" : "Symbol:count")};
+      return Refusal{prefix + QuotedText(piece) + (weights ? " is not Z:fraction" : " is not Symbol:count")};
     const std::string_view key = piece.substr(0, colon), amountText = piece.substr(colon + 1);
     int z = 0;
     if (weights) {
       const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), z);
       if (key.empty() || error != std::errc() || end != key.data() + key.size())
-        return Refusal{prefix + Quoted(key) + " is not an atomic number"};
+        return Refusal{prefix + QuotedText(key) + " is not an atomic number"};
     } else if (const auto symbol = AtomicNumberOfSymbol(key)) {
       z = *symbol;
     } else {
-      return Refusal{prefix + "unknown element symbol " + Quoted(key)};
+      return Refusal{prefix + "unknown element symbol " + QuotedText(key)};
     }
     const auto amount = NumberAboveZero(amountText);
     if (!amount)
-      return Refusal{prefix + (weights ? "the fraction " : "the count ") + Quoted(amountText) + " of " +
-                     Quoted(key) + " is not a number above zero"};
+      return Refusal{prefix + (weights ? "the fraction " : "the count ") + QuotedText(amountText) +
+                     " of " + QuotedText(key) + " is not a number above zero"};
     parts.push_back({z, weights ? *amount : *amount * AtomicWeight(z)});
   }
   if (!weights) {
@@ -109,7 +107,8 @@ Checked<std::vector<ElementFraction>> ParseComposition(std::string_view text,
     return Refusal{"the composition is empty: give " + std::string(Forms[0].example) + ", " +
                    std::string(Forms[1].example) + " or " + std::string(Forms[2].example)};
   const CompositionForm actual = FormOfComposition(trimmed);
-  const std::string prefix = std::string(WordsOf(form.value_or(actual)).name) + " " + Quoted(trimmed) + ": ";
+  const std::string prefix =
+      std::string(WordsOf(form.value_or(actual)).name) + " " + QuotedText(trimmed) + ": ";
   if (form && *form != actual) {
     return Refusal{prefix + "this is " + std::string(WordsOf(actual).example) + ", not " +
                    std::string(WordsOf(*form).example)};
