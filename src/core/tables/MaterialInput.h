@@ -1,7 +1,6 @@
 #pragma once
-// A material as a user types it, field by field, checked into a Material. The window's
-// dialog, alphastop-tables and the inline materials of alphastop-calc all read materials
-// here, as does the materials file its compositions.
+// A material as a user types it, field by field, checked into a Material: whatever a user
+// gives as a material is read here, and the materials file's compositions too.
 //
 // A composition is one text in one of three forms, told apart by their look:
 //   a chemical formula      "C10H8O4", "Ca(OH)2", "C1.5H2"  (as CompositionOfFormula reads it)
@@ -50,6 +49,7 @@ struct CheckedMaterial {
   std::vector<MaterialFault> faults;  // at most one a field, in the order of MaterialField
 };
 
+// Checks every field, so that all the faults can be shown at once, each beside its field.
 CheckedMaterial ParseMaterialInput(const MaterialInput& input);
 
 // The form a composition text has: pairs with a number before ':' are weights, pairs with a
