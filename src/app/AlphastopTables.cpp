@@ -2,18 +2,16 @@
 //
 //   alphastop-tables --all DIR
 //       writes every shipped material: elements to DIR/as, compounds and mixtures to DIR/asc.
-//   alphastop-tables (--formula H2O | --weights 1:0.111894,8:0.888106)
-//                    --density G_PER_CM3 --ivalue EV [--gas] [--name NAME] OUT
-//       writes one table to OUT.
+//   alphastop-tables (--formula C10H8O4 | --weights 1:0.111894,8:0.888106 | --atoms H:2,O:1)
+//                    --density G_PER_CM3 [--ivalue EV] [--gas] [--name NAME] OUT
+//       writes one table to OUT; without --ivalue, I follows from the composition.
 // Exit codes: 0 success, 1 a file could not be written, 2 bad arguments or material.
 
-#include "core/tables/ChemicalFormula.h"
+#include "core/tables/MaterialInput.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/StoppingTable.h"
 #include "core/tables/TableWriter.h"
 
-#include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -35,35 +33,9 @@ class UsageError : public std::runtime_error {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: alphastop-tables --all DIR\n"
-         "       alphastop-tables (--formula FORMULA | --weights Z:W,Z:W,...) --density G_CM3\n"
-         "                        --ivalue EV [--gas] [--name NAME] OUT\n";
-}
-
-double ParseDouble(std::string_view option, std::string_view text) {
-  double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-    throw UsageError(std::string(option) + ": not a number: " + std::string(text));
-  }
-  return value;
-}
-
-std::vector<ElementFraction> ParseWeights(std::string_view text) {
-  std::vector<ElementFraction> composition;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t comma = std::min(text.find(',', start), text.size());
-    const std::string_view pair = text.substr(start, comma - start);
-    const std::size_t colon = pair.find(':');
-    if (colon == std::string_view::npos) {
-      throw UsageError("--weights: expected Z:fraction, got \"" + std::string(pair) + "\"");
-    }
-    const double z = ParseDouble("--weights", pair.substr(0, colon));
-    if (z != static_cast<int>(z)) throw UsageError("--weights: atomic number must be whole");
-    composition.push_back({static_cast<int>(z), ParseDouble("--weights", pair.substr(colon + 1))});
-    start = comma + 1;
-  }
-  return composition;
+         "       alphastop-tables (--formula C10H8O4 | --weights Z:W,Z:W,... | --atoms H:2,O:1)\n"
+         "                        --density G_CM3 [--ivalue EV] [--gas] [--name NAME] OUT\n"
+         "       without --ivalue, I comes from the composition by the rule of ICRU Report 37\n";
 }
 
 std::filesystem::path OutputPath(const std::filesystem::path& dir, const Material& material) {
@@ -79,32 +51,35 @@ int WriteAll(const std::filesystem::path& dir) {
 }
 
 int WriteOne(const std::vector<std::string_view>& args) {
-  Material material;
-  std::optional<std::string> formula;
+  MaterialInput input;
   std::optional<std::string> output;
   bool haveDensity = false;
-  bool haveIvalue = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const auto value = [&]() -> std::string_view {
       if (i + 1 >= args.size()) throw UsageError(std::string(arg) + " needs a value");
       return args[++i];
     };
+    const auto composition = [&](CompositionForm form) {
+      if (input.form) throw UsageError("give one of --formula, --weights and --atoms");
+      input.form = form;
+      input.composition = std::string(value());
+    };
     if (arg == "--formula") {
-      formula = std::string(value());
-      material.composition = CompositionOfFormula(*formula);
+      composition(CompositionForm::Formula);
     } else if (arg == "--weights") {
-      material.composition = ParseWeights(value());
+      composition(CompositionForm::Weights);
+    } else if (arg == "--atoms") {
+      composition(CompositionForm::Atoms);
     } else if (arg == "--density") {
-      material.density = ParseDouble(arg, value());
+      input.density = std::string(value());
       haveDensity = true;
     } else if (arg == "--ivalue") {
-      material.meanExcitationEnergy = ParseDouble(arg, value());
-      haveIvalue = true;
+      input.meanExcitationEnergy = std::string(value());
     } else if (arg == "--gas") {
-      material.phase = Phase::Gas;
+      input.phase = Phase::Gas;
     } else if (arg == "--name") {
-      material.name = std::string(value());
+      input.name = std::string(value());
     } else if (arg.starts_with("--")) {
       throw UsageError("unknown option " + std::string(arg));
     } else if (output) {
@@ -113,14 +88,16 @@ int WriteOne(const std::vector<std::string_view>& args) {
       output = std::string(arg);
     }
   }
-  if (material.composition.empty()) throw UsageError("give --formula or --weights");
+  if (!input.form) throw UsageError("give --formula, --weights or --atoms");
   if (!haveDensity) throw UsageError("give --density");
-  if (!haveIvalue) throw UsageError("give --ivalue");
   if (!output) throw UsageError("give the output file");
-  if (const auto error = ValidateMaterial(material)) throw UsageError(*error);
-  if (material.name.empty()) {
-    material.name = formula ? *formula : std::filesystem::path(*output).stem().string();
+  if (input.name.empty()) {
+    input.name = input.form == CompositionForm::Formula ? input.composition
+                                                        : std::filesystem::path(*output).stem().string();
   }
+  CheckedMaterial checked = ParseMaterialInput(input);
+  if (!checked.material) throw std::invalid_argument(checked.faults.front().message);
+  Material& material = *checked.material;
   material.fileName = std::filesystem::path(*output).filename().string();
   WriteStoppingTable(*output, material, ComputeStoppingTable(material));
   return 0;

@@ -128,6 +128,9 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
       {"stopping Dense", "ENERGY"},
       {"bogus", "bogus"},
       {"--data /nonexistent materials", "/nonexistent"},
+      {"stopping formula=H2Xx,density=1 5", "formula \"H2Xx\": unknown element symbol \"Xx\""},
+      {"stopping atoms=H:2,O:1 5", "density"},
+      {"layers 5 formula=H2O,density=1,colour=red:1um", "unknown key \"colour\""},
   };
   for (const auto& [arguments, named] : cases) {
     const ToolRun run = Calc(arguments, tables);
@@ -138,6 +141,23 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
   }
   const ToolRun lengthWithArealUnit = Calc("energy Vague 3mg/cm2", tables);
   EXPECT_EQ(lengthWithArealUnit.status, 0) << lengthWithArealUnit.err;
+}
+
+TEST(CalcTool, AMaterialWrittenOutGivesWhatTheTableWrittenOfItGives) {
+  TempFolder data;
+  const ToolRun written =
+      RunTool(ALPHASTOP_TABLES_TOOL, "--formula C10H8O4 --density 1.4 --name Mylar asc/Mylar.asc", data.Path());
+  ASSERT_EQ(written.status, 0) << written.err;
+  for (const std::string query : {"--format csv stopping # 0.001 5.5 800keV 1000", "--format json table #"}) {
+    const auto run = [&](const std::string& material) {
+      const std::string arguments = std::string(query).replace(query.find('#'), 1, material);
+      return Calc("--data \"" + data.Path().string() + "\" " + arguments, data);
+    };
+    const ToolRun fromFile = run("Mylar"), inline_ = run("formula=C10H8O4,density=1.4,name=Mylar");
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    ASSERT_EQ(inline_.status, 0) << inline_.err;
+    EXPECT_EQ(inline_.out, fromFile.out) << query;
+  }
 }
 
 TEST(CalcTool, ADamagedTableExitsOneWithTheWindowsMessage) {

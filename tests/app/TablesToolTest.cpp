@@ -1,4 +1,4 @@
-// alphastop-tables as a user runs it: one table from a formula or weights, every shipped
+// alphastop-tables as a user runs it: one table from a formula, weights or atoms, every shipped
 // material, and the refusals of bad materials.
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ class TableTool : public ::testing::Test {
   std::string errors;
 };
 
-TEST_F(TableTool, WritesOneTableFromAFormulaOrFromWeights) {
+TEST_F(TableTool, WritesOneTableFromAFormulaWeightsOrAtomsWithTheDefaultIWhereNoneIsGiven) {
   ASSERT_EQ(Run("--formula H2O --density 1 --ivalue 75 --name \"Water, liquid\" " + Out("w.asc")), 0) << errors;
   std::ifstream in(dir.Path() / "w.asc");
   std::string line1, line2;
@@ -37,13 +37,22 @@ TEST_F(TableTool, WritesOneTableFromAFormulaOrFromWeights) {
   EXPECT_EQ(line2, "WATER, LIQUID");
   EXPECT_EQ(Run("--weights 1:0.111894,8:0.888106 --density 7.56e-4 --ivalue 71.6 --gas " + Out("v.asc")), 0) << errors;
   EXPECT_TRUE(fs::exists(dir.Path() / "v.asc"));
+  // Without --ivalue, I of bound H (19.2 eV) and O (106 eV) averaged by electrons: 75.3 eV.
+  ASSERT_EQ(Run("--atoms H:2,O:1 --density 1 " + Out("a.asc")), 0) << errors;
+  std::ifstream atoms(dir.Path() / "a.asc");
+  std::string line3;
+  for (int k = 0; k < 3; ++k) std::getline(atoms, line3);
+  EXPECT_EQ(line3, "Density 1.000E+00 g/cm3    Mean excitation energy 75.3 eV");
 }
 
 TEST_F(TableTool, RejectsBadMaterialsWithExitCodeTwoAndAMessage) {
   const std::pair<const char*, const char*> cases[] = {
       {"--formula H2Qx --density 1 --ivalue 75", "unknown element"},
-      {"--weights 1:0.2,8:0.7 --density 1 --ivalue 75", "add up"},
-      {"--weights 1:0.5,120:0.5 --density 1 --ivalue 75", "unknown element"},
+      {"--weights 1:0.2,8:0.7 --density 1 --ivalue 75", "weights \"1:0.2,8:0.7\": fractions by weight sum to 0.9"},
+      {"--weights 1:0.5,120:0.5 --density 1 --ivalue 75", "atomic number 120"},
+      {"--weights H:2,O:1 --density 1", "atoms by element symbol"},
+      {"--atoms H:2,Xx:1 --density 1", "unknown element symbol \"Xx\""},
+      {"--formula H2O --atoms H:2,O:1 --density 1", "one of --formula"},
       {"--formula H2O --density 0 --ivalue 75", "density"},
       {"--formula H2O --density 1 --ivalue 50000", "excitation"},
       {"--formula H2O --density abc --ivalue 75", "not a number"},

@@ -53,7 +53,10 @@ int Run(int argc, char** argv) {
   app.add_option("--data", a.data, "folder holding as/ and asc/ (default: ALPHASTOP_DATA, the working folder, "
                                    "then the installed tables)");
   app.add_option("--format", a.format, "text (aligned columns for people), csv or json")->capture_default_str();
-  app.footer("MATERIAL is a table file's name without extension (Water_liquid, silicon) or a path to a table file.\n"
+  app.footer("MATERIAL is a table file's name without extension (Water_liquid, silicon), a path to a table file,\n"
+             "or a material written out: formula=C10H8O4,density=1.4[,ivalue=78.7][,gas][,name=Mylar], with\n"
+             "weights=1:0.111894,8:0.888106 or atoms=H:2,O:1 in place of formula= where wanted; density in g/cm3,\n"
+             "ivalue (mean excitation energy, eV) worked out from the composition where left out.\n"
              "Energies: 5.5 (MeV), 5.5MeV, 800keV, 1GeV. Thicknesses and ranges: 30um, nm, mm, cm, m,\n"
              "ug/cm2, mg/cm2, g/cm2 (a bare number is g/cm2); lengths need the material's density.");
 

@@ -6,6 +6,8 @@
 #include "app/calc/CalcError.h"
 #include "core/data/MaterialFile.h"
 #include "core/paths/UserFolder.h"
+#include "core/tables/ComputedTable.h"
+#include "core/tables/InlineMaterial.h"
 
 namespace alphastop::calc {
 namespace {
@@ -14,6 +16,15 @@ namespace {
 bool LooksLikePath(const std::string& text) {
   const std::filesystem::path path(text);
   return text.find('/') != std::string::npos || path.extension() == ".as" || path.extension() == ".asc";
+}
+
+// A material written out in the command, computed here and never written to a file.
+NamedTable InlineTable(const std::string& text) {
+  const Checked<tables::MaterialInput> input = tables::ParseInlineMaterial(text);
+  if (const auto* no = std::get_if<Refusal>(&input)) throw CalcError(ExitBadInput, no->message);
+  const tables::CheckedMaterial checked = tables::ParseMaterialInput(std::get<tables::MaterialInput>(input));
+  if (!checked.material) throw CalcError(ExitBadInput, Quote(text) + ": " + checked.faults.front().message);
+  return {std::get<tables::MaterialInput>(input).name, tables::TableOfMaterial(*checked.material)};
 }
 
 }  // namespace
@@ -32,6 +43,7 @@ std::vector<CatalogEntry> CalcMaterials::List() const {
 }
 
 NamedTable CalcMaterials::Load(const std::string& text) const {
+  if (tables::IsInlineMaterial(text)) return InlineTable(text);
   std::string path, name = text;
   std::error_code ec;
   if (LooksLikePath(text) || std::filesystem::is_regular_file(text, ec)) {

@@ -11,7 +11,8 @@
 namespace alphastop::calc {
 
 struct NamedTable {
-  std::string name;     // the table file's name ("Silicon" for "silicon"), or the path given
+  std::string name;     // the table file's name ("Silicon" for "silicon"), the path given, or
+                        // a written-out material's name= or else its composition
   MaterialTable table;  // loaded whole
 };
 
@@ -25,9 +26,10 @@ class CalcMaterials {
   // cannot be used is a CalcError.
   std::vector<CatalogEntry> List() const;
 
-  // Loads the material named by text: a table file's name without extension (letter case
-  // aside), else a path to a table file. Unknown names are bad input; a file that cannot be
-  // read whole is a CalcError with the message the window gives.
+  // Loads the material named by text: a material written out ("formula=H2O,density=1", see
+  // core/tables/InlineMaterial.h), computed in memory; a table file's name without extension
+  // (letter case aside); else a path to a table file. Unknown names and faulty materials are
+  // bad input; a file that cannot be read whole is a CalcError with the message the window gives.
   NamedTable Load(const std::string& text) const;
 
   // The data folder and the rule that chose it.

@@ -91,6 +91,14 @@ std::string PrintableText(std::string_view bytes) {
   return out;
 }
 
+std::string QuotedText(std::string_view bytes) {
+  // Appended piece by piece: "\"" + temporary + "\"" draws a false -Wrestrict from GCC 12.
+  std::string quoted(1, '"');
+  quoted += PrintableText(bytes);
+  quoted += '"';
+  return quoted;
+}
+
 std::string FirstCharacters(std::string_view utf8, std::size_t maxCharacters) {
   std::size_t end = 0;
   for (std::size_t count = 0; count < maxCharacters && end < utf8.size(); ++count) {

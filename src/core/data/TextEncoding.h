@@ -16,6 +16,9 @@ void DropCutSequence(std::string& bytes);
 // and C1) written as \xNN, so that a NUL or an escape cannot cut or garble the message.
 std::string PrintableText(std::string_view bytes);
 
+// PrintableText in double quotes, for a message that quotes what the user gave: "Xx".
+std::string QuotedText(std::string_view bytes);
+
 // The first maxCharacters characters (code points) of UTF-8 text.
 std::string FirstCharacters(std::string_view utf8, std::size_t maxCharacters);
 

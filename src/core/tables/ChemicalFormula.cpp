@@ -1,5 +1,6 @@
 #include "core/tables/ChemicalFormula.h"
 
+#include "core/data/TextEncoding.h"
 #include "core/tables/Elements.h"
 
 #include "core/text/CharacterClass.h"
@@ -21,7 +22,7 @@ class FormulaReader {
 
   std::vector<Count> ReadAll() {
     auto counts = ReadGroup();
-    if (pos_ != text_.size()) Fail("unexpected '" + std::string(1, text_[pos_]) + "'");
+    if (pos_ != text_.size()) Fail("unexpected " + QuotedText(text_.substr(pos_, 1)));
     return counts;
   }
 
@@ -40,11 +41,11 @@ class FormulaReader {
         while (end < text_.size() && IsLower(text_[end])) ++end;
         const std::string_view symbol = text_.substr(pos_, end - pos_);
         const auto z = AtomicNumberOfSymbol(symbol);
-        if (!z) Fail("unknown element '" + std::string(symbol) + "'");
+        if (!z) Fail("unknown element symbol " + QuotedText(symbol));
         part.push_back({*z, 1.0});
         pos_ = end;
       } else {
-        Fail("unexpected '" + std::string(1, text_[pos_]) + "'");
+        Fail("unexpected " + QuotedText(text_.substr(pos_, 1)));
       }
       const double multiplier = ReadMultiplier();
       for (Count& c : part) counts.push_back({c.z, c.atoms * multiplier});
@@ -69,7 +70,7 @@ class FormulaReader {
   }
 
   [[noreturn]] void Fail(const std::string& why) const {
-    throw std::invalid_argument("formula \"" + std::string(text_) + "\": " + why);
+    throw std::invalid_argument("formula " + QuotedText(text_) + ": " + why);
   }
 
   std::string_view text_;

@@ -1,6 +1,8 @@
 #include "core/tables/Material.h"
 
+#include "core/data/TextEncoding.h"
 #include "core/tables/Elements.h"
+#include "core/text/CharacterClass.h"
 
 namespace alphastop::tables {
 
@@ -10,6 +12,18 @@ std::string MaterialTitle(const Material& material) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return title;
+}
+
+Checked<std::string> MaterialFileName(std::string_view name) {
+  std::string stem;
+  for (const char c : name) {
+    if (IsUpper(c) || IsLower(c) || IsDigit(c) || c == '-') stem += c;
+    else if (!stem.empty() && stem.back() != '_') stem += '_';
+  }
+  if (!stem.empty() && stem.back() == '_') stem.pop_back();
+  if (stem.empty())
+    return Refusal{"name " + QuotedText(name) + ": no letter or digit to name its file by"};
+  return stem + ".asc";
 }
 
 double ElectronsPerMass(const Material& material) {

@@ -3,7 +3,10 @@
 // composition by weight.
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/units/Checked.h"
 
 namespace alphastop::tables {
 
@@ -26,6 +29,12 @@ struct Material {
 
 // The title written on line 2 of a table: the name in capitals ("WATER, LIQUID").
 std::string MaterialTitle(const Material& material);
+
+// The file name of a user's material from its name: "Polyethylene naphthalate" gives
+// "Polyethylene_naphthalate.asc". ASCII letters, digits and '-' are kept; any run of other
+// characters, '_' among them, becomes one '_', none at either end. Refused where no letter,
+// digit or '-' is left to name the file by.
+Checked<std::string> MaterialFileName(std::string_view name);
 
 // Z/A of the material, mol/g: sum of w_i Z_i / A_i.
 double ElectronsPerMass(const Material& material);

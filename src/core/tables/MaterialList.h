@@ -19,8 +19,17 @@ std::vector<Material> ParseMaterialList(std::string_view text);
 
 // Checks a material and renormalises its fractions to add up to exactly 1. Returns the reason
 // it is unusable, or nullopt. Accepted: 0 < density <= 30 g/cm3, 10 eV <= I <= 2000 eV,
-// atomic numbers 1..92 each once, fractions > 0 adding up to 1 within 1e-3.
+// and a composition CheckComposition accepts.
 std::optional<std::string> ValidateMaterial(Material& material);
+
+// The ranges ValidateMaterial accepts: 0 < density <= 30 g/cm3; 10 eV <= I <= 2000 eV.
+bool UsableDensity(double density);
+bool UsableMeanExcitationEnergy(double ivalue);
+
+// Checks fractions by weight: atomic numbers 1..92 each once, fractions above 0 adding up
+// to 1 within 1e-3, which are then renormalised to add up to exactly 1. Returns the reason
+// they are unusable ("fractions by weight sum to 0.9, not 1"), or nullopt.
+std::optional<std::string> CheckComposition(std::vector<ElementFraction>& composition);
 
 // The materials shipped with the program (data/materials.txt, embedded when building).
 std::string_view ShippedMaterialsText();

@@ -16,6 +16,17 @@ std::string FormatFixed(double value, int decimals) {
 
 }  // namespace
 
+std::string FormatStoppingRow(const StoppingRow& row) {
+  const double values[] = {row.energy,    row.electronic,     row.nuclear,     row.total,
+                           row.csdaRange, row.projectedRange, row.detourFactor};
+  std::string line;
+  for (double v : values) {
+    if (!line.empty()) line += ' ';
+    line += FormatScientific(v);
+  }
+  return line;
+}
+
 std::string FormatStoppingTable(const Material& material, const StoppingTable& table) {
   std::string text;
   text += "Stopping powers and ranges of helium ions computed with the AlphaStop model "
@@ -35,16 +46,7 @@ std::string FormatStoppingTable(const Material& material, const StoppingTable& t
   text += "energy    stopping  stopping  stopping  range     range     factor\n";
   text += "MeV       MeV cm2/g MeV cm2/g MeV cm2/g g/cm2     g/cm2\n";
   text += "\n";
-  for (const StoppingRow& row : table) {
-    const double values[] = {row.energy,    row.electronic,     row.nuclear,     row.total,
-                             row.csdaRange, row.projectedRange, row.detourFactor};
-    std::string line;
-    for (double v : values) {
-      if (!line.empty()) line += ' ';
-      line += FormatScientific(v);
-    }
-    text += line + "\n";
-  }
+  for (const StoppingRow& row : table) text += FormatStoppingRow(row) + "\n";
   return text;
 }
 

@@ -17,6 +17,10 @@
 
 namespace alphastop::tables {
 
+// One data row without its line end: seven numbers as FormatScientific writes them, one
+// blank apart.
+std::string FormatStoppingRow(const StoppingRow& row);
+
 // The whole file text.
 std::string FormatStoppingTable(const Material& material, const StoppingTable& table);
 

@@ -33,8 +33,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + PrintableText(text) + "\""; }
-
 bool SameName(std::string_view a, std::string_view b, bool anyCase) {
   const auto lower = [](char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; };
   return anyCase ? std::ranges::equal(a, b, {}, lower, lower) : a == b;
@@ -49,7 +47,7 @@ struct Quantity {
 // number takes the unit whose factor is 1.
 Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> units, bool anyCase,
                                std::string_view unitList) {
-  const std::string quoted = Quoted(text);
+  const std::string quoted = QuotedText(text);
   const std::string_view trimmed = Trimmed(text);
   if (trimmed.empty()) return Refusal{quoted + ": no number is given"};
   const std::size_t length = NumberLength(trimmed);
@@ -65,7 +63,7 @@ Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> unit
   if (!unitName.empty()) {
     const auto unit = std::ranges::find_if(units, [&](const Unit& u) { return SameName(u.name, unitName, anyCase); });
     if (unit == units.end())
-      return Refusal{quoted + ": unknown unit " + Quoted(unitName) + " (use " + std::string(unitList) + ")"};
+      return Refusal{quoted + ": unknown unit " + QuotedText(unitName) + " (use " + std::string(unitList) + ")"};
     quantity = {quantity.value * unit->factor, unit->kind};
   }
   if (!std::isfinite(quantity.value)) return Refusal{quoted + ": the number is out of range"};
@@ -78,7 +76,7 @@ Checked<double> ParseEnergy(std::string_view text) {
   const auto quantity = ReadQuantity(text, EnergyUnits, true, EnergyUnitList);
   if (const auto* no = std::get_if<Refusal>(&quantity)) return *no;
   const double energy = std::get<Quantity>(quantity).value;
-  if (!(energy > 0)) return Refusal{Quoted(text) + ": an energy must be greater than zero"};
+  if (!(energy > 0)) return Refusal{QuotedText(text) + ": an energy must be greater than zero"};
   return energy;
 }
 
@@ -86,7 +84,7 @@ Checked<Thickness> ParseThickness(std::string_view text) {
   const auto quantity = ReadQuantity(text, ThicknessUnits, false, ThicknessUnitList);
   if (const auto* no = std::get_if<Refusal>(&quantity)) return *no;
   const auto [value, kind] = std::get<Quantity>(quantity);
-  if (value < 0) return Refusal{Quoted(text) + ": a thickness cannot be negative"};
+  if (value < 0) return Refusal{QuotedText(text) + ": a thickness cannot be negative"};
   return Thickness{kind, value == 0 ? 0.0 : value};  // "-0" is 0
 }
 
