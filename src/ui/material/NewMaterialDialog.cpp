@@ -165,10 +165,11 @@ void NewMaterialDialog::FieldsEdited() {
       material_.reset();
     }
   }
-  nameMessage_->setText(messages[0]);
-  compositionMessage_->setText(messages[1]);
-  densityMessage_->setText(messages[2]);
-  meanExcitationMessage_->setText(messages[3]);
+  QLabel* labels[4] = {nameMessage_, compositionMessage_, densityMessage_, meanExcitationMessage_};
+  for (std::size_t f = 0; f < 4; ++f) {
+    labels[f]->setText(messages[f]);
+    labels[f]->setVisible(!messages[f].isEmpty());  // no gap under a field that is fine
+  }
   meanExcitation_->setPlaceholderText(checked.defaultMeanExcitationEnergy
                                           ? tr("%1 from the composition").arg(*checked.defaultMeanExcitationEnergy, 0, 'f', 1)
                                           : tr("from the composition"));
