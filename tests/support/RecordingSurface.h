@@ -11,10 +11,7 @@
 
 namespace alphastop::testing {
 
-enum class CallKind {
-  Clear, SetDrawWidth, SetPoint, Line, LineTo, Rectangle, FilledRectangle,
-  SetFontSize, SetTextPosition, Print
-};
+enum class CallKind { Clear, SetDrawWidth, SetPoint, Line, LineTo, Rectangle, FilledRectangle, SetFontSize, SetTextPosition, Print };
 
 struct SurfaceCall {
   CallKind kind{};
@@ -25,11 +22,9 @@ struct SurfaceCall {
 
   friend bool operator==(const SurfaceCall&, const SurfaceCall&) = default;
   friend std::ostream& operator<<(std::ostream& os, const SurfaceCall& call) {
-    os << "call " << static_cast<int>(call.kind) << " (";
+    os << "call " << int(call.kind) << " (";
     for (double n : call.numbers) os << n << ' ';
-    os << '"' << call.text << "\" end " << static_cast<int>(call.end) << " rgb "
-       << int(call.colour.r) << ',' << int(call.colour.g) << ',' << int(call.colour.b);
-    return os << ')';
+    return os << '"' << call.text << "\" rgb " << int(call.colour.r) << ',' << int(call.colour.g) << ',' << int(call.colour.b) << ')';
   }
 };
 
@@ -40,21 +35,15 @@ class RecordingSurface final : public DrawingSurface {
   void Clear() override { calls.push_back({CallKind::Clear}); }
   void SetDrawWidth(int pixels) override { calls.push_back({CallKind::SetDrawWidth, {double(pixels)}}); }
   void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
-  void Line(float x1, float y1, float x2, float y2, Rgb colour) override {
-    calls.push_back({CallKind::Line, {x1, y1, x2, y2}, colour});
-  }
-  void LineTo(float x, float y, Rgb colour) override { calls.push_back({CallKind::LineTo, {x, y}, colour}); }
-  void Rectangle(float x1, float y1, float x2, float y2, Rgb colour) override {
-    calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, colour});
-  }
-  void FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) override {
-    calls.push_back({CallKind::FilledRectangle, {x1, y1, x2, y2}, colour});
+  void Line(float x1, float y1, float x2, float y2, Rgb c) override { calls.push_back({CallKind::Line, {x1, y1, x2, y2}, c}); }
+  void LineTo(float x, float y, Rgb c) override { calls.push_back({CallKind::LineTo, {x, y}, c}); }
+  void Rectangle(float x1, float y1, float x2, float y2, Rgb c) override { calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, c}); }
+  void FilledRectangle(float x1, float y1, float x2, float y2, Rgb c) override {
+    calls.push_back({CallKind::FilledRectangle, {x1, y1, x2, y2}, c});
   }
   void SetFontSize(double points) override { calls.push_back({CallKind::SetFontSize, {points}}); }
   void SetTextPosition(float x, float y) override { calls.push_back({CallKind::SetTextPosition, {x, y}}); }
-  void Print(std::string_view text, PrintEnd end) override {
-    calls.push_back({CallKind::Print, {}, {}, std::string(text), end});
-  }
+  void Print(std::string_view text, PrintEnd end) override { calls.push_back({CallKind::Print, {}, {}, std::string(text), end}); }
 };
 
 }  // namespace alphastop::testing
