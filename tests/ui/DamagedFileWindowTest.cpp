@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -35,7 +36,7 @@ class DamagedFileWindowTest : public QObject {
     w->Load("Alpha.as");
     w->List1()->setCurrentRow(20);
     QVERIFY(w->TypeEnergy("0.5").isEmpty());
-    QVERIFY(!w->Control<QLineEdit>("Text4")->text().isEmpty());
+    QVERIFY(!w->Control("Text4")->text().isEmpty());
   }
   void cleanup() { w.reset(); }
 
@@ -48,10 +49,8 @@ class DamagedFileWindowTest : public QObject {
   }
   void aDamagedFileIsRefusedAndTheScreenStaysAsItWas() {
     QFETCH(QString, file);
-    DamagedCase expected;
-    for (const DamagedCase& c : DamagedCases())
-      if (c.file == file.toStdString()) expected = c;
-    QVERIFY(!expected.readable && expected.line > 0);
+    const auto cases = DamagedCases();
+    const DamagedCase& expected = *std::find_if(cases.begin(), cases.end(), [&](auto& c) { return c.file == file.toStdString(); });
     const QString path = (file.endsWith(".asc") ? "asc/" : "as/") + file;
     std::filesystem::copy_file(DamagedFolder() / expected.file, path.toStdString());
     w->Refresh();
@@ -76,14 +75,10 @@ class DamagedFileWindowTest : public QObject {
     if (change != "late") std::filesystem::remove("as/Swap.as");
     if (change == "folder") std::filesystem::create_directory("as/Swap.as");
     const QStringList pickWarnings = w->Pick("File1", "Swap.as");
-    if (change == "late") {
-      QVERIFY(pickWarnings.isEmpty());
-      QCOMPARE(w->Control<QLineEdit>("Text1")->text(), QString("SWAP"));
-      std::filesystem::remove("as/Swap.as");
-    } else {
-      QCOMPARE(pickWarnings.size(), 1);
-      QVERIFY2(pickWarnings[0].contains("as/Swap.as") && pickWarnings[0].contains(mention), qPrintable(pickWarnings[0]));
-    }
+    QCOMPARE(w->Control("Text1")->text(), QString(change == "late" ? "SWAP" : ""));
+    QCOMPARE(pickWarnings.size(), change == "late" ? 0 : 1);
+    if (change == "late") std::filesystem::remove("as/Swap.as");
+    else QVERIFY2(pickWarnings[0].contains("as/Swap.as") && pickWarnings[0].contains(mention), qPrintable(pickWarnings[0]));
     ExpectRefusedLoad(before, "as/Swap.as", {mention});
   }
 
@@ -94,7 +89,6 @@ class DamagedFileWindowTest : public QObject {
     QCOMPARE(w->List1()->count(), 122);
     QCOMPARE(QString::fromStdString(SharedMaterialTable().MaterialTitle), QString::fromUtf8("WATER, LIQUID µ"));
     QCOMPARE(MainWindow::Graph().windowTitle(), QString::fromUtf8("  WATER, LIQUID µ"));
-    QCOMPARE(w->Control<QLineEdit>("Text4")->text(), QString());
   }
 };
 
