@@ -1,14 +1,13 @@
 // The table generator: physics (Bethe theory against known values, shell corrections, Bragg
 // additivity, the low-energy fit and its join to Bethe, nuclear stopping), the computed table
-// and the file written from it, and materials as data. The energy
-// grid is checked against every reference table in ReferenceAccuracyTest.
+// and the file written from it, and materials as data. The energy grid is checked against
+// every reference table in ReferenceAccuracyTest.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <numbers>
@@ -35,8 +34,6 @@
 
 namespace alphastop::tables {
 namespace {
-
-namespace fs = std::filesystem;
 
 Material Water() {
   return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
@@ -65,13 +62,11 @@ TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
   // Protons of 100 MeV in water: 7.289 MeV cm2/g (ICRU Report 49). Helium ions of the same
   // velocity lose z^2 = 4 times as much, up to the small Barkas and Bloch differences.
   const double sameVelocity = 100.0 * HeliumMassU * AtomicMassUnitMeV / 938.272;
-  EXPECT_NEAR(BetheElectronicStopping(PrepareElectronicStopping(Water()), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
   EXPECT_NEAR(ElectronicStopping(Water(), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
   // eta^2 = gamma^2 - 1 with gamma = 1 + T / (M c^2); T = 400.6 MeV, M = 4.001506 u.
-  const Kinematics k = HeliumKinematics(400.6);
   const double gamma = 1.0 + 400.6 / (4.001506 * 931.49410);
-  EXPECT_NEAR(k.eta2, gamma * gamma - 1.0, 1e-12);
-  EXPECT_NEAR(BetheLogTerm(k, 75.0), 7.850, 0.002);
+  EXPECT_NEAR(HeliumKinematics(400.6).eta2, gamma * gamma - 1.0, 1e-12);
+  EXPECT_NEAR(BetheLogTerm(HeliumKinematics(400.6), 75.0), 7.850, 0.002);
 }
 
 TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyThere) {
@@ -110,8 +105,6 @@ TEST(AtomicDensity, HoldsTheAtomsElectronsWithExactHydrogenAndSlaterShellsUpToNe
   // 1s orbital holds 1 - e^-5.7 (1 + 5.7 + 5.7^2/2) = 0.9232 of each of its two electrons and
   // the n = 2 orbital 1 - e^-x (1 + x + x^2/2 + x^3/6 + x^4/24) = 0.0252 (x = 1.625) of four.
   EXPECT_NEAR(ElectronsWithin(6, 0.5), 2 * 0.9232 + 4 * 0.0252, 0.003);
-  EXPECT_EQ(AtomicElectronDensity(6, 0.7), SlaterDensity(6, 0.7));
-  EXPECT_EQ(AtomicElectronDensity(29, 0.7), ThomasFermiDensity(29, 0.7));
 }
 
 TEST(ShellCorrection, IsPositiveFallsAsOneOverVSquaredAndSparesTheInnerElectronsOfSlowIons) {
@@ -264,22 +257,16 @@ TEST(StoppingTable, OfWaterAndGoldIsPositiveRepeatableAndItsRangesFollowTheStopp
   const Material gold{"Gold", "Gold.as", Phase::Condensed, 19.32, 790.0, {{79, 1.0}}};
   for (const Material& material : {Water(), gold}) {
     SCOPED_TRACE(material.name);
-    const StoppingTable table = ComputeStoppingTable(material);
-    const StoppingTable again = ComputeStoppingTable(material);
+    const StoppingTable table = ComputeStoppingTable(material), again = ComputeStoppingTable(material);
     for (std::size_t i = 0; i < table.size(); ++i) {
       const StoppingRow& b = table[i];
-      EXPECT_GT(b.electronic, 0.0) << b.energy;
-      EXPECT_GT(b.nuclear, 0.0) << b.energy;
+      EXPECT_TRUE(b.electronic > 0 && b.nuclear > 0 && b.detourFactor > 0 && b.detourFactor <= 1) << b.energy;
       EXPECT_DOUBLE_EQ(b.total, b.electronic + b.nuclear);
-      EXPECT_GT(b.detourFactor, 0.0) << b.energy;
-      EXPECT_LE(b.detourFactor, 1.0) << b.energy;
       EXPECT_DOUBLE_EQ(b.detourFactor, b.projectedRange / b.csdaRange);
-      EXPECT_EQ(b.total, again[i].total);
-      EXPECT_EQ(b.projectedRange, again[i].projectedRange);
+      EXPECT_TRUE(b.total == again[i].total && b.projectedRange == again[i].projectedRange) << b.energy;
       if (i == 0) continue;
       const StoppingRow& a = table[i - 1];
-      EXPECT_GT(b.csdaRange, a.csdaRange) << b.energy;
-      EXPECT_GT(b.projectedRange, a.projectedRange) << b.energy;
+      EXPECT_TRUE(b.csdaRange > a.csdaRange && b.projectedRange > a.projectedRange) << b.energy;
       // dR/dE = 1/S: the range gained over a step against the step over the mean stopping,
       // within what the curvature of 1/S over one step allows.
       const double expected = (b.energy - a.energy) * 0.5 * (1 / a.total + 1 / b.total);
@@ -321,23 +308,21 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   std::ifstream file(path, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), text);
   EXPECT_THROW(WriteStoppingTable("/proc/alphastop/no/such.asc", water, table), std::exception);
-  const auto error = LoadMaterialTable(path.string());
-  ASSERT_FALSE(error) << error->Message();
-  const MaterialTable& read = SharedMaterialTable();
-  EXPECT_EQ(read.MaterialTitle, "WATER, LIQUID");
+  const ReadResult read = ReadMaterialTable(path.string());
+  ASSERT_TRUE(read.table) << read.error->Message();
+  EXPECT_EQ(read.table->MaterialTitle, "WATER, LIQUID");
   for (int r = 1; r <= RowCount; ++r) {
     const std::string& line = lines[9 + r];
     const StoppingRow& row = table[r - 1];
     // The seventh number, the detour factor, lies beyond the 59 characters of the row text.
     ASSERT_EQ(line.size(), 69u) << "row " << r;
-    EXPECT_EQ(read.RowText(r), line.substr(0, 59));
-    EXPECT_EQ(line[59], ' ');
-    EXPECT_NEAR(std::stod(line.substr(60)), row.detourFactor, 5e-4 * row.detourFactor) << r;
-    const double written[] = {read.Energy(r), read.StopPower(r, Electronic), read.StopPower(r, Nuclear),
-                              read.StopPower(r, Total), read.RangeData(r, CsdaRange),
-                              read.RangeData(r, ProjectedRange)};
-    const double computed[] = {row.energy, row.electronic, row.nuclear, row.total, row.csdaRange, row.projectedRange};
-    for (int k = 0; k < 6; ++k) EXPECT_NEAR(written[k], computed[k], 5e-4 * computed[k]) << "row " << r << " number " << k + 1;
+    EXPECT_EQ(read.table->RowText(r) + line[59], line.substr(0, 60));
+    const TableRow& got = read.table->rows[r - 1];
+    const double written[] = {got.energy, got.stopPower[0], got.stopPower[1], got.stopPower[2], got.range[0], got.range[1],
+                              std::stod(line.substr(60))};
+    const double computed[] = {row.energy, row.electronic, row.nuclear, row.total, row.csdaRange, row.projectedRange,
+                               row.detourFactor};
+    for (int k = 0; k < 7; ++k) EXPECT_NEAR(written[k], computed[k], 5e-4 * computed[k]) << "row " << r << " number " << k + 1;
   }
 }
 
@@ -351,10 +336,9 @@ TEST(ChemicalFormula, GivesFractionsByWeightOfGroupsRepeatsAndDecimalCounts) {
   ASSERT_EQ(water.size(), 2u);
   EXPECT_NEAR(WeightOf(water, 1), 0.111894, 1e-5);  // ICRU 37 used older atomic weights
   EXPECT_NEAR(WeightOf(water, 8), 0.888106, 1e-5);
-  const auto hydroxide = CompositionOfFormula("Ca(OH)2");
   const double mass = 40.078 + 2 * (15.9994 + 1.00794);
-  EXPECT_NEAR(WeightOf(hydroxide, 20), 40.078 / mass, 1e-9);
-  EXPECT_NEAR(WeightOf(hydroxide, 8), 2 * 15.9994 / mass, 1e-9);
+  EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 20), 40.078 / mass, 1e-9);
+  EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 8), 2 * 15.9994 / mass, 1e-9);
   const auto acid = CompositionOfFormula("CH3COOH");
   EXPECT_EQ(acid.size(), 3u);
   EXPECT_NEAR(WeightOf(acid, 6), 2 * 12.0107 / (2 * 12.0107 + 4 * 1.00794 + 2 * 15.9994), 1e-9);
@@ -367,7 +351,7 @@ TEST(MaterialCheck, RenormalisesSmallDeviationsAndRejectsValuesOutOfRange) {
   Material close{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.1115}, {8, 0.8880}}};
   EXPECT_FALSE(ValidateMaterial(close).has_value());
   EXPECT_NEAR(close.composition[0].weight + close.composition[1].weight, 1.0, 1e-12);
-  const Material good{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
+  const Material good = Water();
   const std::function<void(Material&)> faults[] = {
       [](Material& m) { m.composition[1].weight = 0.87; },  // fractions add up to 0.98
       [](Material& m) { m.density = 0.0; }, [](Material& m) { m.density = -1.0; },
@@ -387,41 +371,36 @@ TEST(MaterialsFile, ParsesFieldsAndNamesTheFaultyLine) {
   const auto list = ParseMaterialList(
       "# comment\n\nWater vapor | Water_vapor.asc | gas | 7.56182e-04 | 71.6 | 1:0.111894 8:0.888106\n");
   ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(list[0].name, "Water vapor");
-  EXPECT_EQ(list[0].fileName, "Water_vapor.asc");
-  EXPECT_EQ(list[0].phase, Phase::Gas);
-  EXPECT_DOUBLE_EQ(list[0].density, 7.56182e-4);
-  EXPECT_DOUBLE_EQ(list[0].meanExcitationEnergy, 71.6);
-  EXPECT_EQ(list[0].composition.size(), 2u);
-  try {
-    ParseMaterialList("# one\nGold | Gold.as | solid | 19.32 | 790 | 79:1\n");
-    FAIL() << "a bad phase was accepted";
-  } catch (const std::invalid_argument& e) {
-    EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos) << e.what();
-  }
-  EXPECT_THROW(ParseMaterialList("Gold | Gold.as | condensed | x | 790 | 79:1\n"), std::invalid_argument);
-  EXPECT_THROW(ParseMaterialList("Gold | Gold.as | condensed | 19.32 | 790 | 79=1\n"), std::invalid_argument);
-  EXPECT_THROW(ParseMaterialList("Gold | Gold.as | condensed | 19.32 | 790\n"), std::invalid_argument);
+  EXPECT_EQ(list[0].name + "|" + list[0].fileName, "Water vapor|Water_vapor.asc");
+  EXPECT_TRUE(list[0].phase == Phase::Gas && list[0].density == 7.56182e-4 && list[0].meanExcitationEnergy == 71.6);
+  EXPECT_EQ(WeightOf(list[0].composition, 8), 0.888106);
+  const auto error = [](const char* text) {
+    try {
+      ParseMaterialList(text);
+    } catch (const std::invalid_argument& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_NE(error("# one\nGold | Gold.as | solid | 19.32 | 790 | 79:1\n").find("line 2"), std::string::npos);
+  for (const char* bad : {"Gold | Gold.as | condensed | x | 790 | 79:1\n", "Gold | Gold.as | condensed | 19.32 | 790 | 79=1\n",
+                          "Gold | Gold.as | condensed | 19.32 | 790\n"})
+    EXPECT_NE(error(bad), "accepted") << bad;
 }
 
 TEST(ShippedMaterials, CoverTheElementsAndAtLeastFortyCompounds) {
-  const auto materials = ShippedMaterials();
   std::set<int> elements;
   std::set<std::string> files;
   int compounds = 0;
-  for (const Material& m : materials) {
+  for (const Material& m : ShippedMaterials()) {
     EXPECT_TRUE(files.insert(m.fileName).second) << "file written twice: " << m.fileName;
-    const bool element = m.fileName.ends_with(".as");
-    EXPECT_TRUE(element || m.fileName.ends_with(".asc")) << m.fileName;
-    if (element) {
-      ASSERT_EQ(m.composition.size(), 1u) << m.name;
-      elements.insert(m.composition[0].z);
-    } else {
-      ++compounds;
-    }
+    EXPECT_TRUE(m.fileName.ends_with(".as") || m.fileName.ends_with(".asc")) << m.fileName;
     EXPECT_EQ(m.phase == Phase::Gas, m.density < 0.01) << m.name;
+    if (m.fileName.ends_with(".asc")) ++compounds;
+    else if (m.composition.size() == 1) elements.insert(m.composition[0].z);
+    else ADD_FAILURE() << m.name << " is no element";
   }
-  EXPECT_EQ(elements.size(), static_cast<std::size_t>(MaxAtomicNumber));
+  EXPECT_EQ(elements.size(), std::size_t(MaxAtomicNumber));
   EXPECT_GE(compounds, 40);
   for (const char* file : {"Water_liquid.asc", "Water_vapor.asc", "Air_dry_near_sea_level.asc", "Gold.as",
                            "Carbon_graphite.as", "Polystyrene.asc"})
