@@ -47,29 +47,21 @@ void ExpectRefused(const std::string& path, int line, const std::string& detail,
   EXPECT_EQ(TableDifference(SharedMaterialTable(), before), "");
 }
 
-TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
-  TempFolder folder;
-  const auto lines = ValidTableLines();
-  const auto crlf = ReadOk(folder.Write("crlf.as", JoinLines(lines, "\r\n")));
-  EXPECT_EQ(TableDifference(ReadOk(folder.Write("lf.as", JoinLines(lines, "\n"))), crlf), "");
-  EXPECT_EQ(TableDifference(ReadOk(folder.Write("cr.as", JoinLines(lines, "\r"))), crlf), "");
-  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(crlf.RowText(r), lines[9 + r].substr(0, 59));
-  EXPECT_EQ(crlf.MaterialTitle, "TEST MATERIAL");
-  EXPECT_DOUBLE_EQ(crlf.Energy(1), 1e-3);
-  EXPECT_DOUBLE_EQ(crlf.StopPower(122, Electronic), 222.0);
-}
-
-TEST(MaterialFileLayout, RowTextIsTheFirst59CharactersAndTheListItemAddsOneBlank) {
+TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlikeAndRowTextsAreTheFirst59Characters) {
   TempFolder folder;
   auto lines = ValidTableLines();
   lines[10] = "1.000E-03 1 2 3 4 5 6";
-  const auto table = ReadOk(folder.Write("t.as", JoinLines(lines)));
-  EXPECT_EQ(table.RowText(1), lines[10]);
-  EXPECT_EQ(table.RowText(2), lines[11].substr(0, 59));
-  EXPECT_EQ(table.RowText(2).size(), 59u);
-  EXPECT_EQ(table.ListItem(2), " " + lines[11].substr(0, 59));
-  // The seventh number lies beyond character 59 and is still read: row 3 stays in step.
-  EXPECT_DOUBLE_EQ(table.Energy(3), std::stod(lines[12].substr(0, 9)));
+  const auto crlf = ReadOk(folder.Write("crlf.as", JoinLines(lines, "\r\n")));
+  EXPECT_EQ(TableDifference(ReadOk(folder.Write("lf.as", JoinLines(lines, "\n"))), crlf), "");
+  EXPECT_EQ(TableDifference(ReadOk(folder.Write("cr.as", JoinLines(lines, "\r"))), crlf), "");
+  EXPECT_EQ(crlf.MaterialTitle, "TEST MATERIAL");
+  EXPECT_EQ(crlf.RowText(1), lines[10]);
+  for (int r = 2; r <= RowCount; ++r) EXPECT_EQ(crlf.RowText(r), lines[9 + r].substr(0, 59));
+  EXPECT_EQ(crlf.RowText(2).size(), 59u);
+  EXPECT_EQ(crlf.ListItem(2), " " + crlf.RowText(2));
+  // The seventh number lies beyond character 59 and is still read: the rows stay in step.
+  EXPECT_DOUBLE_EQ(crlf.Energy(3), std::stod(lines[12].substr(0, 9)));
+  EXPECT_DOUBLE_EQ(crlf.StopPower(122, Electronic), 222.0);
 }
 
 TEST(MaterialFileLayout, CommasABlankLineAndLinesAfterTheTableLeaveTheNumbers) {
@@ -128,8 +120,6 @@ TEST(ReadTitleLine, GivesLineTwoOrAWarningNamingTheFileAndTheLine) {
       {"cr.as", "first\rSECOND", "SECOND", 0},
       {"lf.as", "first\nSECOND", "SECOND", 0},
       {"one-line.as", "only line\n", "", 2},
-      {"utf16.as", std::string("\xFF\xFEM\0a\0\n\0T\0", 10), "", 1},
-      {"utf16-no-mark.as", std::string("M\0a\0\n\0T\0", 8), "", 1},
       {"nul-title.as", std::string("first\nTI\0TLE\n", 14), "", 2}};
   for (const auto& c : cases) {
     const TitleResult result = ReadTitleLine(folder.Write(c.name, c.bytes));
@@ -140,9 +130,6 @@ TEST(ReadTitleLine, GivesLineTwoOrAWarningNamingTheFileAndTheLine) {
     EXPECT_NE(result.error->Message().find(c.name), std::string::npos) << result.error->Message();
     EXPECT_EQ(result.error->Message().find('\0'), std::string::npos) << c.name;
   }
-  const auto missing = ReadTitleLine((folder.Path() / "gone.as").string());
-  ASSERT_TRUE(missing.error);
-  EXPECT_NE(missing.error->Message().find("gone.as"), std::string::npos);
 }
 
 TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstFile) {
@@ -207,17 +194,12 @@ TEST(DamagedFiles, EachFileOfTheCorpusGivesItsListedOutcome) {
     EXPECT_EQ(table.MaterialTitle, c.detail);
     EXPECT_EQ(title.title, c.detail);
     // Every readable sample holds the made-up table's energies and stopping powers.
-    for (int r = 1; r <= RowCount; ++r) {
-      EXPECT_EQ(table.Energy(r), good.Energy(r)) << "row " << r;
-      EXPECT_EQ(table.rows[r - 1].stopPower, good.rows[r - 1].stopPower) << "row " << r;
-    }
+    for (int r = 1; r <= RowCount; ++r)
+      EXPECT_TRUE(table.Energy(r) == good.Energy(r) && table.rows[r - 1].stopPower == good.rows[r - 1].stopPower) << r;
   }
-  for (const auto& entry : std::filesystem::directory_iterator(testing::DamagedFolder())) {
-    const auto extension = entry.path().extension();
-    if (extension == ".as" || extension == ".asc") {
-      EXPECT_TRUE(listed.count(entry.path().filename().string())) << entry.path() << " has no outcome listed";
-    }
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(testing::DamagedFolder()))
+    EXPECT_TRUE(entry.path().extension() == ".tsv" || entry.path().extension() == ".py" ||
+                listed.count(entry.path().filename().string())) << entry.path() << " has no outcome listed";
 }
 
 long PeakMemoryKilobytes() {
@@ -249,25 +231,14 @@ TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
     // The line is stepped over, never held: far less than its 10 MB may be added.
     EXPECT_LT(PeakMemoryKilobytes() - peakBefore, 4 * 1024);
   };
-  {
-    SCOPED_TRACE("a number of ten million digits on line 15");
-    const std::string path = WriteWithHugeLine(folder, 14, "", '7');
-    timed([&] { ExpectRefused(path, 15, "is not a number (energy of row 5)"); });
-    const auto error = LoadMaterialTable(path);
-    ASSERT_TRUE(error);
-    EXPECT_LT(error->Message().size(), 1000u) << "the warning quotes only the field's start";
-  }
-  {
-    SCOPED_TRACE("a title of ten million characters");
-    const std::string path = WriteWithHugeLine(folder, 1, "", 'T');
-    timed([&] { EXPECT_EQ(ReadOk(path).MaterialTitle, std::string(TextStream::MaxKeptLineBytes, 'T')); });
-  }
-  {
-    SCOPED_TRACE("ten million blanks after the numbers of row 5");
-    const auto lines = ValidTableLines();
-    const std::string path = WriteWithHugeLine(folder, 14, lines[14], ' ');
-    timed([&] { EXPECT_EQ(ReadOk(path).RowText(5), lines[14].substr(0, RowTextLength)); });
-  }
+  const std::string digits = WriteWithHugeLine(folder, 14, "", '7');  // a number of ten million digits on line 15
+  timed([&] { ExpectRefused(digits, 15, "is not a number (energy of row 5)"); });
+  EXPECT_LT(LoadMaterialTable(digits)->Message().size(), 1000u) << "the warning quotes only the field's start";
+  const std::string title = WriteWithHugeLine(folder, 1, "", 'T');
+  timed([&] { EXPECT_EQ(ReadOk(title).MaterialTitle, std::string(TextStream::MaxKeptLineBytes, 'T')); });
+  const auto lines = ValidTableLines();
+  const std::string blanks = WriteWithHugeLine(folder, 14, lines[14], ' ');  // after the numbers of row 5
+  timed([&] { EXPECT_EQ(ReadOk(blanks).RowText(5), lines[14].substr(0, RowTextLength)); });
 }
 
 TEST(DamagedFiles, AFolderNamedLikeADataFileOrAFileThatVanishesIsRefused) {
@@ -275,9 +246,6 @@ TEST(DamagedFiles, AFolderNamedLikeADataFileOrAFileThatVanishesIsRefused) {
   const auto folderPath = folder.Path() / "as" / "Folder.as";
   std::filesystem::create_directories(folderPath);
   ExpectRefused(folderPath.string(), 0, "folder");
-  const auto title = ReadTitleLine(folderPath.string());
-  ASSERT_TRUE(title.error);
-  EXPECT_NE(title.error->Message().find("folder"), std::string::npos);
 
   // Between the passes of the load, then after the pick.
   const std::string path = folder.Write("as/Vanishing.as", JoinLines(ValidTableLines("VANISHING")));
@@ -290,9 +258,7 @@ TEST(DamagedFiles, AFileWithoutReadPermissionIsRefused) {
   TempFolder folder;
   const std::string path = folder.Write("as/Locked.as", JoinLines(ValidTableLines()));
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  if (std::ifstream(path).is_open())
-    GTEST_SKIP() << "this process reads files whatever their permission bits (it runs as root or with "
-                    "CAP_DAC_OVERRIDE), so an unreadable file cannot be made here";
+  if (std::ifstream(path).is_open()) GTEST_SKIP() << "this process reads files whatever their permission bits (root)";
   ExpectRefused(path, 0, "cannot be opened");
   EXPECT_TRUE(ReadTitleLine(path).error);
 }
