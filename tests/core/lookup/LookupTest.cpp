@@ -98,21 +98,6 @@ TEST(Interpolation, TabulatedEnergiesOfAReferenceTableReadTheirRowsTexts) {
   }
 }
 
-// On log-log axes the midpoint of two rows is their geometric mean in both quantities; a
-// bracket off by one row would miss it.
-TEST(Interpolation, GeometricMeanOfTwoRowsGivesTheGeometricMeanOfTheirValues) {
-  const MaterialTable table = testing::GeometricTable(0.001, 1000);
-  for (int r = 2; r <= RowCount; ++r) {
-    const auto s = InterpolateStopPower(table, std::sqrt(table.Energy(r - 1) * table.Energy(r)));
-    ASSERT_TRUE(s) << r;
-    const double values[] = {s->electronic, s->nuclear, s->total};
-    for (int c = Electronic; c <= Total; ++c) {
-      const double expected = std::sqrt(table.StopPower(r - 1, c) * table.StopPower(r, c));
-      EXPECT_NEAR(values[c - 1], expected, 1e-12 * expected) << "row " << r << " column " << c;
-    }
-  }
-}
-
 TEST(Interpolation, AboveTheLastEnergyHasNoBracket) {
   const MaterialTable table = testing::GeometricTable(0.001, 500);
   EXPECT_TRUE(InterpolateStopPower(table, 500));
