@@ -1,5 +1,5 @@
-// The lookups: reading a typed energy, the readout format, interpolation in a table, and
-// where the cursor lines go.
+// The lookups: reading a typed energy, the readout format and interpolation in a table. The
+// window tests take the range of typed energies and the cursor lines.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "core/data/MaterialFile.h"
-#include "core/lookup/CursorPlacement.h"
 #include "core/lookup/EnergyInput.h"
 #include "core/lookup/Interpolation.h"
 #include "core/text/NumberFormat.h"
@@ -36,14 +35,6 @@ TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
       {"1e999", Infinity}, {"-1e999", -Infinity}, {"0.0000000001e400", Infinity},
       {"1e99999999999999999999", Infinity}, {"1e-999", 0}, {"100000e-330", 0}, {"1e-310", 1e-310}};
   for (const auto& c : cases) EXPECT_EQ(ReadTypedEnergy(c.text), c.energy) << '"' << c.text << '"';
-}
-
-TEST(IsEnergyInRange, AcceptsOnlyTheTabulatedSpan) {
-  for (const char* text : {"0.001", "1000", "5 MeV", "1e-3"})
-    EXPECT_TRUE(IsEnergyInRange(ReadTypedEnergy(text))) << text;
-  for (const char* text : {"0.000999", "1000.001", "", "abc", "-5", "1e999", "-1e999"})
-    EXPECT_FALSE(IsEnergyInRange(ReadTypedEnergy(text))) << text;
-  EXPECT_FALSE(IsEnergyInRange(Limits::quiet_NaN()));
 }
 
 TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponent) {
@@ -103,14 +94,6 @@ TEST(Interpolation, AboveTheLastEnergyHasNoBracket) {
   EXPECT_TRUE(InterpolateStopPower(table, 500));
   for (double energy : {std::nextafter(500.0, 1000.0), 1000.0, Infinity})
     EXPECT_FALSE(InterpolateStopPower(table, energy)) << energy;
-}
-
-TEST(CursorPlacement, UsesTheRoundedDecadeOffsets) {
-  EXPECT_NEAR(EnergyCursorX(0.001), 0.0012447f, 5e-8f);
-  EXPECT_NEAR(EnergyCursorX(1000), 13.816755f, 1e-6f);
-  EXPECT_EQ(EnergyCursorX(1), 6.909f);
-  EXPECT_EQ(StopPowerCursorY(1), 9.212f);
-  EXPECT_NEAR(StopPowerCursorY(0.0001), 0.00166f, 5e-7f);
 }
 
 }  // namespace
