@@ -1,7 +1,7 @@
-// The table generator: physics (Bethe theory against known values, shell corrections, Bragg
-// additivity, the low-energy fit and its join to Bethe, nuclear stopping), the computed table
-// and the file written from it, and materials as data. The energy grid is checked against
-// every reference table in ReferenceAccuracyTest.
+// The table generator: physics (Bethe theory against known values, shell corrections, the
+// low-energy fit and its join to Bethe, nuclear stopping), the computed table and the file
+// written from it, and materials as data. Every reference table is compared with its generated
+// table in ReferenceAccuracyTest, which also answers for Bragg additivity and the atoms' electrons.
 
 #include <gtest/gtest.h>
 
@@ -10,19 +10,16 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
-#include <numbers>
 #include <set>
 #include <sstream>
 #include <stdexcept>
 
 #include "core/data/MaterialFile.h"
-#include "core/tables/AtomicDensities.h"
 #include "core/tables/BetheCorrections.h"
 #include "core/tables/ChemicalFormula.h"
 #include "core/tables/ElectronicStopping.h"
 #include "core/tables/Elements.h"
 #include "core/tables/EnergyGrid.h"
-#include "core/tables/HeliumFitCoefficients.h"
 #include "core/tables/LocalPlasmaShells.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/NuclearStopping.h"
@@ -84,29 +81,6 @@ TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyTh
   EXPECT_NEAR(DensityEffect(Kinematics{1.0 - 1e-4, 1e4}, Water()), 4.606 * 2.0 - 3.502, 0.01);
 }
 
-// Electrons of atom z within radius r (Bohr radii), by the midpoint rule in ln r.
-double ElectronsWithin(int z, double r) {
-  constexpr int Steps = 4000;
-  const double from = std::log(1e-7), step = (std::log(r) - from) / Steps;
-  double sum = 0.0;
-  for (int i = 0; i < Steps; ++i) {
-    const double x = std::exp(from + (i + 0.5) * step);
-    sum += 4.0 * std::numbers::pi * x * x * x * AtomicElectronDensity(z, x) * step;
-  }
-  return sum;
-}
-
-TEST(AtomicDensity, HoldsTheAtomsElectronsWithExactHydrogenAndSlaterShellsUpToNeon) {
-  for (int z : {1, 2, 6, 10, 11, 29, 92}) EXPECT_NEAR(ElectronsWithin(z, 200.0), z, 0.01 * z) << z;
-  // Hydrogen's ground state: n(r) = exp(-2r) / pi in atomic units.
-  for (double r : {0.1, 1.0, 3.0})
-    EXPECT_NEAR(AtomicElectronDensity(1, r), std::exp(-2.0 * r) / std::numbers::pi, 1e-12) << r;
-  // Slater: 1s exponent 5.7, 2s2p exponent (6 - 1.7 - 1.05) / 2 = 1.625. Inside r = 0.5 the
-  // 1s orbital holds 1 - e^-5.7 (1 + 5.7 + 5.7^2/2) = 0.9232 of each of its two electrons and
-  // the n = 2 orbital 1 - e^-x (1 + x + x^2/2 + x^3/6 + x^4/24) = 0.0252 (x = 1.625) of four.
-  EXPECT_NEAR(ElectronsWithin(6, 0.5), 2 * 0.9232 + 4 * 0.0252, 0.003);
-}
-
 TEST(ShellCorrection, IsPositiveFallsAsOneOverVSquaredAndSparesTheInnerElectronsOfSlowIons) {
   const LocalPlasmaModel aluminum = MakeLocalPlasmaModel(Element(13, 2.699, 166.0));
   for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0})
@@ -125,44 +99,11 @@ TEST(ShellCorrection, IsPositiveFallsAsOneOverVSquaredAndSparesTheInnerElectrons
   EXPECT_LT(stoppingNumber, BetheLogTerm(slow, 823.0) + 1.0);
 }
 
-TEST(ShellCorrection, PeaksLaterForHeavierAtomsAndIgnoresDensityAndPhase) {
-  const auto ShellPeakEnergy = [](int z, double ivalue) {  // MeV
-    const LocalPlasmaModel model = MakeLocalPlasmaModel(Element(z, 1.0, ivalue));
-    return Peak([&](double e) { return LocalPlasmaShellTerm(model, HeliumKinematics(e)); }, 1.0, 1000.0).first;
-  };
-  const double copper = ShellPeakEnergy(29, 322.0);
-  const double gold = ShellPeakEnergy(79, 790.0);
-  EXPECT_LT(ShellPeakEnergy(6, 78.0), copper);
-  EXPECT_LT(copper, gold);
-  EXPECT_GT(gold, 10.0);
-  Material thin = Vapour();
-  thin.density = 1e-3;
-  const Kinematics k = HeliumKinematics(20.0);
-  EXPECT_DOUBLE_EQ(LocalPlasmaShellTerm(MakeLocalPlasmaModel(Water()), k), LocalPlasmaShellTerm(MakeLocalPlasmaModel(thin), k));
-}
-
-TEST(BraggAdditivity, MixtureIsTheWeightedSumOfItsElements) {
-  const Material hydrogen = Element(1, 8.375e-5, 19.2, Phase::Gas);
-  const Material oxygen = Element(8, 1.332e-3, 95.0, Phase::Gas);
-  Material vapour = Vapour();
-  vapour.density = 7.562e-4;
-  for (double e : {0.01, 0.1, 1.0}) {
-    const double sum = 0.111894 * LowEnergyElectronicStopping(hydrogen, e) + 0.888106 * LowEnergyElectronicStopping(oxygen, e);
-    EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), sum, 1e-9 * sum) << e << " MeV";
-  }
-  for (double e : {1e-3, 0.1, 10.0, 1000.0}) {
-    const double sum = 0.111894 * NuclearStopping(hydrogen, e) + 0.888106 * NuclearStopping(oxygen, e);
-    EXPECT_NEAR(NuclearStopping(Water(), e), sum, 1e-9 * sum) << e << " MeV";
-  }
-}
-
 TEST(LowEnergyFit, FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessForCondensedCompounds) {
+  // Elements go with the velocity below 1 keV, compounds below 10 keV.
   const Material aluminum = Element(13, 2.699, 166.0);
-  const double perAtom = FitStoppingPerAtom(ZieglerHeliumCoefficients(13), 0.1);
-  EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.1), perAtom * 602.214 / 26.981538, 1e-3);
   const double atOneKeV = LowEnergyElectronicStopping(aluminum, 1e-3);
   EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.25e-3), 0.5 * atOneKeV, 1e-9 * atOneKeV);
-  // Compounds go with the velocity below 10 keV.
   const Material vapour = Vapour();
   const double atTenKeV = LowEnergyElectronicStopping(vapour, 0.01);
   for (double e : {1e-3, 2.5e-3, 5e-3})
@@ -172,9 +113,6 @@ TEST(LowEnergyFit, FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessFo
     EXPECT_NEAR(LowEnergyElectronicStopping(Water(), e) / LowEnergyElectronicStopping(vapour, e), 0.88, 1e-9);
   EXPECT_LT(LowEnergyElectronicStopping(Water(), 2.0), LowEnergyElectronicStopping(vapour, 2.0));
   EXPECT_DOUBLE_EQ(LowEnergyElectronicStopping(Water(), 3.5), LowEnergyElectronicStopping(vapour, 3.5));
-  // Elements keep their own (condensed-phase) fits.
-  EXPECT_NEAR(LowEnergyElectronicStopping(Element(79, 19.32, 790.0), 0.1),
-              FitStoppingPerAtom(ZieglerHeliumCoefficients(79), 0.1) * 602.214 / 196.96655, 1e-3);
 }
 
 TEST(ElectronicStoppingJoin, IsContinuousAndKeepsTheSlopeOfBothCurvesAtItsEnds) {
@@ -208,16 +146,6 @@ TEST(NuclearStopping, UniversalFunctionIsTheScatteringIntegralContinuousAndPeaks
   EXPECT_GT(peakAt, 0.1);
   EXPECT_LT(peakAt, 0.6);
   EXPECT_NEAR(peak, 0.36, 0.04);
-}
-
-TEST(NuclearStopping, ScatteringAnglesApproachRutherfordAtSmallDistances) {
-  // Unscreened Coulomb scattering: tan(theta/2) = 1 / (2 epsilon p).
-  for (double eps : {100.0, 1e4})
-    for (double p : {1e-4 / eps * 100, 1.0 / eps})
-      EXPECT_NEAR(ScatteringAngle(p, eps) / (2.0 * std::atan(1.0 / (2.0 * eps * p))), 1.0, 0.01) << eps << " " << p;
-  // Head-on collisions turn back, distant ones hardly deflect.
-  EXPECT_NEAR(ScatteringAngle(1e-9, 1.0), 3.14159265, 1e-3);
-  EXPECT_LT(ScatteringAngle(50.0, 1.0), 1e-3);
 }
 
 TEST(NuclearStopping, HeliumInGoldAtOneKeVFromTheUniversalPotential) {
@@ -295,18 +223,15 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 132u);
-  EXPECT_EQ(text.find('\r'), std::string::npos);
-  EXPECT_EQ(text.back(), '\n');
-  EXPECT_NE(lines[0].find("AlphaStop"), std::string::npos);
-  EXPECT_NE(lines[0].find("not a reference table"), std::string::npos);
+  EXPECT_TRUE(text.find('\r') == std::string::npos && text.back() == '\n');
+  EXPECT_TRUE(lines[0].find("AlphaStop") != std::string::npos && lines[0].find("not a reference table") != std::string::npos);
   EXPECT_EQ(lines[2], "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV");
   EXPECT_EQ(lines[4], "1: 0.111894  8: 0.888106");
   EXPECT_TRUE(lines[9].empty());
   const testing::TempFolder folder;
   const auto path = folder.Path() / "asc" / "Water_liquid.asc";  // the folder is created
   WriteStoppingTable(path, water, table);
-  std::ifstream file(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), text);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}), text);
   EXPECT_THROW(WriteStoppingTable("/proc/alphastop/no/such.asc", water, table), std::exception);
   const ReadResult read = ReadMaterialTable(path.string());
   ASSERT_TRUE(read.table) << read.error->Message();
@@ -339,16 +264,15 @@ TEST(ChemicalFormula, GivesFractionsByWeightOfGroupsRepeatsAndDecimalCounts) {
   const double mass = 40.078 + 2 * (15.9994 + 1.00794);
   EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 20), 40.078 / mass, 1e-9);
   EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 8), 2 * 15.9994 / mass, 1e-9);
-  const auto acid = CompositionOfFormula("CH3COOH");
-  EXPECT_EQ(acid.size(), 3u);
-  EXPECT_NEAR(WeightOf(acid, 6), 2 * 12.0107 / (2 * 12.0107 + 4 * 1.00794 + 2 * 15.9994), 1e-9);
+  EXPECT_EQ(CompositionOfFormula("CH3COOH").size(), 3u);
+  EXPECT_NEAR(WeightOf(CompositionOfFormula("CH3COOH"), 6), 2 * 12.0107 / (2 * 12.0107 + 4 * 1.00794 + 2 * 15.9994), 1e-9);
   EXPECT_NEAR(WeightOf(CompositionOfFormula("C0.5H2"), 6), 6.00535 / (6.00535 + 2.01588), 1e-9);
   for (const char* broken : {"H2Xx", "h2o", "Ca(OH2", "", "H0O"})
     EXPECT_THROW(CompositionOfFormula(broken), std::invalid_argument) << broken;
 }
 
 TEST(MaterialCheck, RenormalisesSmallDeviationsAndRejectsValuesOutOfRange) {
-  Material close{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.1115}, {8, 0.8880}}};
+  Material close{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.1115}, {8, 0.8880}}};  // adds up to 0.9995
   EXPECT_FALSE(ValidateMaterial(close).has_value());
   EXPECT_NEAR(close.composition[0].weight + close.composition[1].weight, 1.0, 1e-12);
   const Material good = Water();
@@ -363,8 +287,6 @@ TEST(MaterialCheck, RenormalisesSmallDeviationsAndRejectsValuesOutOfRange) {
     faults[i](m);
     EXPECT_TRUE(ValidateMaterial(m).has_value()) << "fault " << i;
   }
-  Material unchanged = good;
-  EXPECT_FALSE(ValidateMaterial(unchanged).has_value());
 }
 
 TEST(MaterialsFile, ParsesFieldsAndNamesTheFaultyLine) {
