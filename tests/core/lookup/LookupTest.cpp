@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <sstream>
@@ -37,7 +38,9 @@ TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
   for (const auto& c : cases) EXPECT_EQ(ReadTypedEnergy(c.text), c.energy) << '"' << c.text << '"';
 }
 
-TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponent) {
+TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponentWhateverTheCLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) std::setlocale(LC_ALL, "fr_FR.UTF-8");  // a decimal comma, where installed
   const struct { double value; const char* text; } cases[] = {
       {5, "5.000E+00"}, {0.0015, "1.500E-03"}, {1000, "1.000E+03"}, {87.76296, "8.776E+01"},
       {1.23456, "1.235E+00"}, {12345678, "1.235E+07"}, {0, "0.000E+00"}, {-0.0, "0.000E+00"},
@@ -51,6 +54,7 @@ TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponent) {
       {Limits::infinity(), "inf"}, {-Limits::infinity(), "-inf"}, {Limits::quiet_NaN(), "nan"},
       {-Limits::quiet_NaN(), "nan"}};
   for (const auto& c : cases) EXPECT_EQ(FormatReadout(c.value), c.text) << c.value;
+  std::setlocale(LC_ALL, previous.c_str());
 }
 
 std::string Readouts(const StopPowers& s) {

@@ -1,12 +1,12 @@
-// The table generator: physics (Bethe theory against known values, shell corrections, the
-// low-energy fit and its join to Bethe, nuclear stopping), the computed table and the file
+// The table generator: physics (Bethe theory against known values, the low-energy fit and its
+// join to Bethe, the universal nuclear stopping, ranges), the computed table and the file
 // written from it, and materials as data. Every reference table is compared with its generated
-// table in ReferenceAccuracyTest, which also answers for Bragg additivity and the atoms' electrons.
+// table in ReferenceAccuracyTest, which also answers for shell corrections, Bragg additivity,
+// the atoms' electrons and the nuclear stopping of each material.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -20,7 +20,6 @@
 #include "core/tables/ElectronicStopping.h"
 #include "core/tables/Elements.h"
 #include "core/tables/EnergyGrid.h"
-#include "core/tables/LocalPlasmaShells.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/NuclearStopping.h"
 #include "core/tables/RangeIntegration.h"
@@ -81,24 +80,6 @@ TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyTh
   EXPECT_NEAR(DensityEffect(Kinematics{1.0 - 1e-4, 1e4}, Water()), 4.606 * 2.0 - 3.502, 0.01);
 }
 
-TEST(ShellCorrection, IsPositiveFallsAsOneOverVSquaredAndSparesTheInnerElectronsOfSlowIons) {
-  const LocalPlasmaModel aluminum = MakeLocalPlasmaModel(Element(13, 2.699, 166.0));
-  for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0})
-    EXPECT_GT(LocalPlasmaShellTerm(aluminum, HeliumKinematics(e)), 0.0) << e;
-  const Kinematics k1 = HeliumKinematics(500.0), k2 = HeliumKinematics(1000.0);
-  const double ratio = LocalPlasmaShellTerm(aluminum, k2) / LocalPlasmaShellTerm(aluminum, k1);
-  EXPECT_NEAR(ratio, k1.beta2 / k2.beta2, 0.15 * k1.beta2 / k2.beta2);
-  // Of the order of 0.1 near 10 MeV for aluminium (ICRU Report 49 shell corrections: C/Z ~ 0.1).
-  EXPECT_NEAR(LocalPlasmaShellTerm(aluminum, HeliumKinematics(10.0)), 0.13, 0.05);
-  // At 1 MeV the inner shells of lead are closed to the Bethe logarithm; the v^3 stopping of
-  // Lindhard and Winther keeps the stopping number L0 - C/Z positive.
-  const Kinematics slow = HeliumKinematics(1.0);
-  const double stoppingNumber =
-      BetheLogTerm(slow, 823.0) - LocalPlasmaShellTerm(MakeLocalPlasmaModel(Element(82, 11.35, 823.0)), slow);
-  EXPECT_GT(stoppingNumber, 0.0);
-  EXPECT_LT(stoppingNumber, BetheLogTerm(slow, 823.0) + 1.0);
-}
-
 TEST(LowEnergyFit, FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessForCondensedCompounds) {
   // Elements go with the velocity below 1 keV, compounds below 10 keV.
   const Material aluminum = Element(13, 2.699, 166.0);
@@ -148,16 +129,6 @@ TEST(NuclearStopping, UniversalFunctionIsTheScatteringIntegralContinuousAndPeaks
   EXPECT_NEAR(peak, 0.36, 0.04);
 }
 
-TEST(NuclearStopping, HeliumInGoldAtOneKeVFromTheUniversalPotential) {
-  // epsilon = 0.0517, s_n = 0.277, 1.887 eV/(1e15 atoms/cm2) = 5.77 MeV cm2/g.
-  EXPECT_NEAR(ReducedEnergy(79, AtomicWeight(79), 1e-3), 0.0517, 0.0005);
-  const Material gold = Element(79, 19.32, 790.0);
-  EXPECT_NEAR(NuclearStopping(gold, 1e-3), 5.77, 0.03);
-  // Its transport cross-section falls with energy.
-  for (double e = 1e-3; e < 500; e *= 2)
-    EXPECT_LT(TransportCrossSectionPerMass(gold, 2 * e), TransportCrossSectionPerMass(gold, e)) << e;
-}
-
 TEST(RangeIntegration, GivesTheAnalyticRanges) {
   const auto grid = StandardEnergyGrid();
   const std::vector<double> energies(grid.begin(), grid.end());
@@ -203,16 +174,6 @@ TEST(StoppingTable, OfWaterAndGoldIsPositiveRepeatableAndItsRangesFollowTheStopp
     EXPECT_GT(table.back().detourFactor, 0.99);
     EXPECT_LT(table.front().detourFactor, 0.7);
   }
-}
-
-TEST(TableWriter, WritesThreeDecimalsWithACapitalExponentWhateverTheCLocale) {
-  const std::string previous = std::setlocale(LC_ALL, nullptr);
-  // A locale with a decimal comma, where one is installed.
-  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) std::setlocale(LC_ALL, "fr_FR.UTF-8");
-  const std::pair<double, const char*> cases[] = {{1e-3, "1.000E-03"}, {1000.0, "1.000E+03"}, {0.12345, "1.235E-01"},
-                                                  {9.9996, "1.000E+01"}, {327.1, "3.271E+02"}, {1.5, "1.500E+00"}};
-  for (const auto& [value, text] : cases) EXPECT_EQ(FormatScientific(value), text);
-  std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
