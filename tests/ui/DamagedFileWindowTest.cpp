@@ -36,7 +36,6 @@ class DamagedFileWindowTest : public QObject {
     w->Load("Alpha.as");
     w->List1()->setCurrentRow(20);
     QVERIFY(w->TypeEnergy("0.5").isEmpty());
-    QVERIFY(!w->Control("Text4")->text().isEmpty());
   }
   void cleanup() { w.reset(); }
 
@@ -86,8 +85,7 @@ class DamagedFileWindowTest : public QObject {
     std::filesystem::copy_file(DamagedFolder() / "utf8-bom.as", "as/utf8-bom.as");
     w->Refresh();
     w->Load("utf8-bom.as");
-    QCOMPARE(w->List1()->count(), 122);
-    QCOMPARE(QString::fromStdString(SharedMaterialTable().MaterialTitle), QString::fromUtf8("WATER, LIQUID µ"));
+    QCOMPARE(w->Items(), TableItems());
     QCOMPARE(MainWindow::Graph().windowTitle(), QString::fromUtf8("  WATER, LIQUID µ"));
   }
 };

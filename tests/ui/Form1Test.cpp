@@ -48,16 +48,15 @@ class Form1Test : public QObject {
   void loadFillsTheListEnablesTheReadoutsAndAPickAlonePreservesIt() {
     MainWindow w;
     w.Load("Alpha.as");
-    QStringList items;
-    for (int r = 1; r <= RowCount; ++r) items << QString::fromStdString(SharedMaterialTable().ListItem(r));
-    QCOMPARE(w.Items(), items);
+    QCOMPARE(w.Items(), TableItems());
     const QStringList loaded = ScreenState(w);
     QCOMPARE(loaded.mid(1, 3), QStringList({"selected -1", "readouts |||", "enabled 1 1 1 1 1"}));
     w.Pick("File1", "Beta.as");
     QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
     QCOMPARE(ScreenState(w), loaded);
-    w.FillReadouts();
-    w.Load("Alpha.as");
+    w.List1()->setCurrentRow(3);
+    QVERIFY(w.TypeEnergy("5").isEmpty());
+    w.Load("Alpha.as");  // clears the selection, the readouts and the cursor lines
     QCOMPARE(ScreenState(w), loaded);
   }
 
@@ -65,11 +64,11 @@ class Form1Test : public QObject {
     MainWindow w;
     QApplication::setActiveWindow(&w.window);
     w.Load("Alpha.as");
-    w.FillReadouts();
+    w.List1()->setCurrentRow(3);
     w.Click("Command4");
     QCOMPARE(w.Readouts(), NoReadouts);
     QCOMPARE(QApplication::focusWidget(), w.Control("Text3"));
-    w.FillReadouts();
+    w.List1()->setCurrentRow(4);
     QTest::mouseClick(w.Control("Text3"), Qt::LeftButton);
     QCOMPARE(w.Readouts(), NoReadouts);
   }

@@ -35,24 +35,7 @@ Material Water() {
   return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
 }
 
-Material Element(int z, double density, double ivalue, Phase phase = Phase::Condensed) {
-  return {"element", "element.as", phase, density, ivalue, {{z, 1.0}}};
-}
-
-Material Vapour() {
-  Material vapour = Water();
-  vapour.phase = Phase::Gas;
-  return vapour;
-}
-
-// Where f peaks, scanning from `from` to `to` in steps of 5 %; returns {position, peak}.
-template <typename F>
-std::pair<double, double> Peak(F f, double from, double to) {
-  std::pair<double, double> best{from, f(from)};
-  for (double x = from; x < to; x *= 1.05)
-    if (f(x) > best.second) best = {x, f(x)};
-  return best;
-}
+Material Element(int z, double density, double ivalue) { return {"element", "element.as", Phase::Condensed, density, ivalue, {{z, 1.0}}}; }
 
 TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
   // Protons of 100 MeV in water: 7.289 MeV cm2/g (ICRU Report 49). Helium ions of the same
@@ -66,8 +49,7 @@ TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
 }
 
 TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyThere) {
-  const Kinematics fast = HeliumKinematics(1000.0);
-  const Kinematics slow = HeliumKinematics(10.0);
+  const Kinematics fast = HeliumKinematics(1000.0), slow = HeliumKinematics(10.0);
   EXPECT_LT(std::abs(BarkasTerm(fast, 8)), std::abs(BarkasTerm(slow, 8)));
   EXPECT_GT(BarkasTerm(slow, 8), 0.0);
   EXPECT_LT(BlochTerm(slow, 2.0), 0.0);
@@ -85,7 +67,8 @@ TEST(LowEnergyFit, FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessFo
   const Material aluminum = Element(13, 2.699, 166.0);
   const double atOneKeV = LowEnergyElectronicStopping(aluminum, 1e-3);
   EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.25e-3), 0.5 * atOneKeV, 1e-9 * atOneKeV);
-  const Material vapour = Vapour();
+  Material vapour = Water();
+  vapour.phase = Phase::Gas;
   const double atTenKeV = LowEnergyElectronicStopping(vapour, 0.01);
   for (double e : {1e-3, 2.5e-3, 5e-3})
     EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), atTenKeV * std::sqrt(e / 0.01), 1e-9 * atTenKeV);
@@ -123,10 +106,10 @@ TEST(NuclearStopping, UniversalFunctionIsTheScatteringIntegralContinuousAndPeaks
   EXPECT_NEAR(ReducedNuclearStopping(1.0), 0.3143, 0.005);
   EXPECT_NEAR(ReducedNuclearStopping(100.0) / (std::log(100.0) / 200.0), 1.05, 0.01);
   EXPECT_NEAR(ReducedNuclearStopping(30.0 * (1 - 1e-9)) / ReducedNuclearStopping(30.0 * (1 + 1e-9)), 1.0, 0.02);
-  const auto [peakAt, peak] = Peak(ReducedNuclearStopping, 1e-3, 100.0);
-  EXPECT_GT(peakAt, 0.1);
-  EXPECT_LT(peakAt, 0.6);
-  EXPECT_NEAR(peak, 0.36, 0.04);
+  std::pair<double, double> peak{0, 0};  // s_n and where it peaks, in steps of 5 %
+  for (double eps = 1e-3; eps < 100; eps *= 1.05) peak = std::max(peak, {ReducedNuclearStopping(eps), eps});
+  EXPECT_TRUE(peak.second > 0.1 && peak.second < 0.6) << peak.second;
+  EXPECT_NEAR(peak.first, 0.36, 0.04);
 }
 
 TEST(RangeIntegration, GivesTheAnalyticRanges) {
@@ -143,9 +126,7 @@ TEST(RangeIntegration, GivesTheAnalyticRanges) {
     EXPECT_NEAR(rising.csda[i], 2 * std::sqrt(energies[i]) / 50.0, 1e-5 * rising.csda[i]);
   }
   // Constant S and transport cross-section k: R_p = (1 - exp(-k R)) / k, up to k R = 2.
-  std::vector<double> low;
-  for (double e : grid)
-    if (e <= 1.0) low.push_back(e);
+  const std::vector<double> low(grid.begin(), std::find_if(grid.begin(), grid.end(), [](double e) { return e > 1.0; }));
   const double k = 20.0;
   const Ranges turning = IntegrateRanges([](double) { return 10.0; }, [k](double) { return k; }, low);
   for (std::size_t i = 0; i < low.size(); ++i)
@@ -180,8 +161,8 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   const Material water = Water();
   const StoppingTable table = ComputeStoppingTable(water);
   const std::string text = FormatStoppingTable(water, table);
-  std::vector<std::string> lines;
   std::istringstream in(text);
+  std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 132u);
   EXPECT_TRUE(text.find('\r') == std::string::npos && text.back() == '\n');
@@ -218,10 +199,8 @@ double WeightOf(const std::vector<ElementFraction>& composition, int z) {
 }
 
 TEST(ChemicalFormula, GivesFractionsByWeightOfGroupsRepeatsAndDecimalCounts) {
-  const auto water = CompositionOfFormula("H2O");
-  ASSERT_EQ(water.size(), 2u);
-  EXPECT_NEAR(WeightOf(water, 1), 0.111894, 1e-5);  // ICRU 37 used older atomic weights
-  EXPECT_NEAR(WeightOf(water, 8), 0.888106, 1e-5);
+  const auto water = CompositionOfFormula("H2O");  // ICRU 37 used older atomic weights
+  EXPECT_TRUE(water.size() == 2 && std::abs(WeightOf(water, 1) - 0.111894) < 1e-5 && std::abs(WeightOf(water, 8) - 0.888106) < 1e-5);
   const double mass = 40.078 + 2 * (15.9994 + 1.00794);
   EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 20), 40.078 / mass, 1e-9);
   EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 8), 2 * 15.9994 / mass, 1e-9);
@@ -257,13 +236,9 @@ TEST(MaterialsFile, ParsesFieldsAndNamesTheFaultyLine) {
   EXPECT_EQ(list[0].name + "|" + list[0].fileName, "Water vapor|Water_vapor.asc");
   EXPECT_TRUE(list[0].phase == Phase::Gas && list[0].density == 7.56182e-4 && list[0].meanExcitationEnergy == 71.6);
   EXPECT_EQ(WeightOf(list[0].composition, 8), 0.888106);
-  const auto error = [](const char* text) {
-    try {
-      ParseMaterialList(text);
-    } catch (const std::invalid_argument& e) {
-      return std::string(e.what());
-    }
-    return std::string("accepted");
+  const auto error = [](const char* text) -> std::string {
+    try { ParseMaterialList(text); } catch (const std::invalid_argument& e) { return e.what(); }
+    return "accepted";
   };
   EXPECT_NE(error("# one\nGold | Gold.as | solid | 19.32 | 790 | 79:1\n").find("line 2"), std::string::npos);
   for (const char* bad : {"Gold | Gold.as | condensed | x | 790 | 79:1\n", "Gold | Gold.as | condensed | 19.32 | 790 | 79=1\n",

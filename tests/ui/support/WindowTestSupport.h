@@ -56,6 +56,13 @@ inline QStringList RowReadouts(int r) {
           Readout(table.StopPower(r, Nuclear))};
 }
 
+// The list items of the shared table's rows.
+inline QStringList TableItems() {
+  QStringList items;
+  for (int r = 1; r <= RowCount; ++r) items << QString::fromStdString(SharedMaterialTable().ListItem(r));
+  return items;
+}
+
 inline QString Ends(float x1, float y1, float x2, float y2) {
   return QString("%1 %2 %3 %4").arg(x1, 0, 'g', 9).arg(y1, 0, 'g', 9).arg(x2, 0, 'g', 9).arg(y2, 0, 'g', 9);
 }
@@ -100,24 +107,16 @@ class MainWindow {
     for (int i = 0; i < List1()->count(); ++i) items << List1()->item(i)->text();
     return items;
   }
-  QStringList Readouts() {  // Text3 to Text6
-    QStringList texts;
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) texts << Control(name)->text();
-    return texts;
-  }
-  void FillReadouts() {
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) Control(name)->setText("x");
-  }
+  // The highlighted row, or -1; the current row may differ (focus sets it).
+  int SelectedRow() { return List1()->selectedItems().isEmpty() ? -1 : List1()->row(List1()->selectedItems().first()); }
+  QStringList Readouts() { return {Control("Text3")->text(), Control("Text4")->text(), Control("Text5")->text(), Control("Text6")->text()}; }
   // Clicks a button; returns the texts of the message boxes that opened.
   QStringList Click(const char* button) {
     return AnswerMessageBoxes([&] { QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton); });
   }
   QStringList PressOk() { return Click("Command2"); }
   // Lists the files now in as/ and asc/.
-  void Refresh() {
-    Control<ui::FileListBox>("File1")->SetFolder("as");
-    Control<ui::FileListBox>("File2")->SetFolder("asc");
-  }
+  void Refresh() { Control<ui::FileListBox>("File1")->SetFolder("as"); Control<ui::FileListBox>("File2")->SetFolder("asc"); }
   // Clicks name in list ("File1" or "File2"); returns the warnings of the pick.
   QStringList Pick(const char* list, const QString& name) {
     auto* files = Control<QListWidget>(list);
@@ -146,12 +145,10 @@ class MainWindow {
 };
 
 // What the user sees, one line of text per part, to compare two moments: the row list and
-// its selection, the readouts, the shared table's title, and the graph window's title,
-// picture and cursor lines.
+// its selection, the readouts, which controls are enabled, the shared table's title, and the
+// graph window's title, picture and cursor lines.
 inline QStringList ScreenState(MainWindow& w) {
-  const QList<QListWidgetItem*> selected = w.List1()->selectedItems();
-  QStringList state{"rows " + w.Items().join('|'),
-                    QString("selected %1").arg(selected.isEmpty() ? -1 : w.List1()->row(selected.first())),
+  QStringList state{"rows " + w.Items().join('|'), QString("selected %1").arg(w.SelectedRow()),
                     "readouts " + w.Readouts().join('|'), "enabled",
                     "table " + QString::fromStdString(SharedMaterialTable().MaterialTitle)};
   for (const char* name : {"Text3", "Text4", "Text5", "Text6", "Command4"}) state[3] += w.Control<QWidget>(name)->isEnabled() ? " 1" : " 0";
