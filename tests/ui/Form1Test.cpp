@@ -32,13 +32,11 @@ class Form1Test : public QObject {
     QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
     QCOMPARE(w.List1()->count(), 0);
-
     w.Pick("File2", "Gamma.asc");
     QCOMPARE(w.Control("Text1")->text(), QString("GAMMA, MIXED"));
     QVERIFY(w.PressOk().isEmpty());
     QCOMPARE(SharedMaterialTable().MaterialTitle, std::string("GAMMA, MIXED"));
     QCOMPARE(w.Items().first(), QString("  1.000E-03 5.000E+01 2.000E+00 5.200E+01 1.000E-05 9.000E-0"));
-
     // Picking the earlier list's name again is a pick once more, though its row never left.
     w.Pick("File1", "Beta.as");
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
@@ -92,7 +90,6 @@ class Form1Test : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.Control<QWidget>("File1"));
     tabTwiceRound(state());
     QCOMPARE(SharedMaterialTable().DataFile, std::string());
-
     w.Load("Beta.as");
     QVERIFY(w.TypeEnergy("5").isEmpty());
     tabTwiceRound(state());

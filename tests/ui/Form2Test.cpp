@@ -63,7 +63,6 @@ class Form2Test : public QObject {
     QCOMPARE(form2.geometry(), QRect(910, 26, 630, 757));
     QCOMPARE(w->window.geometry(), QRect(8, 31, 900, 753));
     QCOMPARE(form2.Picture1().Picture().size(), QSize(605, 605) * form2.devicePixelRatioF());
-
     form2.Line1().SetVisible(true);
     form2.Line2().SetVisible(true);
     w->Load("Beta.as");

@@ -58,7 +58,6 @@ class LookupTest : public QObject {
   void aRowShowsItsTabulatedValuesAndMovesOnlyTheEnergyCursorUpTo1000MeV() {
     w->List1()->setCurrentRow(0);  // right after a load: only the energy cursor shows
     QVERIFY(Graph().Line1().Visible() && !Graph().Line2().Visible());
-
     QVERIFY(w->TypeEnergy("3").isEmpty());
     const QString line2 = LineText(Graph().Line2());
     w->List1()->setCurrentRow(10);
@@ -88,7 +87,6 @@ class LookupTest : public QObject {
     QCOMPARE(w->Readouts(), RowReadouts(40));
     QCOMPARE(Graph().Line1().X1(), EnergyCursorX(table.Energy(40)));  // the row readout moved it
     QVERIFY(std::abs(Graph().Line2().Y1() - 9.0f) < 0.05f);
-
     for (const QPointF outside : {QPointF(13.9, 9.0), QPointF(xOf(40), -0.5)}) {  // right, then the margin below
       MainWindow::MovePointer(float(outside.x()), float(outside.y()));
       QVERIFY(!Graph().Picture1().testAttribute(Qt::WA_SetCursor));
