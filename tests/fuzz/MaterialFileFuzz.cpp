@@ -50,8 +50,7 @@ void CheckTable(const MaterialTable& table) {
   for (int r = 1; r <= RowCount; ++r) {
     Require(std::isfinite(table.Energy(r)) && table.Energy(r) > 0, "energies are above zero");
     Require(r == 1 || table.Energy(r) > table.Energy(r - 1), "energies ascend");
-    for (int c = 1; c <= 3; ++c)
-      Require(std::isfinite(table.StopPower(r, c)) && table.StopPower(r, c) > 0, "stopping powers are above zero");
+    for (const double s : table.rows[std::size_t(r - 1)].stopPower) Require(std::isfinite(s) && s > 0, "stopping powers are above zero");
     Require(std::isfinite(table.RangeData(r, 1)) && std::isfinite(table.RangeData(r, 2)), "ranges are numbers");
     Require(IsUtf8(table.RowText(r)), "row texts are UTF-8", table.RowText(r));
     Require(FirstCharacters(table.RowText(r), RowTextLength) == table.RowText(r), "row texts hold 59 characters at most",

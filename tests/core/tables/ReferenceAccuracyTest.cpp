@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -21,35 +20,14 @@
 namespace alphastop::testing {
 namespace {
 
-struct Compared {
-  ReferenceTable reference;
-  tables::StoppingTable computed;
-  bool isElement;
-};
-
-std::vector<Compared> CompareAll(const std::filesystem::path& dir) {
-  std::vector<Compared> all;
-  for (const auto& path : ReferenceFiles(dir)) {
-    const auto reference = ReadReferenceTable(path);
-    EXPECT_TRUE(reference.has_value()) << "unreadable reference table " << path;
-    if (!reference) continue;
-    all.push_back({*reference, tables::ComputeStoppingTable(MaterialOfReference(*reference)),
-                   path.extension() == ".as"});
-  }
-  return all;
-}
-
 enum Group { Elements, Exceptions, Compounds };
 constexpr const char* GroupNames[] = {"elements", "exceptions", "compounds"};
 
-// The exceptions are the elements whose reference values below a few MeV do not follow the
-// Ziegler fit the model uses: gold (below 0.5 MeV, up to 23 % lower at 1 keV than both the 1977
-// and the ICRU 49 gold coefficients) and silicon (5 % lower below 0.1 MeV, up to 10 % higher
-// near 0.5 MeV).
-Group GroupOf(const Compared& c) {
-  if (c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as") return Exceptions;
-  return c.isElement ? Elements : Compounds;
-}
+struct Compared {
+  ReferenceTable reference;
+  tables::StoppingTable computed;
+  Group group;
+};
 
 // The largest |relative difference| reached in each band by elements, exceptions and
 // compounds, a little above the worst measured values (0: not checked); the goal is in the name.
@@ -78,7 +56,17 @@ class ReferenceAccuracy : public ::testing::Test {
  protected:
   void SetUp() override {
     ALPHASTOP_REQUIRE_REFERENCE(dir);
-    all = CompareAll(dir);
+    for (const auto& path : ReferenceFiles(dir)) {
+      const auto reference = ReadReferenceTable(path);
+      ASSERT_TRUE(reference.has_value()) << "unreadable reference table " << path;
+      // The exceptions are the elements whose reference values below a few MeV do not follow the
+      // Ziegler fit the model uses: gold (below 0.5 MeV, up to 23 % lower at 1 keV than both the
+      // 1977 and the ICRU 49 gold coefficients) and silicon (5 % lower below 0.1 MeV, up to 10 %
+      // higher near 0.5 MeV).
+      const bool exception = reference->fileName == "Gold.as" || reference->fileName == "Silicon.as";
+      all.push_back({*reference, tables::ComputeStoppingTable(MaterialOfReference(*reference)),
+                     exception ? Exceptions : path.extension() == ".as" ? Elements : Compounds});
+    }
     ASSERT_FALSE(all.empty()) << "no reference tables in " << dir;
   }
   std::vector<Compared> all;
@@ -100,8 +88,8 @@ TEST_F(ReferenceAccuracy, EveryQuantityStaysWithinTheLevelReached) {
       BandSummary worst;
       std::string where;
       for (const Compared& c : all) {
-        const BandSummary s = GroupOf(c) == group ? Summarize(Differences(c.reference, c.computed, band.quantity), band.low, band.high)
-                                                  : BandSummary{};
+        if (c.group != group) continue;
+        const BandSummary s = Summarize(Differences(c.reference, c.computed, band.quantity), band.low, band.high);
         if (s.largest > worst.largest) std::tie(worst, where) = std::tie(s, c.reference.fileName);
       }
       const std::string name = std::string(GroupNames[group]) + ", " + band.name;
@@ -115,7 +103,7 @@ TEST_F(ReferenceAccuracy, ElectronicStoppingOfCompoundsBelowFourMeV) {
   std::vector<double> differences;
   int compounds = 0, within = 0;
   for (const Compared& c : all) {
-    if (c.isElement) continue;
+    if (c.group != Compounds) continue;
     ++compounds;
     const auto rows = Differences(c.reference, c.computed, Quantity::Electronic);
     for (const RowDifference& r : rows)
@@ -123,11 +111,9 @@ TEST_F(ReferenceAccuracy, ElectronicStoppingOfCompoundsBelowFourMeV) {
     within += Summarize(rows, 0.0, 4.0).largest <= 0.15;
   }
   ASSERT_GT(compounds, 0);
-  std::printf("compounds below 4 MeV: median %.2f %%, %d of %d within 15 %%\n",
-              100 * MedianOf(differences), within, compounds);
+  std::printf("compounds below 4 MeV: median %.2f %%, %d of %d within 15 %%\n", 100 * MedianOf(differences), within, compounds);
   EXPECT_LE(MedianOf(differences), CompoundMedianBelow4MeV);
-  EXPECT_GE(static_cast<double>(within) / compounds, CompoundShareWithin15Percent)
-      << within << " of " << compounds << " compounds within 15 %";
+  EXPECT_GE(double(within) / compounds, CompoundShareWithin15Percent) << within << " of " << compounds << " compounds within 15 %";
 }
 
 }  // namespace
