@@ -5,23 +5,57 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/graph/CursorReadout.h"
 #include "core/graph/GraphDrawing.h"
 #include "core/graph/GraphMapping.h"
 #include "core/lookup/CursorPlacement.h"
-#include "support/RecordingSurface.h"
 #include "support/TableFiles.h"
 
 namespace alphastop {
 namespace {
 
-using testing::CallKind;
 using testing::GeometricTable;
-using testing::RecordingSurface;
-using testing::SurfaceCall;
+
+// A drawing surface that keeps every call with its arguments, in order.
+enum class CallKind { Clear, SetDrawWidth, SetPoint, Line, LineTo, Rectangle, FilledRectangle, SetFontSize, SetTextPosition, Print };
+
+struct SurfaceCall {
+  CallKind kind{};
+  std::vector<double> numbers{};  // coordinates in argument order, or the width or font size
+  Rgb colour{};                   // lines and rectangles
+  std::string text{};             // Print
+  PrintEnd end = PrintEnd::EndLine;
+
+  friend bool operator==(const SurfaceCall&, const SurfaceCall&) = default;
+  friend std::ostream& operator<<(std::ostream& os, const SurfaceCall& call) {
+    os << "call " << int(call.kind) << " (";
+    for (double n : call.numbers) os << n << ' ';
+    return os << '"' << call.text << "\" rgb " << int(call.colour.r) << ',' << int(call.colour.g) << ',' << int(call.colour.b) << ')';
+  }
+};
+
+class RecordingSurface final : public DrawingSurface {
+ public:
+  std::vector<SurfaceCall> calls;
+
+  void Clear() override { calls.push_back({CallKind::Clear}); }
+  void SetDrawWidth(int pixels) override { calls.push_back({CallKind::SetDrawWidth, {double(pixels)}}); }
+  void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
+  void Line(float x1, float y1, float x2, float y2, Rgb c) override { calls.push_back({CallKind::Line, {x1, y1, x2, y2}, c}); }
+  void LineTo(float x, float y, Rgb c) override { calls.push_back({CallKind::LineTo, {x, y}, c}); }
+  void Rectangle(float x1, float y1, float x2, float y2, Rgb c) override { calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, c}); }
+  void FilledRectangle(float x1, float y1, float x2, float y2, Rgb c) override {
+    calls.push_back({CallKind::FilledRectangle, {x1, y1, x2, y2}, c});
+  }
+  void SetFontSize(double points) override { calls.push_back({CallKind::SetFontSize, {points}}); }
+  void SetTextPosition(float x, float y) override { calls.push_back({CallKind::SetTextPosition, {x, y}}); }
+  void Print(std::string_view text, PrintEnd end) override { calls.push_back({CallKind::Print, {}, {}, std::string(text), end}); }
+};
 
 TEST(GraphMapping, PutsDecadesAtMultiplesOfLnTen) {
   const struct { double (*map)(double); double value, coordinate; } cases[] = {
@@ -106,16 +140,12 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   for (const SurfaceCall& call : surface.calls)
     for (double n : call.numbers) ASSERT_TRUE(std::isfinite(n)) << call;
   const auto count = [&](CallKind kind, Rgb colour) {
-    return std::count_if(surface.calls.begin(), surface.calls.end(),
-                         [&](const SurfaceCall& c) { return c.kind == kind && c.colour == colour; });
+    return std::count_if(surface.calls.begin(), surface.calls.end(), [&](const SurfaceCall& c) { return c.kind == kind && c.colour == colour; });
   };
   // A left-out point costs its own segment and the next one, which opens a new piece.
   EXPECT_EQ(count(CallKind::SetPoint, Rgb{}), 2);
   const struct { Rgb colour; long segments, pieces; } curves[] = {{Red, 121 - 3, 2}, {Yellow, 121 - 4, 2}, {White, 121 - 2, 1}};
-  for (const auto& c : curves) {
-    EXPECT_EQ(count(CallKind::LineTo, c.colour), c.segments);
-    EXPECT_EQ(count(CallKind::Line, c.colour), c.pieces);
-  }
+  for (const auto& c : curves) EXPECT_EQ(std::pair(count(CallKind::LineTo, c.colour), count(CallKind::Line, c.colour)), std::pair(c.segments, c.pieces));
   // The new piece starts exactly at its row's point, with a line of zero length.
   const double x = static_cast<float>(EnergyToX(table.Energy(51)));
   const double y = static_cast<float>(StopPowerToY(table.StopPower(51, Nuclear)));
