@@ -12,7 +12,7 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
-  void startsWithTheFileListsAndEverythingElseEmptyAndDisabledAndOkWarnsSelectMaterial() {
+  void startsWithTheFileListsAndEverythingElseEmptyAndDisabledAndOkAsksForAPickWhichShowsTheTitle() {
     MainWindow w;
     QCOMPARE(w.Control<QListWidget>("File1")->count(), 2);
     QCOMPARE(w.Control<QListWidget>("File1")->item(0)->text(), QString("Alpha.as"));
@@ -24,10 +24,7 @@ class Form1Test : public QObject {
     QCOMPARE(before.mid(0, 4), QStringList({"rows ", "selected -1", "readouts |||", "enabled 0 0 0 0 0"}));
     QCOMPARE(w.PressOk(), QStringList{"AlphaStop|Select material"});
     QCOMPARE(ScreenState(w), before);
-  }
-
-  void aPickShowsTheTitleAndTheLastPickWinsAcrossBothLists() {
-    MainWindow w;
+    // A pick shows the title, and the last pick wins across both lists.
     QVERIFY(w.Pick("File1", "Beta.as").isEmpty());
     QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
@@ -43,7 +40,7 @@ class Form1Test : public QObject {
     QCOMPARE(w.Control<QListWidget>("File2")->currentItem(), nullptr);
   }
 
-  void loadFillsTheListEnablesTheReadoutsAndAPickAlonePreservesIt() {
+  void loadFillsTheListEnablesTheReadoutsAPickAlonePreservesItAndClearingEmptiesTheReadouts() {
     MainWindow w;
     w.Load("Alpha.as");
     QCOMPARE(w.Items(), TableItems());
@@ -56,12 +53,8 @@ class Form1Test : public QObject {
     QVERIFY(w.TypeEnergy("5").isEmpty());
     w.Load("Alpha.as");  // clears the selection, the readouts and the cursor lines
     QCOMPARE(ScreenState(w), loaded);
-  }
-
-  void clearButtonAndAClickIntoTheEnergyBoxEmptyTheReadouts() {
-    MainWindow w;
+    // The clear button and a click into the energy box empty the readouts.
     QApplication::setActiveWindow(&w.window);
-    w.Load("Alpha.as");
     w.List1()->setCurrentRow(3);
     w.Click("Command4");
     QCOMPARE(w.Readouts(), NoReadouts);
