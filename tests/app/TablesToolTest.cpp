@@ -26,9 +26,7 @@ class TableTool : public ::testing::Test {
     const fs::path errFile = dir.Path() / ".err";
     const int status = std::system(("cd \"" + dir.Path().string() + "\" && \"" ALPHASTOP_TABLES_TOOL "\" " + arguments +
                                     " >/dev/null 2>\"" + errFile.string() + "\"").c_str());
-    std::stringstream err;
-    err << std::ifstream(errFile).rdbuf();
-    errors = err.str();
+    errors = (std::stringstream() << std::ifstream(errFile).rdbuf()).str();
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   std::string Out(const char* name) const { return "\"" + (dir.Path() / name).string() + "\""; }
@@ -40,9 +38,8 @@ class TableTool : public ::testing::Test {
 TEST_F(TableTool, WritesOneTableFromAFormulaOrFromWeights) {
   ASSERT_EQ(Run("--formula H2O --density 1 --ivalue 75 --name \"Water, liquid\" " + Out("w.asc")), 0) << errors;
   std::ifstream in(dir.Path() / "w.asc");
-  std::string line1, line2;
-  std::getline(std::getline(in, line1), line2);
-  EXPECT_EQ(line2, "WATER, LIQUID");
+  std::string line;
+  EXPECT_EQ(std::getline(std::getline(in, line), line) ? line : "", "WATER, LIQUID");
   EXPECT_EQ(Run("--weights 1:0.111894,8:0.888106 --density 7.56e-4 --ivalue 71.6 --gas " + Out("v.asc")), 0) << errors;
   EXPECT_TRUE(fs::exists(dir.Path() / "v.asc"));
 }

@@ -12,7 +12,7 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
-  void startsWithTheFileListsAndEverythingElseEmptyAndDisabledAndOkAsksForAPickWhichShowsTheTitle() {
+  void startsWithOnlyTheFileListsAsksForAPickShowsItsTitleAndOpensAndClosesTheReferenceWindow() {
     MainWindow w;
     QCOMPARE(w.Control<QListWidget>("File1")->count(), 2);
     QCOMPARE(w.Control<QListWidget>("File1")->item(0)->text(), QString("Alpha.as"));
@@ -24,6 +24,14 @@ class Form1Test : public QObject {
     QCOMPARE(before.mid(0, 4), QStringList({"rows ", "selected -1", "readouts |||", "enabled 0 0 0 0 0"}));
     QCOMPARE(w.PressOk(), QStringList{"AlphaStop|Select material"});
     QCOMPARE(ScreenState(w), before);
+    // The reference window shows, hides with its own button and shows again, the main window staying.
+    w.Click("Command3");
+    QWidget* form3 = TopLevel("Form3");
+    QVERIFY(form3 && form3->isVisible());
+    QTest::mouseClick(form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QVERIFY(!form3->isVisible() && w.window.isVisible());
+    w.Click("Command3");
+    QVERIFY(form3->isVisible());
     // A pick shows the title, and the last pick wins across both lists.
     QVERIFY(w.Pick("File1", "Beta.as").isEmpty());
     QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
@@ -114,17 +122,6 @@ class Form1Test : public QObject {
     QVERIFY(file2->EmptyText().contains("asc"));
     QVERIFY(file2->EmptyText().contains(QString::fromStdString(folder.Path().string())));
     QCOMPARE(w.findChild<QListWidget*>("File1")->count(), 2);
-  }
-
-  void theReferenceWindowIsShownAndHiddenAgainAndLeavesTheMainWindow() {
-    MainWindow w;
-    w.Click("Command3");
-    QWidget* form3 = TopLevel("Form3");
-    QVERIFY(form3 && form3->isVisible());
-    QTest::mouseClick(form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QVERIFY(!form3->isVisible() && w.window.isVisible());
-    w.Click("Command3");
-    QVERIFY(form3->isVisible());
   }
 };
 

@@ -53,6 +53,15 @@ class LookupTest : public QObject {
     QVERIFY(AnswerMessageBoxes([&] { QTest::keyClick(w->Control("Text3"), Qt::Key_Return); }).isEmpty());
     QCOMPARE(Graph().Line1().X1(), EnergyCursorX(1.235));
     QCOMPARE(w->Control("Text4")->text(), Readout(InterpolateStopPower(SharedMaterialTable(), 1.235)->total));
+    // Past the last row of a table that ends early, and in range, is out of range too.
+    w->folder.Write("as/Short.as", JoinLines(ValidTableLines("SHORT", 1.113)));  // to 420 MeV
+    w->Refresh();
+    w->Load("Short.as");
+    QVERIFY(w->TypeEnergy("400").isEmpty());
+    QCOMPARE(w->TypeEnergy("600"), QStringList{"AlphaStop|This value is out of range."});
+    QCOMPARE(w->Readouts(), NoReadouts);
+    MainWindow::MovePointer(13.5f, 10.0f);  // right of the last row stays on the last row
+    QCOMPARE(w->SelectedRow(), 121);
   }
 
   void aRowShowsItsTabulatedValuesAndMovesOnlyTheEnergyCursorUpTo1000MeV() {
@@ -102,17 +111,6 @@ class LookupTest : public QObject {
     MainWindow::MovePointer(float(xOf(30) + 0.8 * (xOf(31) - xOf(30))), 6.0f);
     QCOMPARE(w->SelectedRow(), 30);
     QCOMPARE(w->Control("Text4")->text(), Readout(table.StopPower(31, Total)));
-  }
-
-  void anEnergyBeyondAShortTableIsOutOfRange() {
-    w->folder.Write("as/Short.as", JoinLines(ValidTableLines("SHORT", 1.113)));  // to 420 MeV
-    w->Refresh();
-    w->Load("Short.as");
-    QVERIFY(w->TypeEnergy("400").isEmpty());
-    QCOMPARE(w->TypeEnergy("600"), QStringList{"AlphaStop|This value is out of range."});
-    QCOMPARE(w->Readouts(), NoReadouts);
-    MainWindow::MovePointer(13.5f, 10.0f);  // right of the last row stays on the last row
-    QCOMPARE(w->SelectedRow(), 121);
   }
 };
 
