@@ -131,8 +131,7 @@ TEST(StoppingTable, OfWaterAndGoldIsPositiveRepeatableAndItsRangesFollowTheStopp
       const double expected = (b.energy - a.energy) * 0.5 * (1 / a.total + 1 / b.total);
       EXPECT_NEAR((b.csdaRange - a.csdaRange) / expected, 1.0, 0.03) << b.energy;
     }
-    EXPECT_GT(table.back().detourFactor, 0.99);
-    EXPECT_LT(table.front().detourFactor, 0.7);
+    EXPECT_TRUE(table.back().detourFactor > 0.99 && table.front().detourFactor < 0.7);
   }
 }
 
@@ -144,11 +143,9 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 132u);
-  EXPECT_TRUE(text.find('\r') == std::string::npos && text.back() == '\n');
+  EXPECT_TRUE(text.find('\r') == std::string::npos && text.back() == '\n' && lines[9].empty());
   EXPECT_TRUE(lines[0].find("AlphaStop") != std::string::npos && lines[0].find("not a reference table") != std::string::npos);
-  EXPECT_EQ(lines[2], "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV");
-  EXPECT_EQ(lines[4], "1: 0.111894  8: 0.888106");
-  EXPECT_TRUE(lines[9].empty());
+  EXPECT_EQ(lines[2] + "|" + lines[4], "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV|1: 0.111894  8: 0.888106");
   const testing::TempFolder folder;
   const auto path = folder.Path() / "asc" / "Water_liquid.asc";  // the folder is created
   WriteStoppingTable(path, water, table);
