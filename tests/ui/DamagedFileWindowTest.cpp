@@ -73,11 +73,11 @@ class DamagedFileWindowTest : public QObject {
     const QStringList before = ScreenState(*w);
     if (change != "late") std::filesystem::remove("as/Swap.as");
     if (change == "folder") std::filesystem::create_directory("as/Swap.as");
-    const QStringList pickWarnings = w->Pick("File1", "Swap.as");
+    const QString pickWarnings = w->Pick("File1", "Swap.as").join('\n');
     QCOMPARE(w->Control("Text1")->text(), QString(change == "late" ? "SWAP" : ""));
-    QCOMPARE(pickWarnings.size(), change == "late" ? 0 : 1);
+    QVERIFY2(change == "late" ? pickWarnings.isEmpty() : pickWarnings.contains("as/Swap.as") && pickWarnings.contains(mention),
+             qPrintable(pickWarnings));
     if (change == "late") std::filesystem::remove("as/Swap.as");
-    else QVERIFY2(pickWarnings[0].contains("as/Swap.as") && pickWarnings[0].contains(mention), qPrintable(pickWarnings[0]));
     ExpectRefusedLoad(before, "as/Swap.as", {mention});
   }
 

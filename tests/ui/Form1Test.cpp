@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "support/WindowTestSupport.h"
+#include "ui/Form3.h"
 
 using namespace alphastop;
 using namespace alphastop::testing;
@@ -26,8 +27,8 @@ class Form1Test : public QObject {
     QCOMPARE(ScreenState(w), before);
     // The reference window shows, hides with its own button and shows again, the main window staying.
     w.Click("Command3");
-    QWidget* form3 = TopLevel("Form3");
-    QVERIFY(form3 && form3->isVisible());
+    QWidget* form3 = &ui::Form3::Instance();
+    QVERIFY(form3->isVisible());
     QTest::mouseClick(form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QVERIFY(!form3->isVisible() && w.window.isVisible());
     w.Click("Command3");

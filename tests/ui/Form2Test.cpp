@@ -18,10 +18,9 @@ namespace {
 std::string OffScaleTable() {
   std::vector<std::string> lines = ValidTableLines("OFF SCALE");
   for (int r = 1; r <= 122; ++r) {
-    const double electronic = 1e3 * std::pow(1.06, r);
     char row[160];
-    std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E 1 1 1", 1e-3 * std::pow(1.13, r - 1), electronic,
-                  1e-2 * std::pow(0.9, r), electronic / 5);
+    std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E 1 1 1", 1e-3 * std::pow(1.13, r - 1), 1e3 * std::pow(1.06, r),
+                  1e-2 * std::pow(0.9, r), 200 * std::pow(1.06, r));
     lines[9 + r] = row;
   }
   return JoinLines(lines);

@@ -41,12 +41,6 @@ inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   return texts;
 }
 
-inline QWidget* TopLevel(const QString& name) {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == name) return widget;
-  return nullptr;
-}
-
 inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
 inline const QStringList NoReadouts(4);  // Text3 to Text6 empty
 // The readouts of row r of the shared table, Text3 to Text6: energy, total, electronic, nuclear.
