@@ -2,6 +2,8 @@
 // What the fuzz targets share: a failed promise stops the run with a message, so that
 // libFuzzer keeps the input as a crash artifact.
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>

@@ -5,11 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <fstream>
-#include <string>
 
 #include "FuzzCheck.h"
 #include "core/data/MaterialFile.h"

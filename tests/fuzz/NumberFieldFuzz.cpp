@@ -3,11 +3,6 @@
 // with a reason that quotes it.
 
 #include <cerrno>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <regex>
-#include <string>
 #include <variant>
 
 #include "FuzzCheck.h"

@@ -3,10 +3,7 @@
 // keep the order of the values it shows.
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <cstring>
-#include <string>
 
 #include "FuzzCheck.h"
 #include "core/lookup/EnergyInput.h"

@@ -2,10 +2,6 @@
 // number, ignores blanks wherever they stand, and what it reads shows as a readout that,
 // typed in again, looks up the same readout.
 
-#include <cmath>
-#include <cstdint>
-#include <string>
-
 #include "FuzzCheck.h"
 #include "core/lookup/EnergyInput.h"
 #include "core/text/NumberFormat.h"
