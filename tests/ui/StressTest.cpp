@@ -14,22 +14,6 @@
 using namespace alphastop;
 using namespace alphastop::testing;
 
-namespace {
-
-// Runs action the next time events are let run, and tells whether that was before the
-// click that follows returned, i.e. inside its handler's own event pass.
-struct DuringHandler {
-  bool handlerReturned = false, ranInside = false;
-  explicit DuringHandler(const std::function<void()>& action) {
-    QTimer::singleShot(0, [this, action] {
-      ranInside = !handlerReturned;
-      action();
-    });
-  }
-};
-
-}  // namespace
-
 class StressTest : public QObject {
   Q_OBJECT
   std::unique_ptr<MainWindow> w;
@@ -43,9 +27,12 @@ class StressTest : public QObject {
     QSignalSpy loads(w->List1()->model(), &QAbstractItemModel::rowsInserted);
     const QStringList loaded = ScreenState(*w);
     w->Pick("File1", "Alpha.as");
-    // While the load lets events run: OK again, a pick of another file, a row, a lookup.
+    // While the load lets events run, inside the handler of the OK that started it: OK again, a
+    // pick of another file, a row, a lookup.
+    bool handlerReturned = false;
     QStringList nestedWarnings{"not run"};
-    DuringHandler storm([&] {
+    QTimer::singleShot(0, [&] {
+      QVERIFY(!handlerReturned);
       nestedWarnings = w->PressOk();
       w->Pick("File2", "Gamma.asc");
       w->List1()->setCurrentRow(7);
@@ -53,8 +40,7 @@ class StressTest : public QObject {
       nestedWarnings += w->PressOk();
     });
     QCOMPARE(w->PressOk(), QStringList());
-    storm.handlerReturned = true;
-    QVERIFY(storm.ranInside);
+    handlerReturned = true;
     QCOMPARE(nestedWarnings, QStringList());
     QCOMPARE(loads.count(), 1);  // one load at a time: the OKs inside it were not loads
     QCOMPARE(ScreenState(*w), loaded);  // Alpha as its load leaves it: no selection, no readouts
@@ -89,10 +75,14 @@ class StressTest : public QObject {
     w->Load("Alpha.as");
     w->Click("Command3");
     w->Pick("File1", "Beta.as");
-    DuringHandler exit([&] { w->Click("Command1"); });
+    bool handlerReturned = false, exitRan = false;
+    QTimer::singleShot(0, [&] {
+      exitRan = !handlerReturned;  // inside the handler of the OK below
+      w->Click("Command1");
+    });
     QVERIFY(w->PressOk().isEmpty());
-    exit.handlerReturned = true;
-    QVERIFY(exit.ranInside);
+    handlerReturned = true;
+    QVERIFY(exitRan);
     QVERIFY(!MainWindow::Graph().isVisible() && !ui::Form3::Instance().isVisible());
   }
 
