@@ -70,13 +70,11 @@ inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
 // The reference files under `dir` (as/*.as, then asc/*.asc), each folder sorted by name.
 inline std::vector<std::filesystem::path> ReferenceFiles(const std::filesystem::path& dir) {
   std::vector<std::filesystem::path> files;
-  for (const std::string folder : {"as", "asc"}) {
-    if (!std::filesystem::is_directory(dir / folder)) continue;
-    const auto start = files.size();
-    for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
-      if (entry.path().extension() == "." + folder) files.push_back(entry.path());
-    std::sort(files.begin() + static_cast<std::ptrdiff_t>(start), files.end());
-  }
+  for (const std::string folder : {"as", "asc"})
+    if (std::filesystem::is_directory(dir / folder))
+      for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
+        if (entry.path().extension() == "." + folder) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());  // ".../as/" sorts before ".../asc/"
   return files;
 }
 

@@ -172,8 +172,7 @@ MaterialTable TableAround(int row, double lower, double upper) {
 }
 
 TEST(NearestRow, PicksTheRowWhosePositionIsNearerAndAtAMidpointTieTheHigherEnergy) {
-  EXPECT_EQ(NearestRow(TableAround(32, 1.0, 1.25), 7.0f), 31);
-  EXPECT_EQ(NearestRow(TableAround(32, 1.0, 1.25), 7.05f), 32);
+  EXPECT_TRUE(NearestRow(TableAround(32, 1.0, 1.25), 7.0f) == 31 && NearestRow(TableAround(32, 1.0, 1.25), 7.05f) == 32);
   // Search the upper energy whose position lies exactly as far right of the pointer as
   // 1 MeV lies left of it, so that the two distances compare equal.
   constexpr float pointer = 7.0f;
@@ -183,18 +182,15 @@ TEST(NearestRow, PicksTheRowWhosePositionIsNearerAndAtAMidpointTieTheHigherEnerg
     upper = std::nextafter(upper, EnergyCursorPosition(upper) - pointer < distance ? 2.0 : 1.0);
   ASSERT_EQ(EnergyCursorPosition(upper) - pointer, distance) << "no exact tie found";
   const MaterialTable table = TableAround(32, 1.0, upper);
-  EXPECT_EQ(NearestRow(table, pointer), 32);
-  EXPECT_EQ(NearestRow(table, std::nextafter(pointer, 0.0f)), 31);
+  EXPECT_TRUE(NearestRow(table, pointer) == 32 && NearestRow(table, std::nextafter(pointer, 0.0f)) == 31);
 }
 
 TEST(NearestRow, SelectsEachRowUnderThePointerAndStaysWithinRowsOneTo122) {
   const MaterialTable table = GeometricTable(0.001, 1000);
   for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(NearestRow(table, EnergyCursorX(table.Energy(r))), r);
-  EXPECT_EQ(NearestRow(table, 0.0f), 1);  // the strip left of row 1
-  EXPECT_EQ(NearestRow(table, 0.001f), 1);
+  EXPECT_TRUE(NearestRow(table, 0.0f) == 1 && NearestRow(table, 0.001f) == 1);  // the strip left of row 1
   const MaterialTable endingEarly = GeometricTable(0.001, 500);
-  EXPECT_EQ(NearestRow(endingEarly, 13.5f), RowCount);
-  EXPECT_EQ(NearestRow(endingEarly, 13.8154f), RowCount);
+  EXPECT_TRUE(NearestRow(endingEarly, 13.5f) == RowCount && NearestRow(endingEarly, 13.8154f) == RowCount);
 }
 
 }  // namespace
