@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 class TableTool : public ::testing::Test {
  protected:
-  // Runs the tool; returns its exit code and keeps what it wrote to stderr in errors.
+  // Runs the tool in the folder; returns its exit status and keeps what it wrote to
+  // standard error in errors.
   int Run(const std::string& arguments) {
     const testing::ToolRun run = testing::RunTool(ALPHASTOP_TABLES_TOOL, arguments, dir.Path());
     errors = run.err;
@@ -32,9 +33,8 @@ class TableTool : public ::testing::Test {
 TEST_F(TableTool, WritesOneTableFromAFormulaWeightsOrAtomsWithTheDefaultIWhereNoneIsGiven) {
   ASSERT_EQ(Run("--formula H2O --density 1 --ivalue 75 --name \"Water, liquid\" " + Out("w.asc")), 0) << errors;
   std::ifstream in(dir.Path() / "w.asc");
-  std::string line1, line2;
-  std::getline(std::getline(in, line1), line2);
-  EXPECT_EQ(line2, "WATER, LIQUID");
+  std::string line;
+  EXPECT_EQ(std::getline(std::getline(in, line), line) ? line : "", "WATER, LIQUID");
   EXPECT_EQ(Run("--weights 1:0.111894,8:0.888106 --density 7.56e-4 --ivalue 71.6 --gas " + Out("v.asc")), 0) << errors;
   EXPECT_TRUE(fs::exists(dir.Path() / "v.asc"));
   // Without --ivalue, I of bound H (19.2 eV) and O (106 eV) averaged by electrons: 75.3 eV.

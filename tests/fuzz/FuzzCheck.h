@@ -2,9 +2,11 @@
 // What the fuzz targets share: a failed promise stops the run with a message, so that
 // libFuzzer keeps the input as a crash artifact.
 
-#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 #include <string>
 #include <string_view>
 
@@ -17,14 +19,9 @@ inline void Require(bool promise, const char* what, std::string_view detail = {}
 }
 
 // "0.000E+00": an optional minus, one digit, ".", three digits, "E", a sign, two or three digits.
-inline bool IsReadoutText(std::string_view text) {
-  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
-  const auto digits = [&](std::size_t from, std::size_t count) {
-    const auto part = text.substr(from, count);
-    return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  return (text.size() == 9 || text.size() == 10) && digits(0, 1) && text[1] == '.' && digits(2, 3) &&
-         text[5] == 'E' && (text[6] == '+' || text[6] == '-') && digits(7, 3);
+inline bool IsReadoutText(const std::string& text) {
+  static const std::regex pattern(R"(-?[0-9]\.[0-9]{3}E[+-][0-9]{2,3})");
+  return std::regex_match(text, pattern);
 }
 
 }  // namespace alphastop::fuzz

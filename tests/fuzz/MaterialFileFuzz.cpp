@@ -5,12 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <string>
 
 #include "FuzzCheck.h"
 #include "core/data/MaterialFile.h"
@@ -21,14 +16,10 @@ namespace {
 using namespace alphastop;
 using alphastop::fuzz::Require;
 
-const std::string& ScratchPath() {
-  static const std::string path = [] {
-    const char* folder = std::getenv("TMPDIR");
-    std::atexit([] { std::remove(ScratchPath().c_str()); });
-    return std::string(folder && *folder ? folder : "/tmp") + "/alphastop-fuzz-" + std::to_string(getpid()) + ".as";
-  }();
-  return path;
-}
+struct ScratchFile {
+  const std::string path = "/tmp/alphastop-fuzz-" + std::to_string(getpid()) + ".as";
+  ~ScratchFile() { std::remove(path.c_str()); }
+};
 
 bool IsUtf8(const std::string& text) { return DecodeLine(text) == text; }
 
@@ -43,12 +34,10 @@ int LineCount(const std::uint8_t* data, std::size_t size) {
 }
 
 void CheckWarning(const ReadError& error, const std::string& path, int lines) {
-  Require(error.path == path, "the warning names the file");
-  Require(error.Message().find(path) != std::string::npos, "the message names the file", error.Message());
+  Require(error.path == path && error.Message().find(path) != std::string::npos, "the warning names the file", error.Message());
   Require(error.line >= 1 && error.line <= lines + 1, "the warning names a line of the file", error.Message());
-  Require(!error.problem.empty(), "the warning says what is wrong");
   // The message box shows it as UTF-8; a control byte could cut or garble it.
-  Require(IsUtf8(error.problem), "the warning is UTF-8", error.problem);
+  Require(!error.problem.empty() && IsUtf8(error.problem), "the warning says in UTF-8 what is wrong", error.problem);
   Require(std::none_of(error.problem.begin(), error.problem.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }),
           "the warning holds no control character", error.problem);
 }
@@ -57,54 +46,45 @@ void CheckTable(const MaterialTable& table) {
   for (int r = 1; r <= RowCount; ++r) {
     Require(std::isfinite(table.Energy(r)) && table.Energy(r) > 0, "energies are above zero");
     Require(r == 1 || table.Energy(r) > table.Energy(r - 1), "energies ascend");
-    for (int c = 1; c <= 3; ++c)
-      Require(std::isfinite(table.StopPower(r, c)) && table.StopPower(r, c) > 0, "stopping powers are above zero");
-    for (int c = 1; c <= 2; ++c) Require(std::isfinite(table.RangeData(r, c)), "ranges are numbers");
+    for (const double s : table.rows[std::size_t(r - 1)].stopPower) Require(std::isfinite(s) && s > 0, "stopping powers are above zero");
+    Require(std::isfinite(table.RangeData(r, 1)) && std::isfinite(table.RangeData(r, 2)), "ranges are numbers");
     Require(IsUtf8(table.RowText(r)), "row texts are UTF-8", table.RowText(r));
     Require(FirstCharacters(table.RowText(r), RowTextLength) == table.RowText(r), "row texts hold 59 characters at most",
             table.RowText(r));
   }
 }
 
-MaterialTable Sentinel() {
-  MaterialTable table;
-  table.MaterialTitle = "LOADED BEFORE";
-  table.density = 7.0;
-  for (int r = 1; r <= RowCount; ++r) table.rows[static_cast<std::size_t>(r - 1)].energy = r;
-  return table;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string& path = ScratchPath();
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  static const ScratchFile scratch;
+  const std::string& path = scratch.path;
+  std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
   const int lines = LineCount(data, size);
 
   const TitleResult title = ReadTitleLine(path);
-  if (title.error) {
-    CheckWarning(*title.error, path, lines);
-    Require(title.title.empty(), "no title comes with a warning");
-  }
+  if (title.error) CheckWarning(*title.error, path, lines);
+  Require(!title.error || title.title.empty(), "no title comes with a warning");
   Require(IsUtf8(title.title), "the title is UTF-8", title.title);
 
   MaterialTable& shared = SharedMaterialTable();
-  shared = Sentinel();
+  shared = MaterialTable{};
+  shared.MaterialTitle = "LOADED BEFORE";
+  shared.density = 7.0;
+  for (int r = 1; r <= RowCount; ++r) shared.rows[std::size_t(r - 1)].energy = r;
   int eventRuns = 0;
   const auto error = LoadMaterialTable(path, [&] { ++eventRuns; });
   Require(eventRuns <= 1, "events run once at most, between the passes");
   if (error) {
     CheckWarning(*error, path, lines);
-    Require(shared.MaterialTitle == Sentinel().MaterialTitle && shared.density == Sentinel().density,
-            "a refused file leaves the title and the density");
-    for (int r = 1; r <= RowCount; ++r)
-      Require(shared.Energy(r) == r && shared.RowText(r).empty(), "a refused file leaves the rows");
+    Require(shared.MaterialTitle == "LOADED BEFORE" && shared.density == 7.0, "a refused file leaves the title and density");
+    for (int r = 1; r <= RowCount; ++r) Require(shared.Energy(r) == r && shared.RowText(r).empty(), "a refused file leaves the rows");
     return 0;
   }
   Require(eventRuns == 1, "a good load lets events run between its passes");
   Require(!title.error && shared.MaterialTitle == title.title, "the load's title is the title read on the pick");
+  CheckTable(shared);
   Require(ReadMaterialHeader(path).header.density == shared.density, "the header read gives the load's density");
   Require(!shared.density || (std::isfinite(*shared.density) && *shared.density > 0), "a density is above zero");
-  CheckTable(shared);
   return 0;
 }

@@ -3,31 +3,30 @@
 // keep the order of the values it shows.
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <cstring>
-#include <string>
 
 #include "FuzzCheck.h"
 #include "core/lookup/EnergyInput.h"
 #include "core/text/NumberFormat.h"
 
-namespace {
-
 using alphastop::FormatReadout;
 using alphastop::ReadTypedEnergy;
-using alphastop::fuzz::IsReadoutText;
 using alphastop::fuzz::Require;
+
+namespace {
+
+// Normal doubles below the largest (1.798E+308).
+bool TypesBack(double value) { return std::fabs(value) > 2.2251e-308 && std::fabs(value) < 1.797e308; }
 
 void CheckOne(double value) {
   const std::string text = FormatReadout(value);
   if (std::isnan(value)) return Require(text == "nan", "nan is written as nan", text);
   if (std::isinf(value)) return Require(text == (value < 0 ? "-inf" : "inf"), "infinity is written so", text);
-  Require(IsReadoutText(text), "the readout has the pattern 0.000E+00", text);
+  Require(alphastop::fuzz::IsReadoutText(text), "the readout has the pattern 0.000E+00", text);
   Require((text[0] == '-' ? text[1] : text[0]) != '0' || value == 0, "a leading zero only for zero", text);
   if (value > 0) Require(FormatReadout(-value) == "-" + text, "a negative value reads as its minus", text);
-  // Typed back into the energy box: readouts that round past the largest double (1.798E+308)
-  // or into the subnormals cannot be typed back; the energy box refuses those anyway.
+  // Typed back into the energy box: readouts that round past the largest double or into the
+  // subnormals cannot be typed back; the energy box refuses those anyway.
   const double back = ReadTypedEnergy(text);
   if (std::isinf(back)) return Require(std::fabs(value) > 1.797e308, "a readout read back as infinity", text);
   if (back == 0 && value != 0) return Require(std::fabs(value) < 2.2251e-308, "a readout read back as zero", text);
@@ -43,9 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t count = std::min<std::size_t>(size / sizeof(double), 2);
   std::memcpy(values, data, count * sizeof(double));
   for (std::size_t i = 0; i < count; ++i) CheckOne(values[i]);
-  if (count == 2 && std::isfinite(values[0]) && std::isfinite(values[1]) &&
-      std::fabs(values[0]) > 2.2251e-308 && std::fabs(values[1]) > 2.2251e-308 &&
-      std::fabs(values[0]) < 1.797e308 && std::fabs(values[1]) < 1.797e308) {
+  if (count == 2 && TypesBack(values[0]) && TypesBack(values[1])) {
     const double low = std::min(values[0], values[1]), high = std::max(values[0], values[1]);
     Require(ReadTypedEnergy(FormatReadout(low)) <= ReadTypedEnergy(FormatReadout(high)),
             "readouts keep the order of their values", FormatReadout(low) + " " + FormatReadout(high));

@@ -32,8 +32,7 @@ inline std::vector<RowDifference> Differences(const ReferenceTable& reference,
   std::vector<RowDifference> rows;
   for (std::size_t i = 0; i < reference.rows.size() && i < computed.size(); ++i) {
     const auto& ref = reference.rows[i];
-    const auto& row = computed[i];
-    const double mine[] = {row.electronic, row.nuclear, row.csdaRange, row.projectedRange};
+    const double mine[] = {computed[i].electronic, computed[i].nuclear, computed[i].csdaRange, computed[i].projectedRange};
     const double theirs[] = {ref[1], ref[2], ref[4], ref[5]};
     const int k = static_cast<int>(q);
     rows.push_back({ref[0], mine[k] / theirs[k] - 1.0, q != Quantity::Nuclear || ref[2] >= 0.01 * ref[3]});
@@ -62,10 +61,7 @@ inline BandSummary Summarize(const std::vector<RowDifference>& rows, double low,
   for (const RowDifference& row : rows) {
     if (!row.counts || row.energy < low * (1 - 1e-9) || row.energy >= high * (1 - 1e-9)) continue;
     values.push_back(std::abs(row.relative));
-    if (values.back() >= summary.largest) {
-      summary.largest = values.back();
-      summary.atEnergy = row.energy;
-    }
+    if (values.back() >= summary.largest) summary = {0.0, values.back(), row.energy};
   }
   summary.count = static_cast<int>(values.size());
   summary.median = MedianOf(std::move(values));

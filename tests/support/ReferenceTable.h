@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -32,35 +33,25 @@ inline std::string WithoutCarriageReturn(std::string line) {
 // Reads a table file; nullopt when it is not one (fewer than 132 lines, unreadable header).
 inline std::optional<ReferenceTable> ReadReferenceTable(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(WithoutCarriageReturn(line));
+  std::vector<std::istringstream> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (lines.size() == 4) std::replace(line.begin(), line.end(), ':', ' ');  // "1: 0.111894  8: 0.888106"
+    lines.emplace_back(WithoutCarriageReturn(line)).imbue(std::locale::classic());
+  }
   if (lines.size() < 132) return std::nullopt;
-  const auto stream = [](std::string text) {
-    std::istringstream s(text);
-    s.imbue(std::locale::classic());
-    return s;
-  };
   ReferenceTable table;
   table.fileName = path.filename().string();
-  table.title = lines[1];
+  table.title = lines[1].str();
   // "Density <d> g/cm3 Mean excitation energy <I> eV"
-  auto header = stream(lines[2]);
-  std::vector<std::string> words;
-  for (std::string word; header >> word;) words.push_back(word);
+  std::vector<std::string> words{std::istream_iterator<std::string>(lines[2]), {}};
   if (words.size() < 8) return std::nullopt;
   table.density = std::stod(words[1]);
   table.meanExcitationEnergy = std::stod(words[words.size() - 2]);
-  // "1: 0.111894  8: 0.888106"
-  std::replace(lines[4].begin(), lines[4].end(), ':', ' ');
-  auto parts = stream(lines[4]);
   int z = 0;
-  for (double weight = 0.0; parts >> z >> weight;) table.composition.push_back({z, weight});
-  for (std::size_t i = 10; i < 132; ++i) {
-    auto row = stream(lines[i]);
-    std::array<double, 7>& values = table.rows.emplace_back();
-    for (double& v : values)
-      if (!(row >> v)) return std::nullopt;
-  }
+  for (double weight = 0.0; lines[4] >> z >> weight;) table.composition.push_back({z, weight});
+  for (std::size_t i = 10; i < 132; ++i)
+    for (double& v : table.rows.emplace_back())
+      if (!(lines[i] >> v)) return std::nullopt;
   return table;
 }
 
@@ -79,13 +70,11 @@ inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
 // The reference files under `dir` (as/*.as, then asc/*.asc), each folder sorted by name.
 inline std::vector<std::filesystem::path> ReferenceFiles(const std::filesystem::path& dir) {
   std::vector<std::filesystem::path> files;
-  for (const std::string folder : {"as", "asc"}) {
-    if (!std::filesystem::is_directory(dir / folder)) continue;
-    const auto start = files.size();
-    for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
-      if (entry.path().extension() == "." + folder) files.push_back(entry.path());
-    std::sort(files.begin() + static_cast<std::ptrdiff_t>(start), files.end());
-  }
+  for (const std::string folder : {"as", "asc"})
+    if (std::filesystem::is_directory(dir / folder))
+      for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
+        if (entry.path().extension() == "." + folder) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());  // ".../as/" sorts before ".../asc/"
   return files;
 }
 

@@ -9,15 +9,14 @@
 namespace alphastop::testing {
 
 inline std::filesystem::path SharedDir() {
-  if (const char* fromEnv = std::getenv("ALPHASTOP_SHARED")) return fromEnv;
-  return ALPHASTOP_SHARED_DIR;
+  const char* fromEnv = std::getenv("ALPHASTOP_SHARED");
+  return fromEnv ? fromEnv : ALPHASTOP_SHARED_DIR;
 }
 
 // The folder of the reference tables (holding as/ and asc/), or nullopt where absent.
 inline std::optional<std::filesystem::path> ReferenceDir() {
-  auto dir = SharedDir() / "reference";
-  if (std::filesystem::is_directory(dir / "as")) return dir;
-  return std::nullopt;
+  const auto dir = SharedDir() / "reference";
+  return std::filesystem::is_directory(dir / "as") ? std::optional(dir) : std::nullopt;
 }
 
 }  // namespace alphastop::testing
@@ -25,11 +24,9 @@ inline std::optional<std::filesystem::path> ReferenceDir() {
 // Skips the current GoogleTest case when there is no shared folder beside the project. Where
 // the shared folder is present its reference tables must be too: a missing one fails, so that
 // a comparison cannot silently drop out of a run that should make it.
-#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                                    \
-  const auto dirVar##Optional = ::alphastop::testing::ReferenceDir();                          \
-  if (!dirVar##Optional && std::filesystem::is_directory(::alphastop::testing::SharedDir()))   \
-    FAIL() << "no reference tables under " << ::alphastop::testing::SharedDir() << "/reference"; \
-  if (!dirVar##Optional) GTEST_SKIP() << "no shared folder at "                                \
-                                      << ::alphastop::testing::SharedDir()                     \
-                                      << " (set ALPHASTOP_SHARED)";                            \
-  const std::filesystem::path dirVar = *dirVar##Optional
+#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                                               \
+  if (!::alphastop::testing::ReferenceDir() && std::filesystem::is_directory(::alphastop::testing::SharedDir())) \
+    FAIL() << "no reference tables under " << ::alphastop::testing::SharedDir() << "/reference";          \
+  if (!::alphastop::testing::ReferenceDir())                                                              \
+    GTEST_SKIP() << "no shared folder at " << ::alphastop::testing::SharedDir() << " (set ALPHASTOP_SHARED)"; \
+  const std::filesystem::path dirVar = *::alphastop::testing::ReferenceDir()

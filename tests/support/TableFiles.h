@@ -21,15 +21,12 @@ namespace alphastop::testing {
 // The lines of a valid file: 10 header lines, then 122 rows of seven numbers whose
 // energies run from 1e-3 MeV by a factor of step per row (to 2.6 GeV for 1.13).
 inline std::vector<std::string> ValidTableLines(const std::string& title = "TEST MATERIAL", double step = 1.13) {
-  std::vector<std::string> lines = {"Made-up table for tests", title, "Density 1.000E+00 g/cm3",
-                                    "composition", "1: 1.000000", "", "Kinetic   Electron.",
-                                    "energy    stopping", "MeV       MeV cm2/g", ""};
+  std::vector<std::string> lines = {"Made-up table for tests", title, "Density 1.000E+00 g/cm3", "composition", "1: 1.000000",
+                                    "", "Kinetic   Electron.", "energy    stopping", "MeV       MeV cm2/g", ""};
   for (int r = 1; r <= 122; ++r) {
-    const double energy = 1e-3 * std::pow(step, r - 1);
-    const double electronic = 100.0 + r, nuclear = 1.0 / r, total = electronic + nuclear;
     char row[160];
-    std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E %.3E %.3E %.3E", energy, electronic,
-                  nuclear, total, 1e-3 * r, 0.9e-3 * r, 0.9);
+    std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E %.3E %.3E %.3E", 1e-3 * std::pow(step, r - 1), 100.0 + r,
+                  1.0 / r, 100.0 + r + 1.0 / r, 1e-3 * r, 0.9e-3 * r, 0.9);
     lines.emplace_back(row);
   }
   return lines;
@@ -45,11 +42,10 @@ inline std::string JoinLines(const std::vector<std::string>& lines, const std::s
 // (and row texts, unless withTexts is false).
 inline std::string TableDifference(const MaterialTable& a, const MaterialTable& b, bool withTexts = true) {
   if (a.MaterialTitle != b.MaterialTitle) return "title";
-  for (int r = 1; r <= RowCount; ++r) {
-    const TableRow& x = a.rows[static_cast<std::size_t>(r - 1)];
-    const TableRow& y = b.rows[static_cast<std::size_t>(r - 1)];
+  for (std::size_t i = 0; i < a.rows.size(); ++i) {
+    const TableRow &x = a.rows[i], &y = b.rows[i];
     if (x.energy != y.energy || x.stopPower != y.stopPower || x.range != y.range || (withTexts && x.text != y.text))
-      return "row " + std::to_string(r);
+      return "row " + std::to_string(i + 1);
   }
   return "";
 }
@@ -87,11 +83,9 @@ class TempFolder {
 // that a readout of them is never a rounding tie.
 inline MaterialTable GeometricTable(double firstEnergy, double lastEnergy) {
   MaterialTable table;
-  for (int r = 1; r <= RowCount; ++r) {
-    TableRow& row = table.rows[static_cast<std::size_t>(r - 1)];
-    row.energy = firstEnergy * std::pow(lastEnergy / firstEnergy, (r - 1) / double(RowCount - 1));
-    row.stopPower = {100.0 + r, 0.01 * r, 1000.0 - r};
-  }
+  for (int r = 1; r <= RowCount; ++r)
+    table.rows[std::size_t(r - 1)] = {firstEnergy * std::pow(lastEnergy / firstEnergy, (r - 1) / double(RowCount - 1)),
+                                      {100.0 + r, 0.01 * r, 1000.0 - r}, {}, {}};
   return table;
 }
 
@@ -102,21 +96,18 @@ struct DamagedCase {
   std::string detail;  // a piece of the warning, or the title of a readable file
 };
 
-inline std::filesystem::path DamagedFolder() {
-  return std::filesystem::path(ALPHASTOP_SOURCE_DIR) / "tests" / "data" / "damaged";
-}
+inline std::filesystem::path DamagedFolder() { return std::filesystem::path(ALPHASTOP_SOURCE_DIR) / "tests/data/damaged"; }
 
 inline std::vector<DamagedCase> DamagedCases() {
-  const auto manifest = DamagedFolder() / "expected.tsv";
-  std::ifstream in(manifest);
-  if (!in) throw std::runtime_error("cannot open " + manifest.string());
+  std::ifstream in(DamagedFolder() / "expected.tsv");
+  if (!in) throw std::runtime_error("cannot open expected.tsv");
   std::vector<DamagedCase> cases;
   for (std::string row, outcome; std::getline(in, row);) {
     if (row.empty() || row[0] == '#') continue;
     std::istringstream fields(row);
     DamagedCase& c = cases.emplace_back();
     if (!std::getline(fields, c.file, '\t') || !std::getline(fields, outcome, '\t') || !std::getline(fields, c.detail))
-      throw std::runtime_error("malformed row in " + manifest.string() + ": " + row);
+      throw std::runtime_error("malformed row in expected.tsv: " + row);
     c.readable = outcome == "ok";
     c.line = c.readable ? 0 : std::stoi(outcome);
   }

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "support/WindowTestSupport.h"
+#include "ui/Form3.h"
 
 using namespace alphastop;
 using namespace alphastop::testing;
@@ -16,79 +17,68 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
-  void startsWithTheFileListsAndEverythingElseEmptyAndDisabledAndOkWarnsSelectMaterial() {
+  void startsWithOnlyTheFileListsAsksForAPickShowsItsTitleAndOpensAndClosesTheReferenceWindow() {
     MainWindow w;
     QCOMPARE(w.Control<QListWidget>("File1")->count(), 2);
     QCOMPARE(w.Control<QListWidget>("File1")->item(0)->text(), QString("Alpha.as"));
     QCOMPARE(w.Control<QListWidget>("File2")->count(), 1);
-    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString());
+    QCOMPARE(w.Control("Text1")->text(), QString());
     QCOMPARE(SharedMaterialTable().DataFile, std::string());
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(!w.Control<QLineEdit>(name)->isEnabled());
-    QVERIFY(!w.Control<QPushButton>("Command4")->isEnabled());
-    QCOMPARE(w.List1()->count(), 0);
     // The menu bar heads the designed client area, which keeps its size.
     QWidget* client = w.Control<QWidget>("Form1Client");
     QCOMPARE(client->size(), QSize(900, 753));
     QCOMPARE(w.window.size(), QSize(900, 753 + client->y()));
     QVERIFY(client->y() > 0 && w.window.menuBar()->isVisible());
     QCOMPARE(w.List1()->geometry(), QRect(376, 104, 513, 484));
-    // OK without a pick warns and changes nothing.
     const QStringList before = ScreenState(w);
+    QCOMPARE(before.mid(0, 4), QStringList({"rows ", "selected -1", "readouts |||", "enabled 0 0 0 0 0"}));
     QCOMPARE(w.PressOk(), QStringList{"AlphaStop|Select material"});
     QCOMPARE(ScreenState(w), before);
-  }
-
-  void aPickShowsTheTitleAndTheLastPickWinsAcrossBothLists() {
-    MainWindow w;
+    // The reference window shows, hides with its own button and shows again, the main window staying.
+    w.Click("Command3");
+    QWidget* form3 = &ui::Form3::Instance();
+    QVERIFY(form3->isVisible());
+    QTest::mouseClick(form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QVERIFY(!form3->isVisible() && w.window.isVisible());
+    w.Click("Command3");
+    QVERIFY(form3->isVisible());
+    // A pick shows the title, and the last pick wins across both lists.
     QVERIFY(w.Pick("File1", "Beta.as").isEmpty());
-    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString("BETA"));
+    QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
     QCOMPARE(w.List1()->count(), 0);
-
     w.Pick("File2", "Gamma.asc");
-    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString("GAMMA, MIXED"));
+    QCOMPARE(w.Control("Text1")->text(), QString("GAMMA, MIXED"));
     QVERIFY(w.PressOk().isEmpty());
     QCOMPARE(SharedMaterialTable().MaterialTitle, std::string("GAMMA, MIXED"));
     QCOMPARE(w.Items().first(), QString("  1.000E-03 5.000E+01 2.000E+00 5.200E+01 1.000E-05 9.000E-0"));
-
     // Picking the earlier list's name again is a pick once more, though its row never left.
     w.Pick("File1", "Beta.as");
     QCOMPARE(SharedMaterialTable().DataFile, std::string("as/Beta.as"));
     QCOMPARE(w.Control<QListWidget>("File2")->currentItem(), nullptr);
   }
 
-  void loadFillsTheListEnablesTheReadoutsAndAPickAlonePreservesIt() {
+  void loadFillsTheListEnablesTheReadoutsAPickAlonePreservesItAndClearingEmptiesTheReadouts() {
     MainWindow w;
     w.Load("Alpha.as");
-    const QStringList items = w.Items();
-    QCOMPARE(items.size(), 122);
-    for (int r = 1; r <= 122; ++r) {
-      QVERIFY(items[r - 1].startsWith(' ') && !items[r - 1].startsWith("  "));
-      QCOMPARE(items[r - 1], QString::fromStdString(SharedMaterialTable().ListItem(r)));
-    }
-    QCOMPARE(w.List1()->currentRow(), -1);
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) QVERIFY(w.Control<QLineEdit>(name)->isEnabled());
-    QVERIFY(w.Control<QPushButton>("Command4")->isEnabled());
-    QCOMPARE(w.Readouts(), NoReadouts);
+    QCOMPARE(w.Items(), TableItems());
     const QStringList loaded = ScreenState(w);
+    QCOMPARE(loaded.mid(1, 3), QStringList({"selected -1", "readouts |||", "enabled 1 1 1 1 1"}));
     w.Pick("File1", "Beta.as");
-    QCOMPARE(w.Control<QLineEdit>("Text1")->text(), QString("BETA"));
+    QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
     QCOMPARE(ScreenState(w), loaded);
-    w.FillReadouts();
-    w.Load("Alpha.as");
+    w.List1()->setCurrentRow(3);
+    QVERIFY(w.TypeEnergy("5").isEmpty());
+    w.Load("Alpha.as");  // clears the selection, the readouts and the cursor lines
     QCOMPARE(ScreenState(w), loaded);
-  }
-
-  void clearButtonAndAClickIntoTheEnergyBoxEmptyTheReadouts() {
-    MainWindow w;
+    // The clear button and a click into the energy box empty the readouts.
     QApplication::setActiveWindow(&w.window);
-    w.Load("Alpha.as");
-    w.FillReadouts();
+    w.List1()->setCurrentRow(3);
     w.Click("Command4");
     QCOMPARE(w.Readouts(), NoReadouts);
-    QCOMPARE(QApplication::focusWidget(), w.Control<QLineEdit>("Text3"));
-    w.FillReadouts();
-    QTest::mouseClick(w.Control<QLineEdit>("Text3"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w.Control("Text3"));
+    w.List1()->setCurrentRow(4);
+    QTest::mouseClick(w.Control("Text3"), Qt::LeftButton);
     QCOMPARE(w.Readouts(), NoReadouts);
   }
 
@@ -100,7 +90,7 @@ class Form1Test : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     const auto state = [&] {
       return QStringList{"file " + QString::fromStdString(SharedMaterialTable().DataFile),
-                         "title " + w.Control<QLineEdit>("Text1")->text()} + ScreenState(w);
+                         "title " + w.Control("Text1")->text()} + ScreenState(w);
     };
     const auto tabTwiceRound = [&](const QStringList& expected) {
       for (int i = 0; i < 2 * 13; ++i) {
@@ -111,7 +101,6 @@ class Form1Test : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.Control<QWidget>("File1"));
     tabTwiceRound(state());
     QCOMPARE(SharedMaterialTable().DataFile, std::string());
-
     w.Load("Beta.as");
     QVERIFY(w.TypeEnergy("5").isEmpty());
     tabTwiceRound(state());
@@ -180,20 +169,15 @@ class Form1Test : public QObject {
   }
 
   void aMissingFolderLeavesItsListEmptyAndSaysWhereItLooked() {
-    TempFolder empty;
-    empty.Write("as/Only.as", JoinLines(ValidTableLines()));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(empty.Path().string()));
-    {
-      ui::Form1 w;
-      w.show();
-      auto* file2 = w.findChild<ui::FileListBox*>("File2");
-      QCOMPARE(file2->count(), 0);
-      QVERIFY(file2->EmptyText().contains("asc"));
-      QVERIFY(file2->EmptyText().contains(QString::fromStdString(empty.Path().string())));
-      QCOMPARE(w.findChild<QListWidget*>("File1")->count(), 1);
-    }
-    QDir::setCurrent(previous);
+    WorkingFolder folder;
+    std::filesystem::remove_all(folder.Path() / "asc");
+    ui::Form1 w;
+    w.show();
+    auto* file2 = w.findChild<ui::FileListBox*>("File2");
+    QCOMPARE(file2->count(), 0);
+    QVERIFY(file2->EmptyText().contains("asc"));
+    QVERIFY(file2->EmptyText().contains(QString::fromStdString(folder.Path().string())));
+    QCOMPARE(w.findChild<QListWidget*>("File1")->count(), 2);
   }
 
   void theListsSayWhereTheirTablesComeFromAndAlphastopDataTakesPrecedence() {
@@ -217,7 +201,7 @@ class Form1Test : public QObject {
       QCOMPARE(file1->count(), 0);
       QVERIFY(file1->EmptyText().contains(dataPath + "/as"));
       QCOMPARE(file2->toolTip(), "Compounds and mixtures from " + dataPath + "/asc (ALPHASTOP_DATA)");
-      ClickItem(file2, "Delta.asc");
+      QTest::mouseClick(file2->viewport(), Qt::LeftButton, {}, file2->visualItemRect(file2->item(0)).center());
       QCOMPARE(SharedMaterialTable().DataFile, data.Path().string() + "/asc/Delta.asc");
       QCOMPARE(w.findChild<QLineEdit*>("Text1")->text(), QString("DELTA"));
     }
@@ -232,23 +216,6 @@ class Form1Test : public QObject {
                  qPrintable(list->toolTip()));
       }
     }
-  }
-
-  void theReferenceWindowIsOneWindowShownAndHiddenAgain() {
-    MainWindow w;
-    w.Click("Command3");
-    w.Click("Command3");
-    QCOMPARE(TopLevels("Form3").size(), 1);
-    QWidget* form3 = TopLevel("Form3");
-    QVERIFY(form3->isVisible());
-    QCOMPARE(form3->parentWidget(), nullptr);
-    QCOMPARE(form3->findChild<QLabel*>("Label7")->text(), QString("M. J. Berger"));
-    QCOMPARE(form3->findChild<QLabel*>("Label2")->text(), QString("NISTIR-4999"));
-    QTest::mouseClick(form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QVERIFY(!form3->isVisible() && w.window.isVisible());
-    w.Click("Command3");
-    QCOMPARE(TopLevel("Form3"), form3);
-    QVERIFY(form3->isVisible());
   }
 };
 

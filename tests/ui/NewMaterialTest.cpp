@@ -3,12 +3,14 @@
 // alphastop-tables writes for the same input, and can be deleted again.
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 #include "core/data/MaterialFile.h"
 #include "support/ToolRun.h"
 #include "support/WindowTestSupport.h"
+#include "ui/material/NewMaterialDialog.h"
 
 using namespace alphastop;
 using namespace alphastop::testing;
@@ -25,8 +27,8 @@ class NewMaterialTest : public QObject {
   void badFieldsAreNamedAndAGoodMaterialIsSavedPickedAndDeleted() {
     MainWindow w;
     w.window.findChild<QAction*>("NewMaterialAction")->trigger();
-    QWidget* dialog = TopLevel("NewMaterialDialog");
-    QVERIFY(dialog && dialog->isVisible());
+    QWidget* dialog = &ui::NewMaterialDialog::Instance();
+    QVERIFY(dialog->isVisible());
     auto* save = dialog->findChild<QPushButton*>("SaveMaterial");
     QVERIFY(!save->isEnabled());
 

@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
 #include "support/WindowTestSupport.h"
+#include "ui/range/RangeWindow.h"
 
 using namespace alphastop;
 using namespace alphastop::testing;
@@ -33,8 +35,7 @@ class RangeWindowTest : public QObject {
     w.Load("Alpha.as");
     w.window.findChild<QAction*>("RangeAction")->trigger();
     w.window.findChild<QAction*>("RangeAction")->trigger();
-    QCOMPARE(TopLevels("RangeWindow").size(), 1);
-    QWidget* range = TopLevel("RangeWindow");
+    QWidget* range = &ui::RangeWindow::Instance();
     QVERIFY(range->isVisible());
     const MaterialTable& table = SharedMaterialTable();
     QVERIFY(LabelText(range, "RangeMaterial").startsWith("ALPHA"));

@@ -41,70 +41,40 @@ void ExpectRefused(const std::string& path, int line, const std::string& detail,
   const MaterialTable before = SharedMaterialTable();
   const auto error = LoadMaterialTable(path, betweenPasses);
   ASSERT_TRUE(error) << path << " was accepted";
-  EXPECT_EQ(error->line, line) << error->Message();
-  EXPECT_NE(error->Message().find(path), std::string::npos) << error->Message();
-  EXPECT_NE(error->Message().find(detail), std::string::npos) << error->Message();
+  const std::string message = error->Message();
+  EXPECT_TRUE(error->line == line && message.find(path) != std::string::npos && message.find(detail) != std::string::npos &&
+              message.find('\0') == std::string::npos) << message;
   EXPECT_EQ(TableDifference(SharedMaterialTable(), before), "");
 }
 
-TEST(MaterialFileLayout, LineEndsCrLfLfAndCrReadAlike) {
-  TempFolder folder;
-  const auto lines = ValidTableLines();
-  const auto crlf = ReadOk(folder.Write("crlf.as", JoinLines(lines, "\r\n")));
-  EXPECT_EQ(TableDifference(ReadOk(folder.Write("lf.as", JoinLines(lines, "\n"))), crlf), "");
-  EXPECT_EQ(TableDifference(ReadOk(folder.Write("cr.as", JoinLines(lines, "\r"))), crlf), "");
-  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(crlf.RowText(r), lines[9 + r].substr(0, 59));
-  EXPECT_EQ(crlf.MaterialTitle, "TEST MATERIAL");
-  EXPECT_DOUBLE_EQ(crlf.Energy(1), 1e-3);
-  EXPECT_DOUBLE_EQ(crlf.StopPower(122, Electronic), 222.0);
-}
-
-TEST(MaterialFileLayout, RowTextIsTheFirst59CharactersAndTheListItemAddsOneBlank) {
+TEST(MaterialFileLayout, RowTextsAreTheFirst59CharactersOfTheirLines) {
   TempFolder folder;
   auto lines = ValidTableLines();
   lines[10] = "1.000E-03 1 2 3 4 5 6";
   const auto table = ReadOk(folder.Write("t.as", JoinLines(lines)));
-  EXPECT_EQ(table.RowText(1), lines[10]);
-  EXPECT_EQ(table.RowText(2), lines[11].substr(0, 59));
-  EXPECT_EQ(table.RowText(2).size(), 59u);
+  EXPECT_EQ(table.MaterialTitle, "TEST MATERIAL");
+  EXPECT_EQ(ReadOk(folder.Write("e.as", JoinLines(ValidTableLines("")))).MaterialTitle, "");
+  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(table.RowText(r), lines[9 + r].substr(0, 59));  // row 1 is shorter
   EXPECT_EQ(table.ListItem(2), " " + lines[11].substr(0, 59));
-  // The seventh number lies beyond character 59 and is still read: row 3 stays in step.
+  // The seventh number lies beyond character 59 and is still read: the rows stay in step.
   EXPECT_DOUBLE_EQ(table.Energy(3), std::stod(lines[12].substr(0, 9)));
+  EXPECT_DOUBLE_EQ(table.StopPower(122, Electronic), 222.0);
 }
 
-TEST(MaterialFileLayout, CommasABlankLineAndLinesAfterTheTableLeaveTheNumbers) {
+TEST(MaterialFileLayout, CommasAndABlankLineAmongTheRowsLeaveTheNumbers) {
   TempFolder folder;
   const auto plain = ReadOk(folder.Write("plain.as", JoinLines(ValidTableLines())));
-  auto commas = ValidTableLines(), blank = commas, after = commas;
+  auto commas = ValidTableLines(), blank = commas;
   for (auto& ch : commas[14]) ch = ch == ' ' ? ',' : ch;
   commas[15].replace(commas[15].find(' '), 1, " , ");
   blank.insert(blank.begin() + 20, "");
-  after.push_back("garbage that is no number at all");
-  after.push_back(std::string(100000, 'x'));
-
   const auto withCommas = ReadOk(folder.Write("commas.as", JoinLines(commas)));
   EXPECT_EQ(TableDifference(plain, withCommas, false), "");
-  EXPECT_NE(withCommas.RowText(5).find(','), std::string::npos);
+  EXPECT_EQ(withCommas.RowText(5), commas[14].substr(0, 59));
   // A blank line among the rows shifts the row texts that follow it.
   const auto shifted = ReadOk(folder.Write("blank.as", JoinLines(blank)));
   EXPECT_EQ(TableDifference(plain, shifted, false), "");
-  EXPECT_EQ(shifted.RowText(10), plain.RowText(10));
-  EXPECT_EQ(shifted.RowText(11), "");
-  EXPECT_EQ(shifted.RowText(122), plain.RowText(121));
-  EXPECT_EQ(TableDifference(plain, ReadOk(folder.Write("after.as", JoinLines(after)))), "");
-}
-
-TEST(MaterialFileLayout, TitlesMayBeEmptyAndAVeryLongOneIsCutBetweenCharacters) {
-  TempFolder folder;
-  EXPECT_EQ(ReadOk(folder.Write("e.as", JoinLines(ValidTableLines("")))).MaterialTitle, "");
-  std::string euros;  // 3 bytes each: no character ends at the 4096-byte limit of a line
-  for (int i = 0; i < 3000; ++i) euros += "\xE2\x82\xAC";
-  const std::string path = folder.Write("long.as", JoinLines(ValidTableLines(euros)));
-  const std::string title = ReadOk(path).MaterialTitle;
-  EXPECT_EQ(title.size() % 3, 0u);
-  EXPECT_GT(title.size(), 4000u);
-  EXPECT_EQ(title, euros.substr(0, title.size()));
-  EXPECT_EQ(ReadTitleLine(path).title, title);
+  EXPECT_TRUE(shifted.RowText(10) == plain.RowText(10) && shifted.RowText(11).empty() && shifted.RowText(122) == plain.RowText(121));
 }
 
 TEST(TextEncoding, CutsRowTextsByCharactersAndShowsControlCharactersInWarningsAsHex) {
@@ -119,30 +89,6 @@ TEST(TextEncoding, CutsRowTextsByCharactersAndShowsControlCharactersInWarningsAs
       {"caf\xE9", "caf\xC3\xA9"} /* Latin-1 becomes UTF-8 */, {"\x85x", "\\x85x"} /* a C1 control */,
       {"1.0E+05", "1.0E+05"}};
   for (const auto& [bytes, text] : shown) EXPECT_EQ(PrintableText(bytes), text);
-}
-
-TEST(ReadTitleLine, GivesLineTwoOrAWarningNamingTheFileAndTheLine) {
-  TempFolder folder;
-  const struct { const char* name; std::string bytes; const char* title; int line; } cases[] = {
-      {"crlf.as", "first\r\nSECOND LINE\r\nthird", "SECOND LINE", 0},
-      {"cr.as", "first\rSECOND", "SECOND", 0},
-      {"lf.as", "first\nSECOND", "SECOND", 0},
-      {"one-line.as", "only line\n", "", 2},
-      {"utf16.as", std::string("\xFF\xFEM\0a\0\n\0T\0", 10), "", 1},
-      {"utf16-no-mark.as", std::string("M\0a\0\n\0T\0", 8), "", 1},
-      {"nul-title.as", std::string("first\nTI\0TLE\n", 14), "", 2}};
-  for (const auto& c : cases) {
-    const TitleResult result = ReadTitleLine(folder.Write(c.name, c.bytes));
-    EXPECT_EQ(result.title, c.title) << c.name;
-    ASSERT_EQ(result.error.has_value(), c.line != 0) << c.name;
-    if (!result.error) continue;
-    EXPECT_EQ(result.error->line, c.line) << c.name;
-    EXPECT_NE(result.error->Message().find(c.name), std::string::npos) << result.error->Message();
-    EXPECT_EQ(result.error->Message().find('\0'), std::string::npos) << c.name;
-  }
-  const auto missing = ReadTitleLine((folder.Path() / "gone.as").string());
-  ASSERT_TRUE(missing.error);
-  EXPECT_NE(missing.error->Message().find("gone.as"), std::string::npos);
 }
 
 TEST(MaterialHeader, DensityIsReadFromLineThreeOrIsAbsentWithTheTableOtherwiseTheSame) {
@@ -181,15 +127,10 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   const std::string other = folder.Write("as/Other.as", JoinLines(otherLines));
   MaterialTable& shared = SharedMaterialTable();
   shared.DataFile = first;
-  int eventsRun = 0;
-  const auto error = LoadMaterialTable(shared.DataFile, [&] {
-    ++eventsRun;
-    shared.DataFile = other;  // a pick made while the load lets events run
-  });
-  ASSERT_FALSE(error) << error->Message();
+  int eventsRun = 0;  // a pick made while the load lets events run:
+  ASSERT_FALSE(LoadMaterialTable(shared.DataFile, [&] { shared.DataFile = other; ++eventsRun; }));
   EXPECT_EQ(eventsRun, 1);
-  EXPECT_EQ(shared.MaterialTitle, "FIRST");
-  EXPECT_EQ(shared.RowText(1), ValidTableLines()[10].substr(0, 59));
+  EXPECT_EQ(shared.MaterialTitle + "|" + shared.RowText(1), "FIRST|" + ValidTableLines()[10].substr(0, 59));
   EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
 }
 
@@ -203,17 +144,14 @@ TEST(ReferenceTable, IsReadBackExactly) {
     const auto expected = testing::ReadReferenceTable(path);
     ASSERT_TRUE(expected) << name;
     const auto table = ReadOk(path.string());
-    EXPECT_EQ(table.MaterialTitle, lines[1]);
-    EXPECT_EQ(ReadTitleLine(path.string()).title, lines[1]);
+    EXPECT_TRUE(table.MaterialTitle == lines[1] && ReadTitleLine(path.string()).title == lines[1]) << name;
     EXPECT_EQ(table.density, expected->density) << name;
     EXPECT_EQ(ReadMaterialHeader(path.string()).header.density, expected->density) << name;
     for (int r = 1; r <= RowCount; ++r) {
       const auto& v = expected->rows[r - 1];
       const TableRow& row = table.rows[r - 1];
-      ASSERT_EQ(row.energy, v[0]) << name << " row " << r;
-      ASSERT_EQ(row.stopPower, (std::array{v[1], v[2], v[3]})) << name << " row " << r;
-      ASSERT_EQ(row.range, (std::array{v[4], v[5]})) << name << " row " << r;
-      ASSERT_EQ(row.text, lines[9 + r].substr(0, 59)) << name << " row " << r;
+      ASSERT_TRUE(row.energy == v[0] && row.stopPower == (std::array{v[1], v[2], v[3]}) && row.range == (std::array{v[4], v[5]}) &&
+                  row.text == lines[9 + r].substr(0, 59)) << name << " row " << r;
     }
   }
 }
@@ -234,95 +172,66 @@ TEST(DamagedFiles, EachFileOfTheCorpusGivesItsListedOutcome) {
       continue;
     }
     const MaterialTable table = ReadOk(path);
-    EXPECT_EQ(table.MaterialTitle, c.detail);
-    EXPECT_EQ(title.title, c.detail);
+    EXPECT_EQ(table.MaterialTitle + "|" + title.title, c.detail + "|" + c.detail);
     // Every readable sample holds the made-up table's energies and stopping powers.
-    for (int r = 1; r <= RowCount; ++r) {
-      EXPECT_EQ(table.Energy(r), good.Energy(r)) << "row " << r;
-      EXPECT_EQ(table.rows[r - 1].stopPower, good.rows[r - 1].stopPower) << "row " << r;
-    }
+    for (int r = 1; r <= RowCount; ++r)
+      EXPECT_TRUE(table.Energy(r) == good.Energy(r) && table.rows[r - 1].stopPower == good.rows[r - 1].stopPower) << r;
   }
-  for (const auto& entry : std::filesystem::directory_iterator(testing::DamagedFolder())) {
-    const auto extension = entry.path().extension();
-    if (extension == ".as" || extension == ".asc") {
-      EXPECT_TRUE(listed.count(entry.path().filename().string())) << entry.path() << " has no outcome listed";
-    }
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(testing::DamagedFolder()))
+    EXPECT_TRUE(entry.path().extension() == ".tsv" || entry.path().extension() == ".py" ||
+                listed.count(entry.path().filename().string())) << entry.path() << " has no outcome listed";
 }
 
-long PeakMemoryKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
-// Writes a good file whose line at index is head and then 10 MB of filler, without ever
-// holding the whole file in memory.
-std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head, char filler) {
+// Writes a good file whose line at index is head and then 10 MB of filler repeated, without
+// ever holding the whole file in memory.
+std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head, const std::string& filler) {
   const auto lines = ValidTableLines();
   const auto path = folder.Path() / "huge.as";
   std::ofstream out(path, std::ios::binary);
   out << JoinLines({lines.begin(), lines.begin() + index}) << head;
-  const auto start = out.tellp();
-  for (const std::string chunk(1 << 16, filler); out.tellp() - start < std::streamoff(10u << 20);) out << chunk;
+  std::string chunk;
+  while (chunk.size() < (1u << 16)) chunk += filler;
+  for (const auto start = out.tellp(); out.tellp() - start < std::streamoff(10u << 20);) out << chunk;
   out << "\r\n" << JoinLines({lines.begin() + index + 1, lines.end()});
   return path.string();
 }
 
 TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
   TempFolder folder;
-  const auto timed = [](const std::function<void()>& read) {
-    const long peakBefore = PeakMemoryKilobytes();
+  const auto peakKilobytes = [] { rusage usage{}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
+  const auto timed = [&](const std::function<void()>& read) {
+    const long peakBefore = peakKilobytes();
     const auto start = std::chrono::steady_clock::now();
     read();
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
     // The line is stepped over, never held: far less than its 10 MB may be added.
-    EXPECT_LT(PeakMemoryKilobytes() - peakBefore, 4 * 1024);
+    EXPECT_LT(peakKilobytes() - peakBefore, 4 * 1024);
   };
-  {
-    SCOPED_TRACE("a number of ten million digits on line 15");
-    const std::string path = WriteWithHugeLine(folder, 14, "", '7');
-    timed([&] { ExpectRefused(path, 15, "is not a number (energy of row 5)"); });
-    const auto error = LoadMaterialTable(path);
-    ASSERT_TRUE(error);
-    EXPECT_LT(error->Message().size(), 1000u) << "the warning quotes only the field's start";
-  }
-  {
-    SCOPED_TRACE("a title of ten million characters");
-    const std::string path = WriteWithHugeLine(folder, 1, "", 'T');
-    timed([&] { EXPECT_EQ(ReadOk(path).MaterialTitle, std::string(TextStream::MaxKeptLineBytes, 'T')); });
-  }
-  {
-    SCOPED_TRACE("ten million blanks after the numbers of row 5");
-    const auto lines = ValidTableLines();
-    const std::string path = WriteWithHugeLine(folder, 14, lines[14], ' ');
-    timed([&] { EXPECT_EQ(ReadOk(path).RowText(5), lines[14].substr(0, RowTextLength)); });
-  }
+  const std::string digits = WriteWithHugeLine(folder, 14, "", "7");  // a number of ten million digits on line 15
+  timed([&] { ExpectRefused(digits, 15, "is not a number (energy of row 5)"); });
+  EXPECT_LT(LoadMaterialTable(digits)->Message().size(), 1000u) << "the warning quotes only the field's start";
+  // A title of euro signs, 3 bytes each: no character ends at the 4096-byte limit of a line.
+  const std::string euros = WriteWithHugeLine(folder, 1, "", "\xE2\x82\xAC");
+  const std::string kept = JoinLines(std::vector<std::string>(TextStream::MaxKeptLineBytes / 3, "\xE2\x82\xAC"), "");
+  timed([&] { EXPECT_EQ(ReadOk(euros).MaterialTitle, kept); });
+  EXPECT_EQ(ReadTitleLine(euros).title, kept);
+  const auto lines = ValidTableLines();
+  const std::string blanks = WriteWithHugeLine(folder, 14, lines[14], " ");  // after the numbers of row 5
+  timed([&] { EXPECT_EQ(ReadOk(blanks).RowText(5), lines[14].substr(0, RowTextLength)); });
 }
 
-TEST(DamagedFiles, AFolderNamedLikeADataFileOrAFileThatVanishesIsRefused) {
+// A folder in the file's place, and a file gone before the load, meet the window in DamagedFileWindowTest.
+TEST(DamagedFiles, AFileThatVanishesBetweenThePassesOfTheLoadIsRefused) {
   TempFolder folder;
-  const auto folderPath = folder.Path() / "as" / "Folder.as";
-  std::filesystem::create_directories(folderPath);
-  ExpectRefused(folderPath.string(), 0, "folder");
-  const auto title = ReadTitleLine(folderPath.string());
-  ASSERT_TRUE(title.error);
-  EXPECT_NE(title.error->Message().find("folder"), std::string::npos);
-
-  // Between the passes of the load, then after the pick.
   const std::string path = folder.Write("as/Vanishing.as", JoinLines(ValidTableLines("VANISHING")));
-  ASSERT_EQ(ReadTitleLine(path).title, "VANISHING");
   ExpectRefused(path, 0, "does not exist", [&] { std::filesystem::remove(path); });
-  ExpectRefused(path, 0, "does not exist");
 }
 
 TEST(DamagedFiles, AFileWithoutReadPermissionIsRefused) {
   TempFolder folder;
   const std::string path = folder.Write("as/Locked.as", JoinLines(ValidTableLines()));
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  if (std::ifstream(path).is_open())
-    GTEST_SKIP() << "this process reads files whatever their permission bits (it runs as root or with "
-                    "CAP_DAC_OVERRIDE), so an unreadable file cannot be made here";
+  if (std::ifstream(path).is_open()) GTEST_SKIP() << "this process reads files whatever their permission bits (root)";
   ExpectRefused(path, 0, "cannot be opened");
   EXPECT_TRUE(ReadTitleLine(path).error);
 }

@@ -1,14 +1,14 @@
-// The lookups: reading a typed energy, the readout format, interpolation in a table, and
-// where the cursor lines go.
+// The lookups: reading a typed energy, the readout format and interpolation in a table. The
+// window tests take the range of typed energies and the cursor lines.
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <sstream>
 
 #include "core/data/MaterialFile.h"
-#include "core/lookup/CursorPlacement.h"
 #include "core/lookup/EnergyInput.h"
 #include "core/lookup/Interpolation.h"
 #include "core/text/NumberFormat.h"
@@ -38,15 +38,9 @@ TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
   for (const auto& c : cases) EXPECT_EQ(ReadTypedEnergy(c.text), c.energy) << '"' << c.text << '"';
 }
 
-TEST(IsEnergyInRange, AcceptsOnlyTheTabulatedSpan) {
-  for (const char* text : {"0.001", "1000", "5 MeV", "1e-3"})
-    EXPECT_TRUE(IsEnergyInRange(ReadTypedEnergy(text))) << text;
-  for (const char* text : {"0.000999", "1000.001", "", "abc", "-5", "1e999", "-1e999"})
-    EXPECT_FALSE(IsEnergyInRange(ReadTypedEnergy(text))) << text;
-  EXPECT_FALSE(IsEnergyInRange(Limits::quiet_NaN()));
-}
-
-TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponent) {
+TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponentWhateverTheCLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) std::setlocale(LC_ALL, "fr_FR.UTF-8");  // a decimal comma, where installed
   const struct { double value; const char* text; } cases[] = {
       {5, "5.000E+00"}, {0.0015, "1.500E-03"}, {1000, "1.000E+03"}, {87.76296, "8.776E+01"},
       {1.23456, "1.235E+00"}, {12345678, "1.235E+07"}, {0, "0.000E+00"}, {-0.0, "0.000E+00"},
@@ -60,10 +54,12 @@ TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponent) {
       {Limits::infinity(), "inf"}, {-Limits::infinity(), "-inf"}, {Limits::quiet_NaN(), "nan"},
       {-Limits::quiet_NaN(), "nan"}};
   for (const auto& c : cases) EXPECT_EQ(FormatReadout(c.value), c.text) << c.value;
+  std::setlocale(LC_ALL, previous.c_str());
 }
 
-std::string Readouts(const StopPowers& s) {
-  return FormatReadout(s.electronic) + " " + FormatReadout(s.nuclear) + " " + FormatReadout(s.total);
+// The readouts of an interpolation: electronic, nuclear and total, or "none" without a bracket.
+std::string Readouts(const std::optional<StopPowers>& s) {
+  return s ? FormatReadout(s->electronic) + " " + FormatReadout(s->nuclear) + " " + FormatReadout(s->total) : "none";
 }
 
 TEST(Interpolation, FollowsTheLogLogLineOfEachColumnThroughTheFirstTwoRows) {
@@ -74,11 +70,7 @@ TEST(Interpolation, FollowsTheLogLogLineOfEachColumnThroughTheFirstTwoRows) {
   const std::pair<double, const char*> cases[] = {
       {1.5, "8.776E+01 6.667E-01 1.333E+02"}, {1.0, "1.000E+02 1.000E+00 2.000E+02"},
       {2.0, "8.000E+01 5.000E-01 1.000E+02"}, {0.5, "1.250E+02 2.000E+00 4.000E+02"}};
-  for (const auto& [energy, texts] : cases) {
-    const auto s = InterpolateStopPower(table, energy);
-    ASSERT_TRUE(s) << energy;
-    EXPECT_EQ(Readouts(*s), texts) << energy;
-  }
+  for (const auto& [energy, texts] : cases) EXPECT_EQ(Readouts(InterpolateStopPower(table, energy)), texts) << energy;
 }
 
 TEST(Interpolation, TabulatedEnergiesOfAReferenceTableReadTheirRowsTexts) {
@@ -90,42 +82,17 @@ TEST(Interpolation, TabulatedEnergiesOfAReferenceTableReadTheirRowsTexts) {
       std::istringstream row(read.table->RowText(r));
       std::string energy, electronic, nuclear, total;
       row >> energy >> electronic >> nuclear >> total;
-      const auto s = InterpolateStopPower(*read.table, read.table->Energy(r));
-      ASSERT_TRUE(s) << name << " row " << r;
       EXPECT_EQ(FormatReadout(read.table->Energy(r)), energy) << name << " row " << r;
-      EXPECT_EQ(Readouts(*s), electronic + " " + nuclear + " " + total) << name << " row " << r;
-    }
-  }
-}
-
-// On log-log axes the midpoint of two rows is their geometric mean in both quantities; a
-// bracket off by one row would miss it.
-TEST(Interpolation, GeometricMeanOfTwoRowsGivesTheGeometricMeanOfTheirValues) {
-  const MaterialTable table = testing::GeometricTable(0.001, 1000);
-  for (int r = 2; r <= RowCount; ++r) {
-    const auto s = InterpolateStopPower(table, std::sqrt(table.Energy(r - 1) * table.Energy(r)));
-    ASSERT_TRUE(s) << r;
-    const double values[] = {s->electronic, s->nuclear, s->total};
-    for (int c = Electronic; c <= Total; ++c) {
-      const double expected = std::sqrt(table.StopPower(r - 1, c) * table.StopPower(r, c));
-      EXPECT_NEAR(values[c - 1], expected, 1e-12 * expected) << "row " << r << " column " << c;
+      EXPECT_EQ(Readouts(InterpolateStopPower(*read.table, read.table->Energy(r))), electronic + " " + nuclear + " " + total)
+          << name << " row " << r;
     }
   }
 }
 
 TEST(Interpolation, AboveTheLastEnergyHasNoBracket) {
   const MaterialTable table = testing::GeometricTable(0.001, 500);
-  EXPECT_TRUE(InterpolateStopPower(table, 500));
-  for (double energy : {std::nextafter(500.0, 1000.0), 1000.0, Infinity})
-    EXPECT_FALSE(InterpolateStopPower(table, energy)) << energy;
-}
-
-TEST(CursorPlacement, UsesTheRoundedDecadeOffsets) {
-  EXPECT_NEAR(EnergyCursorX(0.001), 0.0012447f, 5e-8f);
-  EXPECT_NEAR(EnergyCursorX(1000), 13.816755f, 1e-6f);
-  EXPECT_EQ(EnergyCursorX(1), 6.909f);
-  EXPECT_EQ(StopPowerCursorY(1), 9.212f);
-  EXPECT_NEAR(StopPowerCursorY(0.0001), 0.00166f, 5e-7f);
+  EXPECT_NE(Readouts(InterpolateStopPower(table, 500)), "none");
+  for (double energy : {std::nextafter(500.0, 1000.0), 1000.0, Infinity}) EXPECT_EQ(Readouts(InterpolateStopPower(table, energy)), "none");
 }
 
 }  // namespace

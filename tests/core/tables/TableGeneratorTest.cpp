@@ -1,30 +1,26 @@
-// The table generator: physics (Bethe theory against known values, shell corrections, Bragg
-// additivity, the low-energy fit and its join to Bethe, nuclear stopping), the computed table
-// and the file written from it, and materials as data. The energy
-// grid is checked against every reference table in ReferenceAccuracyTest.
+// The table generator: physics (Bethe theory against known values, the low-energy fit, the
+// universal nuclear stopping, ranges), the computed table and the file written from it, and
+// materials as data. Every reference table is compared with its generated table in
+// ReferenceAccuracyTest, which also answers for shell corrections, Bragg additivity, the
+// atoms' electrons, the join of the fit to Bethe and the nuclear stopping of each material.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <numbers>
+#include <map>
 #include <set>
 #include <sstream>
 #include <stdexcept>
 
 #include "core/data/MaterialFile.h"
-#include "core/tables/AtomicDensities.h"
 #include "core/tables/BetheCorrections.h"
 #include "core/tables/ChemicalFormula.h"
 #include "core/tables/ElectronicStopping.h"
 #include "core/tables/Elements.h"
 #include "core/tables/EnergyGrid.h"
-#include "core/tables/HeliumFitCoefficients.h"
-#include "core/tables/LocalPlasmaShells.h"
 #include "core/tables/MaterialList.h"
 #include "core/tables/NuclearStopping.h"
 #include "core/tables/RangeIntegration.h"
@@ -36,47 +32,23 @@
 namespace alphastop::tables {
 namespace {
 
-namespace fs = std::filesystem;
-
 Material Water() {
   return {"Water, liquid", "Water_liquid.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
-}
-
-Material Element(int z, double density, double ivalue, Phase phase = Phase::Condensed) {
-  return {"element", "element.as", phase, density, ivalue, {{z, 1.0}}};
-}
-
-Material Vapour() {
-  Material vapour = Water();
-  vapour.phase = Phase::Gas;
-  return vapour;
-}
-
-// Where f peaks, scanning from `from` to `to` in steps of 5 %; returns {position, peak}.
-template <typename F>
-std::pair<double, double> Peak(F f, double from, double to) {
-  std::pair<double, double> best{from, f(from)};
-  for (double x = from; x < to; x *= 1.05)
-    if (f(x) > best.second) best = {x, f(x)};
-  return best;
 }
 
 TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
   // Protons of 100 MeV in water: 7.289 MeV cm2/g (ICRU Report 49). Helium ions of the same
   // velocity lose z^2 = 4 times as much, up to the small Barkas and Bloch differences.
   const double sameVelocity = 100.0 * HeliumMassU * AtomicMassUnitMeV / 938.272;
-  EXPECT_NEAR(BetheElectronicStopping(PrepareElectronicStopping(Water()), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
   EXPECT_NEAR(ElectronicStopping(Water(), sameVelocity), 4 * 7.289, 4 * 7.289 * 0.01);
   // eta^2 = gamma^2 - 1 with gamma = 1 + T / (M c^2); T = 400.6 MeV, M = 4.001506 u.
-  const Kinematics k = HeliumKinematics(400.6);
   const double gamma = 1.0 + 400.6 / (4.001506 * 931.49410);
-  EXPECT_NEAR(k.eta2, gamma * gamma - 1.0, 1e-12);
-  EXPECT_NEAR(BetheLogTerm(k, 75.0), 7.850, 0.002);
+  EXPECT_NEAR(HeliumKinematics(400.6).eta2, gamma * gamma - 1.0, 1e-12);
+  EXPECT_NEAR(BetheLogTerm(HeliumKinematics(400.6), 75.0), 7.850, 0.002);
 }
 
 TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyThere) {
-  const Kinematics fast = HeliumKinematics(1000.0);
-  const Kinematics slow = HeliumKinematics(10.0);
+  const Kinematics fast = HeliumKinematics(1000.0), slow = HeliumKinematics(10.0);
   EXPECT_LT(std::abs(BarkasTerm(fast, 8)), std::abs(BarkasTerm(slow, 8)));
   EXPECT_GT(BarkasTerm(slow, 8), 0.0);
   EXPECT_LT(BlochTerm(slow, 2.0), 0.0);
@@ -89,88 +61,13 @@ TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyTh
   EXPECT_NEAR(DensityEffect(Kinematics{1.0 - 1e-4, 1e4}, Water()), 4.606 * 2.0 - 3.502, 0.01);
 }
 
-// Electrons of atom z within radius r (Bohr radii), by the midpoint rule in ln r.
-double ElectronsWithin(int z, double r) {
-  constexpr int Steps = 4000;
-  const double from = std::log(1e-7), step = (std::log(r) - from) / Steps;
-  double sum = 0.0;
-  for (int i = 0; i < Steps; ++i) {
-    const double x = std::exp(from + (i + 0.5) * step);
-    sum += 4.0 * std::numbers::pi * x * x * x * AtomicElectronDensity(z, x) * step;
-  }
-  return sum;
-}
-
-TEST(AtomicDensity, HoldsTheAtomsElectronsWithExactHydrogenAndSlaterShellsUpToNeon) {
-  for (int z : {1, 2, 6, 10, 11, 29, 92}) EXPECT_NEAR(ElectronsWithin(z, 200.0), z, 0.01 * z) << z;
-  // Hydrogen's ground state: n(r) = exp(-2r) / pi in atomic units.
-  for (double r : {0.1, 1.0, 3.0})
-    EXPECT_NEAR(AtomicElectronDensity(1, r), std::exp(-2.0 * r) / std::numbers::pi, 1e-12) << r;
-  // Slater: 1s exponent 5.7, 2s2p exponent (6 - 1.7 - 1.05) / 2 = 1.625. Inside r = 0.5 the
-  // 1s orbital holds 1 - e^-5.7 (1 + 5.7 + 5.7^2/2) = 0.9232 of each of its two electrons and
-  // the n = 2 orbital 1 - e^-x (1 + x + x^2/2 + x^3/6 + x^4/24) = 0.0252 (x = 1.625) of four.
-  EXPECT_NEAR(ElectronsWithin(6, 0.5), 2 * 0.9232 + 4 * 0.0252, 0.003);
-  EXPECT_EQ(AtomicElectronDensity(6, 0.7), SlaterDensity(6, 0.7));
-  EXPECT_EQ(AtomicElectronDensity(29, 0.7), ThomasFermiDensity(29, 0.7));
-}
-
-TEST(ShellCorrection, IsPositiveFallsAsOneOverVSquaredAndSparesTheInnerElectronsOfSlowIons) {
-  const LocalPlasmaModel aluminum = MakeLocalPlasmaModel(Element(13, 2.699, 166.0));
-  for (double e : {10.0, 30.0, 100.0, 300.0, 1000.0})
-    EXPECT_GT(LocalPlasmaShellTerm(aluminum, HeliumKinematics(e)), 0.0) << e;
-  const Kinematics k1 = HeliumKinematics(500.0), k2 = HeliumKinematics(1000.0);
-  const double ratio = LocalPlasmaShellTerm(aluminum, k2) / LocalPlasmaShellTerm(aluminum, k1);
-  EXPECT_NEAR(ratio, k1.beta2 / k2.beta2, 0.15 * k1.beta2 / k2.beta2);
-  // Of the order of 0.1 near 10 MeV for aluminium (ICRU Report 49 shell corrections: C/Z ~ 0.1).
-  EXPECT_NEAR(LocalPlasmaShellTerm(aluminum, HeliumKinematics(10.0)), 0.13, 0.05);
-  // At 1 MeV the inner shells of lead are closed to the Bethe logarithm; the v^3 stopping of
-  // Lindhard and Winther keeps the stopping number L0 - C/Z positive.
-  const Kinematics slow = HeliumKinematics(1.0);
-  const double stoppingNumber =
-      BetheLogTerm(slow, 823.0) - LocalPlasmaShellTerm(MakeLocalPlasmaModel(Element(82, 11.35, 823.0)), slow);
-  EXPECT_GT(stoppingNumber, 0.0);
-  EXPECT_LT(stoppingNumber, BetheLogTerm(slow, 823.0) + 1.0);
-}
-
-TEST(ShellCorrection, PeaksLaterForHeavierAtomsAndIgnoresDensityAndPhase) {
-  const auto ShellPeakEnergy = [](int z, double ivalue) {  // MeV
-    const LocalPlasmaModel model = MakeLocalPlasmaModel(Element(z, 1.0, ivalue));
-    return Peak([&](double e) { return LocalPlasmaShellTerm(model, HeliumKinematics(e)); }, 1.0, 1000.0).first;
-  };
-  const double copper = ShellPeakEnergy(29, 322.0);
-  const double gold = ShellPeakEnergy(79, 790.0);
-  EXPECT_LT(ShellPeakEnergy(6, 78.0), copper);
-  EXPECT_LT(copper, gold);
-  EXPECT_GT(gold, 10.0);
-  Material thin = Vapour();
-  thin.density = 1e-3;
-  const Kinematics k = HeliumKinematics(20.0);
-  EXPECT_DOUBLE_EQ(LocalPlasmaShellTerm(MakeLocalPlasmaModel(Water()), k), LocalPlasmaShellTerm(MakeLocalPlasmaModel(thin), k));
-}
-
-TEST(BraggAdditivity, MixtureIsTheWeightedSumOfItsElements) {
-  const Material hydrogen = Element(1, 8.375e-5, 19.2, Phase::Gas);
-  const Material oxygen = Element(8, 1.332e-3, 95.0, Phase::Gas);
-  Material vapour = Vapour();
-  vapour.density = 7.562e-4;
-  for (double e : {0.01, 0.1, 1.0}) {
-    const double sum = 0.111894 * LowEnergyElectronicStopping(hydrogen, e) + 0.888106 * LowEnergyElectronicStopping(oxygen, e);
-    EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), sum, 1e-9 * sum) << e << " MeV";
-  }
-  for (double e : {1e-3, 0.1, 10.0, 1000.0}) {
-    const double sum = 0.111894 * NuclearStopping(hydrogen, e) + 0.888106 * NuclearStopping(oxygen, e);
-    EXPECT_NEAR(NuclearStopping(Water(), e), sum, 1e-9 * sum) << e << " MeV";
-  }
-}
-
 TEST(LowEnergyFit, FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessForCondensedCompounds) {
-  const Material aluminum = Element(13, 2.699, 166.0);
-  const double perAtom = FitStoppingPerAtom(ZieglerHeliumCoefficients(13), 0.1);
-  EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.1), perAtom * 602.214 / 26.981538, 1e-3);
+  // Elements go with the velocity below 1 keV, compounds below 10 keV.
+  const Material aluminum{"Aluminum", "Aluminum.as", Phase::Condensed, 2.699, 166.0, {{13, 1.0}}};
   const double atOneKeV = LowEnergyElectronicStopping(aluminum, 1e-3);
   EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.25e-3), 0.5 * atOneKeV, 1e-9 * atOneKeV);
-  // Compounds go with the velocity below 10 keV.
-  const Material vapour = Vapour();
+  Material vapour = Water();
+  vapour.phase = Phase::Gas;
   const double atTenKeV = LowEnergyElectronicStopping(vapour, 0.01);
   for (double e : {1e-3, 2.5e-3, 5e-3})
     EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), atTenKeV * std::sqrt(e / 0.01), 1e-9 * atTenKeV);
@@ -179,29 +76,6 @@ TEST(LowEnergyFit, FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessFo
     EXPECT_NEAR(LowEnergyElectronicStopping(Water(), e) / LowEnergyElectronicStopping(vapour, e), 0.88, 1e-9);
   EXPECT_LT(LowEnergyElectronicStopping(Water(), 2.0), LowEnergyElectronicStopping(vapour, 2.0));
   EXPECT_DOUBLE_EQ(LowEnergyElectronicStopping(Water(), 3.5), LowEnergyElectronicStopping(vapour, 3.5));
-  // Elements keep their own (condensed-phase) fits.
-  EXPECT_NEAR(LowEnergyElectronicStopping(Element(79, 19.32, 790.0), 0.1),
-              FitStoppingPerAtom(ZieglerHeliumCoefficients(79), 0.1) * 602.214 / 196.96655, 1e-3);
-}
-
-TEST(ElectronicStoppingJoin, IsContinuousAndKeepsTheSlopeOfBothCurvesAtItsEnds) {
-  // d ln S / d ln T just inside the join equals that of the fit below and of Bethe above.
-  const auto logSlope = [](const auto& stopping, double e) {
-    constexpr double h = 1e-4;
-    return std::log(stopping(e * (1 + h)) / stopping(e * (1 - h))) / std::log((1 + h) / (1 - h));
-  };
-  for (const Material& m : {Water(), Element(79, 19.32, 790.0), Element(13, 2.699, 166.0), Element(6, 2.0, 81.0)}) {
-    SCOPED_TRACE(m.composition[0].z);
-    for (double edge : {JoinStartMeV, JoinEndMeV})
-      EXPECT_NEAR(ElectronicStopping(m, edge * (1 - 1e-6)) / ElectronicStopping(m, edge * (1 + 1e-6)), 1.0, 1e-4) << edge;
-    const ElectronicStoppingModel model = PrepareElectronicStopping(m);
-    const auto joined = [&](double e) { return ElectronicStopping(model, e); };
-    const auto fit = [&](double e) { return LowEnergyElectronicStopping(m, e); };
-    const auto bethe = [&](double e) { return BetheElectronicStopping(model, e); };
-    EXPECT_NEAR(logSlope(joined, JoinStartMeV * 1.001), logSlope(fit, JoinStartMeV), 0.01);
-    EXPECT_NEAR(logSlope(joined, JoinEndMeV * 0.999), logSlope(bethe, JoinEndMeV), 0.01);
-    EXPECT_LT(logSlope(joined, std::sqrt(JoinStartMeV * JoinEndMeV)), 0.0);  // past the peak
-  }
 }
 
 TEST(NuclearStopping, UniversalFunctionIsTheScatteringIntegralContinuousAndPeaksAtLowReducedEnergy) {
@@ -211,30 +85,10 @@ TEST(NuclearStopping, UniversalFunctionIsTheScatteringIntegralContinuousAndPeaks
   EXPECT_NEAR(ReducedNuclearStopping(1.0), 0.3143, 0.005);
   EXPECT_NEAR(ReducedNuclearStopping(100.0) / (std::log(100.0) / 200.0), 1.05, 0.01);
   EXPECT_NEAR(ReducedNuclearStopping(30.0 * (1 - 1e-9)) / ReducedNuclearStopping(30.0 * (1 + 1e-9)), 1.0, 0.02);
-  const auto [peakAt, peak] = Peak(ReducedNuclearStopping, 1e-3, 100.0);
-  EXPECT_GT(peakAt, 0.1);
-  EXPECT_LT(peakAt, 0.6);
-  EXPECT_NEAR(peak, 0.36, 0.04);
-}
-
-TEST(NuclearStopping, ScatteringAnglesApproachRutherfordAtSmallDistances) {
-  // Unscreened Coulomb scattering: tan(theta/2) = 1 / (2 epsilon p).
-  for (double eps : {100.0, 1e4})
-    for (double p : {1e-4 / eps * 100, 1.0 / eps})
-      EXPECT_NEAR(ScatteringAngle(p, eps) / (2.0 * std::atan(1.0 / (2.0 * eps * p))), 1.0, 0.01) << eps << " " << p;
-  // Head-on collisions turn back, distant ones hardly deflect.
-  EXPECT_NEAR(ScatteringAngle(1e-9, 1.0), 3.14159265, 1e-3);
-  EXPECT_LT(ScatteringAngle(50.0, 1.0), 1e-3);
-}
-
-TEST(NuclearStopping, HeliumInGoldAtOneKeVFromTheUniversalPotential) {
-  // epsilon = 0.0517, s_n = 0.277, 1.887 eV/(1e15 atoms/cm2) = 5.77 MeV cm2/g.
-  EXPECT_NEAR(ReducedEnergy(79, AtomicWeight(79), 1e-3), 0.0517, 0.0005);
-  const Material gold = Element(79, 19.32, 790.0);
-  EXPECT_NEAR(NuclearStopping(gold, 1e-3), 5.77, 0.03);
-  // Its transport cross-section falls with energy.
-  for (double e = 1e-3; e < 500; e *= 2)
-    EXPECT_LT(TransportCrossSectionPerMass(gold, 2 * e), TransportCrossSectionPerMass(gold, e)) << e;
+  std::pair<double, double> peak{0, 0};  // s_n and where it peaks, in steps of 5 %
+  for (double eps = 1e-3; eps < 100; eps *= 1.05) peak = std::max(peak, {ReducedNuclearStopping(eps), eps});
+  EXPECT_TRUE(peak.second > 0.1 && peak.second < 0.6) << peak.second;
+  EXPECT_NEAR(peak.first, 0.36, 0.04);
 }
 
 TEST(RangeIntegration, GivesTheAnalyticRanges) {
@@ -251,9 +105,7 @@ TEST(RangeIntegration, GivesTheAnalyticRanges) {
     EXPECT_NEAR(rising.csda[i], 2 * std::sqrt(energies[i]) / 50.0, 1e-5 * rising.csda[i]);
   }
   // Constant S and transport cross-section k: R_p = (1 - exp(-k R)) / k, up to k R = 2.
-  std::vector<double> low;
-  for (double e : grid)
-    if (e <= 1.0) low.push_back(e);
+  const std::vector<double> low(grid.begin(), std::find_if(grid.begin(), grid.end(), [](double e) { return e > 1.0; }));
   const double k = 20.0;
   const Ranges turning = IntegrateRanges([](double) { return 10.0; }, [k](double) { return k; }, low);
   for (std::size_t i = 0; i < low.size(); ++i)
@@ -264,80 +116,56 @@ TEST(StoppingTable, OfWaterAndGoldIsPositiveRepeatableAndItsRangesFollowTheStopp
   const Material gold{"Gold", "Gold.as", Phase::Condensed, 19.32, 790.0, {{79, 1.0}}};
   for (const Material& material : {Water(), gold}) {
     SCOPED_TRACE(material.name);
-    const StoppingTable table = ComputeStoppingTable(material);
-    const StoppingTable again = ComputeStoppingTable(material);
+    const StoppingTable table = ComputeStoppingTable(material), again = ComputeStoppingTable(material);
     for (std::size_t i = 0; i < table.size(); ++i) {
       const StoppingRow& b = table[i];
-      EXPECT_GT(b.electronic, 0.0) << b.energy;
-      EXPECT_GT(b.nuclear, 0.0) << b.energy;
+      EXPECT_TRUE(b.electronic > 0 && b.nuclear > 0 && b.detourFactor > 0 && b.detourFactor <= 1) << b.energy;
       EXPECT_DOUBLE_EQ(b.total, b.electronic + b.nuclear);
-      EXPECT_GT(b.detourFactor, 0.0) << b.energy;
-      EXPECT_LE(b.detourFactor, 1.0) << b.energy;
       EXPECT_DOUBLE_EQ(b.detourFactor, b.projectedRange / b.csdaRange);
-      EXPECT_EQ(b.total, again[i].total);
-      EXPECT_EQ(b.projectedRange, again[i].projectedRange);
+      EXPECT_TRUE(b.total == again[i].total && b.projectedRange == again[i].projectedRange) << b.energy;
       if (i == 0) continue;
       const StoppingRow& a = table[i - 1];
-      EXPECT_GT(b.csdaRange, a.csdaRange) << b.energy;
-      EXPECT_GT(b.projectedRange, a.projectedRange) << b.energy;
+      EXPECT_TRUE(b.csdaRange > a.csdaRange && b.projectedRange > a.projectedRange) << b.energy;
       // dR/dE = 1/S: the range gained over a step against the step over the mean stopping,
       // within what the curvature of 1/S over one step allows.
       const double expected = (b.energy - a.energy) * 0.5 * (1 / a.total + 1 / b.total);
       EXPECT_NEAR((b.csdaRange - a.csdaRange) / expected, 1.0, 0.03) << b.energy;
     }
-    EXPECT_GT(table.back().detourFactor, 0.99);
-    EXPECT_LT(table.front().detourFactor, 0.7);
+    EXPECT_TRUE(table.back().detourFactor > 0.99 && table.front().detourFactor < 0.7);
   }
-}
-
-TEST(TableWriter, WritesThreeDecimalsWithACapitalExponentWhateverTheCLocale) {
-  const std::string previous = std::setlocale(LC_ALL, nullptr);
-  // A locale with a decimal comma, where one is installed.
-  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) std::setlocale(LC_ALL, "fr_FR.UTF-8");
-  const std::pair<double, const char*> cases[] = {{1e-3, "1.000E-03"}, {1000.0, "1.000E+03"}, {0.12345, "1.235E-01"},
-                                                  {9.9996, "1.000E+01"}, {327.1, "3.271E+02"}, {1.5, "1.500E+00"}};
-  for (const auto& [value, text] : cases) EXPECT_EQ(FormatScientific(value), text);
-  std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   const Material water = Water();
   const StoppingTable table = ComputeStoppingTable(water);
   const std::string text = FormatStoppingTable(water, table);
-  std::vector<std::string> lines;
   std::istringstream in(text);
+  std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 132u);
-  EXPECT_EQ(text.find('\r'), std::string::npos);
-  EXPECT_EQ(text.back(), '\n');
-  EXPECT_NE(lines[0].find("AlphaStop"), std::string::npos);
-  EXPECT_NE(lines[0].find("not a reference table"), std::string::npos);
-  EXPECT_EQ(lines[2], "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV");
-  EXPECT_EQ(lines[4], "1: 0.111894  8: 0.888106");
-  EXPECT_TRUE(lines[9].empty());
+  EXPECT_TRUE(text.find('\r') == std::string::npos && text.back() == '\n' && lines[9].empty());
+  EXPECT_TRUE(lines[0].find("AlphaStop") != std::string::npos && lines[0].find("not a reference table") != std::string::npos);
+  EXPECT_EQ(lines[2] + "|" + lines[4], "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV|1: 0.111894  8: 0.888106");
   const testing::TempFolder folder;
   const auto path = folder.Path() / "asc" / "Water_liquid.asc";  // the folder is created
   WriteStoppingTable(path, water, table);
-  std::ifstream file(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), text);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}), text);
   EXPECT_THROW(WriteStoppingTable("/proc/alphastop/no/such.asc", water, table), std::exception);
-  const auto error = LoadMaterialTable(path.string());
-  ASSERT_FALSE(error) << error->Message();
-  const MaterialTable& read = SharedMaterialTable();
-  EXPECT_EQ(read.MaterialTitle, "WATER, LIQUID");
+  const ReadResult read = ReadMaterialTable(path.string());
+  ASSERT_TRUE(read.table) << read.error->Message();
+  EXPECT_EQ(read.table->MaterialTitle, "WATER, LIQUID");
   for (int r = 1; r <= RowCount; ++r) {
     const std::string& line = lines[9 + r];
     const StoppingRow& row = table[r - 1];
     // The seventh number, the detour factor, lies beyond the 59 characters of the row text.
     ASSERT_EQ(line.size(), 69u) << "row " << r;
-    EXPECT_EQ(read.RowText(r), line.substr(0, 59));
-    EXPECT_EQ(line[59], ' ');
-    EXPECT_NEAR(std::stod(line.substr(60)), row.detourFactor, 5e-4 * row.detourFactor) << r;
-    const double written[] = {read.Energy(r), read.StopPower(r, Electronic), read.StopPower(r, Nuclear),
-                              read.StopPower(r, Total), read.RangeData(r, CsdaRange),
-                              read.RangeData(r, ProjectedRange)};
-    const double computed[] = {row.energy, row.electronic, row.nuclear, row.total, row.csdaRange, row.projectedRange};
-    for (int k = 0; k < 6; ++k) EXPECT_NEAR(written[k], computed[k], 5e-4 * computed[k]) << "row " << r << " number " << k + 1;
+    EXPECT_EQ(read.table->RowText(r) + line[59], line.substr(0, 60));
+    const TableRow& got = read.table->rows[r - 1];
+    const double written[] = {got.energy, got.stopPower[0], got.stopPower[1], got.stopPower[2], got.range[0], got.range[1],
+                              std::stod(line.substr(60))};
+    const double computed[] = {row.energy, row.electronic, row.nuclear, row.total, row.csdaRange, row.projectedRange,
+                               row.detourFactor};
+    for (int k = 0; k < 7; ++k) EXPECT_NEAR(written[k], computed[k], 5e-4 * computed[k]) << "row " << r << " number " << k + 1;
   }
 }
 
@@ -347,27 +175,23 @@ double WeightOf(const std::vector<ElementFraction>& composition, int z) {
 }
 
 TEST(ChemicalFormula, GivesFractionsByWeightOfGroupsRepeatsAndDecimalCounts) {
-  const auto water = CompositionOfFormula("H2O");
-  ASSERT_EQ(water.size(), 2u);
-  EXPECT_NEAR(WeightOf(water, 1), 0.111894, 1e-5);  // ICRU 37 used older atomic weights
-  EXPECT_NEAR(WeightOf(water, 8), 0.888106, 1e-5);
-  const auto hydroxide = CompositionOfFormula("Ca(OH)2");
+  const auto water = CompositionOfFormula("H2O");  // ICRU 37 used older atomic weights
+  EXPECT_TRUE(water.size() == 2 && std::abs(WeightOf(water, 1) - 0.111894) < 1e-5 && std::abs(WeightOf(water, 8) - 0.888106) < 1e-5);
   const double mass = 40.078 + 2 * (15.9994 + 1.00794);
-  EXPECT_NEAR(WeightOf(hydroxide, 20), 40.078 / mass, 1e-9);
-  EXPECT_NEAR(WeightOf(hydroxide, 8), 2 * 15.9994 / mass, 1e-9);
-  const auto acid = CompositionOfFormula("CH3COOH");
-  EXPECT_EQ(acid.size(), 3u);
-  EXPECT_NEAR(WeightOf(acid, 6), 2 * 12.0107 / (2 * 12.0107 + 4 * 1.00794 + 2 * 15.9994), 1e-9);
+  EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 20), 40.078 / mass, 1e-9);
+  EXPECT_NEAR(WeightOf(CompositionOfFormula("Ca(OH)2"), 8), 2 * 15.9994 / mass, 1e-9);
+  EXPECT_EQ(CompositionOfFormula("CH3COOH").size(), 3u);
+  EXPECT_NEAR(WeightOf(CompositionOfFormula("CH3COOH"), 6), 2 * 12.0107 / (2 * 12.0107 + 4 * 1.00794 + 2 * 15.9994), 1e-9);
   EXPECT_NEAR(WeightOf(CompositionOfFormula("C0.5H2"), 6), 6.00535 / (6.00535 + 2.01588), 1e-9);
   for (const char* broken : {"H2Xx", "h2o", "Ca(OH2", "", "H0O"})
     EXPECT_THROW(CompositionOfFormula(broken), std::invalid_argument) << broken;
 }
 
 TEST(MaterialCheck, RenormalisesSmallDeviationsAndRejectsValuesOutOfRange) {
-  Material close{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.1115}, {8, 0.8880}}};
+  Material close{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.1115}, {8, 0.8880}}};  // adds up to 0.9995
   EXPECT_FALSE(ValidateMaterial(close).has_value());
   EXPECT_NEAR(close.composition[0].weight + close.composition[1].weight, 1.0, 1e-12);
-  const Material good{"m", "m.asc", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}}};
+  const Material good = Water();
   const std::function<void(Material&)> faults[] = {
       [](Material& m) { m.composition[1].weight = 0.87; },  // fractions add up to 0.98
       [](Material& m) { m.density = 0.0; }, [](Material& m) { m.density = -1.0; },
@@ -379,53 +203,38 @@ TEST(MaterialCheck, RenormalisesSmallDeviationsAndRejectsValuesOutOfRange) {
     faults[i](m);
     EXPECT_TRUE(ValidateMaterial(m).has_value()) << "fault " << i;
   }
-  Material unchanged = good;
-  EXPECT_FALSE(ValidateMaterial(unchanged).has_value());
 }
 
-TEST(MaterialsFile, ParsesFieldsAndNamesTheFaultyLine) {
-  const auto list = ParseMaterialList(
-      "# comment\n\nWater vapor | Water_vapor.asc | gas | 7.56182e-04 | 71.6 | 1:0.111894 8:0.888106\n");
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(list[0].name, "Water vapor");
-  EXPECT_EQ(list[0].fileName, "Water_vapor.asc");
-  EXPECT_EQ(list[0].phase, Phase::Gas);
-  EXPECT_DOUBLE_EQ(list[0].density, 7.56182e-4);
-  EXPECT_DOUBLE_EQ(list[0].meanExcitationEnergy, 71.6);
-  EXPECT_EQ(list[0].composition.size(), 2u);
-  try {
-    ParseMaterialList("# one\nGold | Gold.as | solid | 19.32 | 790 | 79:1\n");
-    FAIL() << "a bad phase was accepted";
-  } catch (const std::invalid_argument& e) {
-    EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos) << e.what();
-  }
-  EXPECT_THROW(ParseMaterialList("Gold | Gold.as | condensed | x | 790 | 79:1\n"), std::invalid_argument);
-  EXPECT_THROW(ParseMaterialList("Gold | Gold.as | condensed | 19.32 | 790 | 79=1\n"), std::invalid_argument);
-  EXPECT_THROW(ParseMaterialList("Gold | Gold.as | condensed | 19.32 | 790\n"), std::invalid_argument);
+// The shipped list below is parsed whole; these are the faults it must refuse.
+TEST(MaterialsFile, NamesTheFaultyLine) {
+  const auto error = [](const char* text) -> std::string {
+    try { ParseMaterialList(text); } catch (const std::invalid_argument& e) { return e.what(); }
+    return "accepted";
+  };
+  EXPECT_NE(error("# one\nGold | Gold.as | solid | 19.32 | 790 | 79:1\n").find("line 2"), std::string::npos);
+  for (const char* bad : {"Gold | Gold.as | condensed | x | 790 | 79:1\n", "Gold | Gold.as | condensed | 19.32 | 790 | 79=1\n",
+                          "Gold | Gold.as | condensed | 19.32 | 790\n"})
+    EXPECT_NE(error(bad), "accepted") << bad;
 }
 
 TEST(ShippedMaterials, CoverTheElementsAndAtLeastFortyCompounds) {
-  const auto materials = ShippedMaterials();
   std::set<int> elements;
-  std::set<std::string> files;
+  std::map<std::string, std::string> files;  // file name: material name
   int compounds = 0;
-  for (const Material& m : materials) {
-    EXPECT_TRUE(files.insert(m.fileName).second) << "file written twice: " << m.fileName;
-    const bool element = m.fileName.ends_with(".as");
-    EXPECT_TRUE(element || m.fileName.ends_with(".asc")) << m.fileName;
-    if (element) {
-      ASSERT_EQ(m.composition.size(), 1u) << m.name;
-      elements.insert(m.composition[0].z);
-    } else {
-      ++compounds;
-    }
+  for (const Material& m : ShippedMaterials()) {
+    EXPECT_TRUE(files.emplace(m.fileName, m.name).second) << "file written twice: " << m.fileName;
+    EXPECT_TRUE(m.fileName.ends_with(".as") || m.fileName.ends_with(".asc")) << m.fileName;
     EXPECT_EQ(m.phase == Phase::Gas, m.density < 0.01) << m.name;
+    if (m.fileName.ends_with(".asc")) ++compounds;
+    else if (m.composition.size() == 1) elements.insert(m.composition[0].z);
+    else ADD_FAILURE() << m.name << " is no element";
   }
-  EXPECT_EQ(elements.size(), static_cast<std::size_t>(MaxAtomicNumber));
+  EXPECT_EQ(elements.size(), std::size_t(MaxAtomicNumber));
   EXPECT_GE(compounds, 40);
-  for (const char* file : {"Water_liquid.asc", "Water_vapor.asc", "Air_dry_near_sea_level.asc", "Gold.as",
-                           "Carbon_graphite.as", "Polystyrene.asc"})
-    EXPECT_TRUE(files.count(file)) << file;
+  for (const auto& [file, name] : std::map<std::string, std::string>{
+           {"Water_liquid.asc", "Water, liquid"}, {"Water_vapor.asc", "Water vapor"}, {"Gold.as", "Gold"},
+           {"Air_dry_near_sea_level.asc", "Air, dry (near sea level)"}, {"Carbon_graphite.as", "Carbon (graphite)"}})
+    EXPECT_EQ(files[file], name);
 }
 
 }  // namespace

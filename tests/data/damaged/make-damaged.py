@@ -87,6 +87,9 @@ def main():
     write("binary.as", bytes(noise))
     write("binary-block.as", join(good[:10]).encode() + bytes(noise))
     write("lf-lines-cr-block.as", join(good[:10], "\n") + join(good[10:], "\r"))
+    write("cr-lines.as", join(good, "\r"))
+    write("one-line.as", "only line\n")
+    write("nul-in-title.as", "first\nTI\0TLE\n" + join(good[2:]))
     write("trailing-garbage.as", join(good) + "end of table\r\n\x00\xff garbage 1..2 nan\r\n")
     write("eight-numbers-last-row.as", join(good[:-1]) + good[-1] + " 1..2\r\n")
 

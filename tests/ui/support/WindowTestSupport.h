@@ -4,9 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QImage>
 #include <QHash>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -28,12 +26,10 @@
 namespace alphastop::testing {
 
 // Runs action; every modal message box it opens is read and closed with OK (Yes where it
-// asks). Returns the
-// texts of the boxes in the order they appeared.
+// asks). Returns "title|text" of each box, in the order they appeared.
 inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   QStringList texts;
   QTimer timer;
-  timer.setInterval(5);
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       texts << box->windowTitle() + "|" + box->text();
@@ -41,41 +37,33 @@ inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
       box->button(answer ? QMessageBox::Ok : QMessageBox::Yes)->click();
     }
   });
-  timer.start();
+  timer.start(5);
   action();
-  timer.stop();
   return texts;
-}
-
-inline QWidgetList TopLevels(const QString& name) {
-  QWidgetList named;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == name) named << widget;
-  return named;
-}
-inline QWidget* TopLevel(const QString& name) { return TopLevels(name).value(0); }
-
-// Selects the item with this text in a list, as a click does.
-inline void ClickItem(QListWidget* list, const QString& text) {
-  const auto items = list->findItems(text, Qt::MatchExactly);
-  QVERIFY2(!items.isEmpty(), qPrintable("no item " + text));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-  QCOMPARE(list->currentItem(), items.first());
-}
-
-// The highlighted row of a list, or -1; the current row may differ (focus sets it).
-inline int SelectedRow(const QListWidget* list) {
-  const QList<QListWidgetItem*> selected = list->selectedItems();
-  return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
 inline const QStringList NoReadouts(4);  // Text3 to Text6 empty
-// The four readouts of row r of the shared table: energy, total, electronic, nuclear.
+// The readouts of row r of the shared table, Text3 to Text6: energy, total, electronic, nuclear.
 inline QStringList RowReadouts(int r) {
   const MaterialTable& table = SharedMaterialTable();
   return {Readout(table.Energy(r)), Readout(table.StopPower(r, Total)), Readout(table.StopPower(r, Electronic)),
           Readout(table.StopPower(r, Nuclear))};
+}
+
+// The list items of the shared table's rows.
+inline QStringList TableItems() {
+  QStringList items;
+  for (int r = 1; r <= RowCount; ++r) items << QString::fromStdString(SharedMaterialTable().ListItem(r));
+  return items;
+}
+
+inline QString Ends(float x1, float y1, float x2, float y2) {
+  return QString("%1 %2 %3 %4").arg(x1, 0, 'g', 9).arg(y1, 0, 'g', 9).arg(x2, 0, 'g', 9).arg(y2, 0, 'g', 9);
+}
+// A cursor line's ends where it shows; a hidden line has no position.
+inline QString LineText(const ui::LineShape& line) {
+  return line.Visible() ? Ends(line.X1(), line.Y1(), line.X2(), line.Y2()) : "hidden";
 }
 
 // A temporary folder holding as/ and asc/ with made-up tables, the working folder while it lives.
@@ -104,7 +92,7 @@ class MainWindow {
 
   MainWindow() { window.show(); }
 
-  template <typename T>
+  template <typename T = QLineEdit>
   T* Control(const char* name) {
     T* control = window.findChild<T*>(name);
     if (!control) qFatal("no control %s", name);
@@ -117,27 +105,23 @@ class MainWindow {
     for (int i = 0; i < List1()->count(); ++i) items << List1()->item(i)->text();
     return items;
   }
-  QStringList Readouts() {  // Text3 to Text6
-    QStringList texts;
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) texts << Control<QLineEdit>(name)->text();
-    return texts;
-  }
-  void FillReadouts() {
-    for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) Control<QLineEdit>(name)->setText("x");
-  }
+  // The highlighted row, or -1; the current row may differ (focus sets it).
+  int SelectedRow() { return List1()->selectedItems().isEmpty() ? -1 : List1()->row(List1()->selectedItems().first()); }
+  QStringList Readouts() { return {Control("Text3")->text(), Control("Text4")->text(), Control("Text5")->text(), Control("Text6")->text()}; }
   // Clicks a button; returns the texts of the message boxes that opened.
   QStringList Click(const char* button) {
     return AnswerMessageBoxes([&] { QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton); });
   }
   QStringList PressOk() { return Click("Command2"); }
   // Lists the files now in as/ and asc/.
-  void Refresh() {
-    Control<ui::FileListBox>("File1")->SetFolder("as");
-    Control<ui::FileListBox>("File2")->SetFolder("asc");
-  }
-  // Picks name in list ("File1" or "File2"); returns the warnings of the pick.
+  void Refresh() { Control<ui::FileListBox>("File1")->Refresh(); Control<ui::FileListBox>("File2")->Refresh(); }
+  // Clicks name in list ("File1" or "File2"); returns the warnings of the pick.
   QStringList Pick(const char* list, const QString& name) {
-    return AnswerMessageBoxes([&] { ClickItem(Control<QListWidget>(list), name); });
+    auto* files = Control<QListWidget>(list);
+    const auto items = files->findItems(name, Qt::MatchExactly);
+    if (items.isEmpty()) qFatal("no file %s", qPrintable(name));
+    const QPoint at = files->visualItemRect(items.first()).center();
+    return AnswerMessageBoxes([&] { QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at); });
   }
   // Picks name in File1 and presses OK; neither may warn.
   void Load(const QString& name) {
@@ -147,46 +131,31 @@ class MainWindow {
   }
   // Types text into the emptied energy box and presses Enter; returns the warnings shown.
   QStringList TypeEnergy(const QString& text) {
-    auto* box = Control<QLineEdit>("Text3");
-    QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClicks(box, text);
-    return AnswerMessageBoxes([&] { QTest::keyClick(box, Qt::Key_Return); });
+    QTest::mouseClick(Control("Text3"), Qt::LeftButton);
+    QTest::keyClicks(Control("Text3"), text);
+    return AnswerMessageBoxes([&] { QTest::keyClick(Control("Text3"), Qt::Key_Return); });
   }
   // Moves the pointer to a point of the graph, in user units.
   static void MovePointer(float x, float y) {
     ui::PictureBox& picture = Graph().Picture1();
-    const QPointF at = picture.ToArea(x, y) + QPointF(picture.contentsRect().topLeft());
-    QTest::mouseMove(&picture, at.toPoint());
+    QTest::mouseMove(&picture, (picture.ToArea(x, y) + QPointF(picture.contentsRect().topLeft())).toPoint());
   }
-};
-
-struct CursorLine {
-  float x1, y1, x2, y2;
-  bool visible;
-  friend bool operator==(const CursorLine&, const CursorLine&) = default;
-  static CursorLine Of(const ui::LineShape& line) { return {line.X1(), line.Y1(), line.X2(), line.Y2(), line.Visible()}; }
 };
 
 // What the user sees, one line of text per part, to compare two moments: the row list and
-// its selection, the readouts, the shared table's title, and the graph window's title,
-// picture and cursor lines.
+// its selection, the readouts, which controls are enabled, the shared table's title, and the
+// graph window's title, picture and cursor lines.
 inline QStringList ScreenState(MainWindow& w) {
-  QStringList state{"rows " + w.Items().join('|'), QString("selected %1").arg(SelectedRow(w.List1())),
-                    "readouts " + w.Readouts().join('|'),
-                    QString("enabled %1").arg(w.Control<QLineEdit>("Text3")->isEnabled()),
+  QStringList state{"rows " + w.Items().join('|'), QString("selected %1").arg(w.SelectedRow()),
+                    "readouts " + w.Readouts().join('|'), "enabled",
                     "table " + QString::fromStdString(SharedMaterialTable().MaterialTitle)};
+  for (const char* name : {"Text3", "Text4", "Text5", "Text6", "Command4"}) state[3] += w.Control<QWidget>(name)->isEnabled() ? " 1" : " 0";
   if (!ui::Form2::Exists()) return state;
   ui::Form2& graph = ui::Form2::Instance();
   const QImage picture = graph.Picture1().Picture();
-  state << "graph " + graph.windowTitle() + (graph.isVisible() ? " shown" : " hidden")
-        << QString("picture %1").arg(qHashBits(picture.constBits(), static_cast<size_t>(picture.sizeInBytes())));
-  for (const ui::LineShape* line : {&graph.Line1(), &graph.Line2()}) {  // where a line is hidden, it is nowhere
-    QString text = line->Visible() ? "line at" : "line hidden";
-    for (float v : {line->X1(), line->Y1(), line->X2(), line->Y2()})
-      if (line->Visible()) text += ' ' + QString::number(v, 'g', 9);
-    state << text;
-  }
-  return state;
+  return state << "graph " + graph.windowTitle() + (graph.isVisible() ? " shown" : " hidden")
+               << QString("picture %1").arg(qHashBits(picture.constBits(), static_cast<size_t>(picture.sizeInBytes())))
+               << LineText(graph.Line1()) << LineText(graph.Line2());
 }
 
 }  // namespace alphastop::testing
