@@ -7,11 +7,6 @@
 #include "ui/Palette.h"
 
 namespace alphastop::ui {
-namespace {
-
-constexpr int BorderPixels = 2;
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent, int areaPixels, const UserScale& scale)
     : QFrame(parent), areaPixels_(areaPixels), scale_(scale), surface_(painter_, QSizeF(areaPixels, areaPixels), scale) {

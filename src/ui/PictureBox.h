@@ -19,6 +19,8 @@ class LineShape;
 class PictureBox : public QFrame, public DrawingSurface {
   Q_OBJECT
  public:
+  static constexpr int BorderPixels = 2;
+
   // areaPixels: the drawing area's side in device-independent pixels.
   PictureBox(QWidget* parent, int areaPixels, const UserScale& scale);
   ~PictureBox() override;
