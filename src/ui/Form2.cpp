@@ -1,6 +1,8 @@
 #include "ui/Form2.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 
 #include "core/data/MaterialTable.h"
@@ -8,6 +10,7 @@
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Form2Design.h"
+#include "ui/GraphCommands.h"
 #include "ui/SingleWindow.h"
 #include "ui/LineShape.h"
 #include "ui/PictureBox.h"
@@ -52,11 +55,27 @@ Form2::Form2() : QWidget(nullptr) {
   picture_->move(ToRect(Picture1Box).topLeft());
   picture_->setFont(DesignFont(Face::Serif, Picture1FontPoints));
   connect(picture_, &PictureBox::PointerMoved, this, &Form2::Picture1MouseMove);
+  BuildGraphActions();
 
   // The cursor lines, in the picture's user units.
   line1_ = new LineShape(picture_, "Line1", 4.7229f, 18.4914f, 4.7229f, -0.0003f, CursorColour, 1);
   line2_ = new LineShape(picture_, "Line2", -0.0001f, 8.2702f, 16.0997f, 8.2702f, CursorColour, 1);
 }
+
+void Form2::BuildGraphActions() {
+  addAction(tr("Save graph\u2026"), this, &Form2::SaveGraphClick)->setObjectName("SaveGraphAction");
+  addAction(tr("Copy"), this, &Form2::CopyClick)->setObjectName("CopyGraphAction");
+  addAction(tr("Print\u2026"), this, &Form2::PrintClick)->setObjectName("PrintGraphAction");
+}
+
+void Form2::contextMenuEvent(QContextMenuEvent* event) {
+  for (QAction* action : actions()) action->setEnabled(HasLoadedGraph());
+  QMenu::exec(actions(), event->globalPos(), nullptr, this);
+}
+
+void Form2::SaveGraphClick() { SaveGraphWithDialog(this); }
+void Form2::CopyClick() { CopyGraph(this); }
+void Form2::PrintClick() { PrintGraphWithDialog(this); }
 
 void Form2::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -1,7 +1,11 @@
 #include "ui/GraphExport.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QFrame>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegion>
 #include <QSaveFile>
 #include <QStyle>
@@ -128,6 +132,23 @@ std::optional<QString> SaveGraph(const MaterialTable& table, const QString& path
     return Refusal(path, file.error() != QFileDevice::NoError ? file.errorString() : QString("the drawing failed"));
   }
   if (!file.commit()) return Refusal(path, file.errorString());
+  return std::nullopt;
+}
+
+std::optional<QString> PrintGraph(const MaterialTable& table, QPrinter& printer) {
+  printer.setResolution(GraphDpi());
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    const QString name = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    return QString("The graph cannot be printed on \"%1\".").arg(name);
+  }
+  const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+  const QSizeF graph = GraphWindowSize();
+  const qreal scale = std::min(page.width() / graph.width(), page.height() / graph.height());
+  painter.translate((page.width() - scale * graph.width()) / 2, (page.height() - scale * graph.height()) / 2);
+  painter.scale(scale, scale);
+  PaintGraphWindow(painter, table);
+  painter.end();
   return std::nullopt;
 }
 

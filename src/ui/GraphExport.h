@@ -10,6 +10,7 @@
 #include <optional>
 
 class QPainter;
+class QPrinter;
 
 namespace alphastop {
 struct MaterialTable;
@@ -35,5 +36,9 @@ QImage GraphImage(const MaterialTable& table, qreal scale);
 // window's size) by path's extension. Returns nothing once the file is written, else a
 // message naming path and what went wrong; the file is then absent, or as it was.
 std::optional<QString> SaveGraph(const MaterialTable& table, const QString& path, int scale = 1);
+
+// Prints the window's look fitted to the page, its proportions kept. Returns nothing once
+// printed, else a message naming the printer, or the file it prints to.
+std::optional<QString> PrintGraph(const MaterialTable& table, QPrinter& printer);
 
 }  // namespace alphastop::ui
