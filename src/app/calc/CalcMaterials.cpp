@@ -49,7 +49,7 @@ NamedTable CalcMaterials::Load(const std::string& text) const {
     std::replace(message.begin(), message.end(), '\n', ' ');
     throw CalcError(ExitUnreadable, message);
   }
-  return {name, std::move(*read.table)};
+  return {name, path, std::move(*read.table)};
 }
 
 }  // namespace alphastop::calc

@@ -12,6 +12,7 @@ namespace alphastop::calc {
 
 struct NamedTable {
   std::string name;     // the table file's name ("Silicon" for "silicon"), or the path given
+  std::string path;     // the table file read
   MaterialTable table;  // loaded whole
 };
 
