@@ -26,13 +26,14 @@ PictureBox::~PictureBox() = default;
 
 QPointF PictureBox::ToArea(double x, double y) const { return surface_.ToArea(x, y); }
 
-// Every call that draws comes through here: the picture changes, so the area repaints.
+// Every call that draws comes through here. The repaint asked for when the painter opens
+// shows all that is drawn until then, and ends the painting: later calls need no other.
 PainterSurface& PictureBox::Drawing() {
   if (!painter_.isActive()) {
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::TextAntialiasing);
+    update(contentsRect());
   }
-  update(contentsRect());
   return surface_;
 }
 
