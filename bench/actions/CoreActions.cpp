@@ -1,6 +1,6 @@
 // The core alone: reading a whole material table (both passes), interpolating the stopping
 // powers at a typed energy, and the range questions: range at an energy, energy at a range,
-// energy left after a stack of layers.
+// energy left after a stack of layers, and the whole table written as CSV.
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +13,8 @@
 #include "core/lookup/Interpolation.h"
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
+#include "core/report/RangeReports.h"
+#include "core/report/Report.h"
 
 using namespace alphastop;
 using namespace alphastop::bench;
@@ -24,6 +26,7 @@ const char* const Interpolate = "InterpolateStopPower alone";
 const char* const RangeAt = "RangeAtEnergy alone";
 const char* const EnergyFrom = "EnergyFromCsdaRange alone";
 const char* const ThreeLayers = "CrossLayers through three layers";
+const char* const TableCsv = "the table as CSV (StoppingRow at each row's energy, WriteReport)";
 
 // Energies spread over the table, so the bracket search runs short and long.
 constexpr std::array<double, 8> TypedEnergies{0.001, 0.0123, 0.5, 1.0, 5.0, 42.0, 250.0, 1000.0};
@@ -86,6 +89,19 @@ void ThroughThreeLayers(benchmark::State& state, const MaterialTable& first, con
   }
 }
 
+void WriteTableCsv(benchmark::State& state, const MaterialTable& table) {
+  for (auto _ : state) {
+    Report report{.about = MaterialFacts("bench", table), .columns = StoppingColumns(), .rows = {}};
+    for (int r = 1; r <= RowCount; ++r) {
+      auto row = StoppingRow(table, table.Energy(r));
+      if (Refused(state, row)) return;
+      report.rows.push_back(std::get<ReportRow>(std::move(row)));
+    }
+    std::string csv = WriteReport(report, ReportFormat::Csv);
+    benchmark::DoNotOptimize(csv);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,8 +122,9 @@ int main(int argc, char** argv) {
   WithQuartiles(benchmark::RegisterBenchmark(RangeAt, RangesAtTypedEnergies, *loaded.table));
   WithQuartiles(benchmark::RegisterBenchmark(EnergyFrom, EnergiesFromRanges, *loaded.table));
   WithQuartiles(benchmark::RegisterBenchmark(ThreeLayers, ThroughThreeLayers, *loaded.table, *other.table));
+  WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded.table));
 
-  RowReporter reporter({});
+  RowReporter reporter({{TableCsv, {50e6, "≤ 50 ms"}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return reporter.Failed() ? EXIT_FAILURE : EXIT_SUCCESS;

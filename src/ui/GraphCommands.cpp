@@ -8,14 +8,17 @@
 #include <QPrinter>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/data/MaterialTable.h"
+#include "core/graph/GraphFile.h"
 #include "ui/GraphExport.h"
 #include "ui/Messages.h"
 
 namespace alphastop::ui {
 namespace {
 
-constexpr int SavedPngScale = 2;  // crisp in print and on a screen at twice the pixels
 const QString PngFilter = "PNG image (*.png)";
 const QString SvgFilter = "SVG drawing (*.svg)";
 
@@ -30,6 +33,12 @@ QString SuggestedName() {
   name.replace(QRegularExpression("[^A-Za-z0-9]+"), "_");
   name.remove(QRegularExpression("^_+|_+$"));
   return (name.isEmpty() ? QString("graph") : name) + ".png";
+}
+
+// A PNG as sharp as the window shows the graph: at its device pixel ratio, rounded up.
+int ScaleOf(const QWidget* parent) {
+  const qreal ratio = parent ? parent->devicePixelRatioF() : 1.0;
+  return std::clamp(static_cast<int>(std::ceil(ratio)), 1, MaxGraphScale);
 }
 
 bool SayIfNothingLoaded(QWidget* parent) {
@@ -55,7 +64,7 @@ void SaveGraphWithDialog(QWidget* parent) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().first();
   LastFolder() = QFileInfo(path).absolutePath();
-  if (const auto error = SaveGraph(SharedMaterialTable(), path, SavedPngScale)) ShowWarning(parent, *error);
+  if (const auto error = SaveGraph(SharedMaterialTable(), path, ScaleOf(parent))) ShowWarning(parent, *error);
 }
 
 void CopyGraph(QWidget* parent) {

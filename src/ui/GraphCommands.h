@@ -11,7 +11,8 @@ namespace alphastop::ui {
 bool HasLoadedGraph();
 
 // Asks for a file in a save dialog, starting in the folder last saved to in this run, and
-// saves the graph there: PNG at twice the window's size, or SVG, by the name's extension.
+// saves the graph there by the name's extension: PNG at the window's device pixel ratio
+// (rounded up), or SVG.
 void SaveGraphWithDialog(QWidget* parent);
 // Puts the graph on the clipboard as an image at parent's device pixel ratio.
 void CopyGraph(QWidget* parent);

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QMenu>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -138,6 +139,30 @@ class GraphExportTest : public QObject {
     QCOMPARE(Bytes(jpg), QByteArray("earlier"));
     QCOMPARE(Bytes(png), QByteArray("earlier"));
     QCOMPARE(QDir(InFolder(w->folder, "out")).entryList(QDir::Files | QDir::Hidden), (QStringList{"graph.jpg", "graph.png"}));
+  }
+
+  void theSaveDialogWritesByTheExtensionAndNextOpensInTheSameFolder() {
+    w->Load("Alpha.as");
+    const QString folder = InFolder(w->folder, "saved");
+    QVERIFY(QDir().mkpath(folder));
+    QStringList openedIn;
+    const auto saveAs = [&](const QString& name) {
+      QTimer answer;
+      connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+          openedIn << dialog->directory().absolutePath();
+          dialog->selectFile(folder + "/" + name);
+          static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        }
+      });
+      answer.start(5);
+      ui::SaveGraphWithDialog(&MainWindow::Graph());
+    };
+    saveAs("drawing.svg");
+    saveAs("picture");
+    QVERIFY(QSvgRenderer(folder + "/drawing.svg").isValid());
+    QCOMPARE(QImage(folder + "/picture.png").size(), ui::GraphWindowSize() * std::ceil(MainWindow::Graph().devicePixelRatioF()));
+    QCOMPARE(openedIn.value(1), folder);
   }
 
   void theContextMenuOverThePictureOffersSaveCopyAndPrint() {
