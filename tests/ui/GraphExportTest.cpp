@@ -120,6 +120,26 @@ class GraphExportTest : public QObject {
     QVERIFY(content.texts.contains("ALPHA"));
   }
 
+  // QSvgGenerator writes no clip: a curve far off the scale must still end at the picture.
+  void theSvgShowsNothingOfACurveOutsideThePicture() {
+    w->folder.Write("as/OffScale.as", OffScaleTableText());
+    w->Refresh();
+    w->Load("OffScale.as");
+    const QString svg = InFolder(w->folder, "off.svg");
+    QCOMPARE(ui::SaveGraph(SharedMaterialTable(), svg), std::nullopt);
+    QImage image(ui::GraphWindowSize(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    const QRect aboveThePicture(0, 0, image.width(), ui::GraphWindowSize().height() / 7);
+    const QRect legendLine(400, 30, 110, 20);
+    int red = 0;
+    for (int y = aboveThePicture.top(); y <= aboveThePicture.bottom(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        red += !legendLine.contains(x, y) && qRed(image.pixel(x, y)) > 160 && qGreen(image.pixel(x, y)) < 100;
+    QCOMPARE(red, 0);
+  }
+
   // Unknown extension, a folder that cannot be, and a write that fails part way (files of
   // this process may not grow past a few bytes, which stops even root).
   void aFailedSaveLeavesNoFileAndAnExistingFileAsItWas() {
