@@ -1,8 +1,7 @@
 #include "ui/GraphExport.h"
 
-#include <algorithm>
-
 #include <QApplication>
+#include <QBuffer>
 #include <QFrame>
 #include <QPainter>
 #include <QPrinter>
@@ -11,6 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QSvgGenerator>
+
+#include <algorithm>
 
 #include "core/data/MaterialTable.h"
 #include "core/graph/GraphDrawing.h"
@@ -124,15 +125,19 @@ std::optional<QString> SaveGraph(const MaterialTable& table, const QString& path
   const std::optional<GraphFormat> format = GraphFormatOf(path.toStdString());
   if (!format) return Refusal(path, "the name must end in .png or .svg");
   if (scale < 1 || scale > MaxGraphScale) return Refusal(path, QString("the scale must be 1 to %1").arg(MaxGraphScale));
-  // The file is written aside and takes the name only when whole.
+  // Drawn into memory first: a file that takes only part of the bytes (a full disk) then
+  // shows as one, which QSvgGenerator, streaming into the file, would not notice.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!(*format == GraphFormat::Png ? WritePng(GraphImage(table, scale), buffer) : WriteSvg(table, buffer)))
+    return Refusal(path, "the drawing failed");
+  // The file is written aside and takes the name only when whole; unless committed, what
+  // was written goes with the QSaveFile.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Refusal(path, file.errorString());
-  const bool written = *format == GraphFormat::Png ? WritePng(GraphImage(table, scale), file) : WriteSvg(table, file);
-  if (!written) {
-    file.cancelWriting();
-    return Refusal(path, file.error() != QFileDevice::NoError ? file.errorString() : QString("the drawing failed"));
-  }
-  if (!file.commit()) return Refusal(path, file.errorString());
+  if (file.write(bytes) != bytes.size() || !file.commit())
+    return Refusal(path, file.error() != QFileDevice::NoError ? file.errorString() : QString("it could not be written whole"));
   return std::nullopt;
 }
 

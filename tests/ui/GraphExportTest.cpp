@@ -146,6 +146,7 @@ class GraphExportTest : public QObject {
     w->Load("Alpha.as");
     const QString jpg = QString::fromStdString(w->folder.Write("out/graph.jpg", "earlier"));
     const QString png = QString::fromStdString(w->folder.Write("out/graph.png", "earlier"));
+    const QString svg = QString::fromStdString(w->folder.Write("out/graph.svg", "earlier"));
     const auto refused = [](const QString& path) {
       const std::optional<QString> error = ui::SaveGraph(SharedMaterialTable(), path);
       QVERIFY2(error && error->contains('"' + path + '"'), qPrintable(error.value_or("saved " + path)));
@@ -155,10 +156,11 @@ class GraphExportTest : public QObject {
     {
       const FileSizeLimit limit(100);
       refused(png);
+      refused(svg);
     }
-    QCOMPARE(Bytes(jpg), QByteArray("earlier"));
-    QCOMPARE(Bytes(png), QByteArray("earlier"));
-    QCOMPARE(QDir(InFolder(w->folder, "out")).entryList(QDir::Files | QDir::Hidden), (QStringList{"graph.jpg", "graph.png"}));
+    for (const QString& path : {jpg, png, svg}) QCOMPARE(Bytes(path), QByteArray("earlier"));
+    QCOMPARE(QDir(InFolder(w->folder, "out")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"graph.jpg", "graph.png", "graph.svg"}));
   }
 
   void theSaveDialogWritesByTheExtensionAndNextOpensInTheSameFolder() {
