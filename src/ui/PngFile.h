@@ -1,7 +1,7 @@
 #pragma once
 // PNG files of the graph, written for speed. Qt's PNG writer tries every row filter on
-// every row, which took most of the time of a save; the graph's flat colours compress well
-// without any filter, at zlib's fastest level, in a third of that time.
+// every row, which costs most of the time of a save; the graph's flat colours compress
+// well without any filter, at zlib's fastest level, in a third of that time.
 
 class QImage;
 class QIODevice;
