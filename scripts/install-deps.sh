@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
   clang libclang-rt-dev

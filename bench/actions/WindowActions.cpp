@@ -1,7 +1,8 @@
 // The real windows on the offscreen platform, driven as a user drives them: the load
 // command until the graph window has painted its new picture, Enter in the energy box, a
-// row selected in the list, pointer moves over the graph, and a key typed in the range
-// window while a stack of layers is worked out. Each sample is one action.
+// row selected in the list, pointer moves over the graph, a key typed in the range window
+// while a stack of layers is worked out, and the graph saved as PNG and as SVG. Each sample
+// is one action.
 // Run it once more with QT_SCALE_FACTOR=2 for the load at device pixel ratio 2.
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -24,6 +26,7 @@
 #include "core/lookup/CursorPlacement.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/GraphExport.h"
 #include "ui/PictureBox.h"
 #include "ui/range/RangeWindow.h"
 
@@ -167,6 +170,15 @@ class Windows {
   std::unique_ptr<PaintCounter> picturePaints_;
 };
 
+// The loaded table's graph written to a file: drawn, encoded and written whole.
+double TimeSave(const QString& path, int scale) {
+  Settle();
+  bool saved = false;
+  const double seconds = TimedAction([&] { saved = !ui::SaveGraph(SharedMaterialTable(), path, scale); });
+  if (!saved) std::abort();
+  return seconds;
+}
+
 float RowX(int row) { return static_cast<float>(EnergyCursorPosition(SharedMaterialTable().Energy(row))); }
 
 benchmark::internal::Benchmark* OneActionPerSample(benchmark::internal::Benchmark* benchmark) {
@@ -192,6 +204,10 @@ int main(int argc, char** argv) {
   const std::string pointerNewRow = "pointer readout, a move that selects another row";
   const std::string pointerSameRow = "pointer readout, a move within the selected row";
   const std::string rangeKey = "range window, a key in the energy box (ranges and three layers worked out, painted)";
+  const std::string savePng = "graph saved as PNG, the window's size (Save graph… at ratio 1, alphastop-calc graph)";
+  const std::string savePng2 = "graph saved as PNG, twice the window's size (at ratio 2, --scale 2)";
+  const std::string saveSvg = "graph saved as SVG";
+  const QTemporaryDir saved;
 
   // Each repetition runs its lambda afresh: what must go on from one sample to the next
   // (which file, energy or row comes next) lives out here.
@@ -228,6 +244,15 @@ int main(int argc, char** argv) {
     if (nextKey == 0) windows.OpenRangeWindow();
     for (auto _ : state) state.SetIterationTime(windows.TimeRangeKey(nextKey++ % 2 == 0));
   }));
+  OneActionPerSample(benchmark::RegisterBenchmark(savePng.c_str(), [&](benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(TimeSave(saved.filePath("graph.png"), 1));
+  }));
+  OneActionPerSample(benchmark::RegisterBenchmark(savePng2.c_str(), [&](benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(TimeSave(saved.filePath("graph.png"), 2));
+  }));
+  OneActionPerSample(benchmark::RegisterBenchmark(saveSvg.c_str(), [&](benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(TimeSave(saved.filePath("graph.svg"), 1));
+  }));
 
   RowReporter reporter({{load, {5e6, "≤ 5 ms"}},
                         {rangeKey, {1e6, "≤ 1 ms"}},
@@ -235,7 +260,10 @@ int main(int argc, char** argv) {
                         {row, {100e3, "≤ 100 µs"}},
                         {rowScrolling, {100e3, "≤ 100 µs"}},
                         {pointerNewRow, {100e3, "≤ 100 µs"}},
-                        {pointerSameRow, {100e3, "≤ 100 µs"}}});
+                        {pointerSameRow, {100e3, "≤ 100 µs"}},
+                        {savePng, {50e6, "≤ 50 ms"}},
+                        {savePng2, {50e6, "≤ 50 ms"}},
+                        {saveSvg, {50e6, "≤ 50 ms"}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return reporter.Failed() ? EXIT_FAILURE : EXIT_SUCCESS;

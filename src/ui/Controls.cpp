@@ -7,11 +7,8 @@
 #include "ui/Twips.h"
 
 namespace alphastop::ui {
-namespace {
 
 QRect ToRect(TwipsBox box) { return TwipsRect(box.left, box.top, box.width, box.height); }
-
-}  // namespace
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, TwipsBox box,
                   const QFont& font, Qt::Alignment horizontal) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include "ui/Palette.h"
@@ -18,6 +19,7 @@ namespace alphastop::ui {
 struct TwipsBox {
   double left, top, width, height;
 };
+QRect ToRect(TwipsBox box);
 
 // A label whose text starts at the top of its box, like the designer's labels.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, TwipsBox box,

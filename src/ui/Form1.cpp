@@ -308,6 +308,7 @@ void Form1::Command2Click() {
   if (ending_) return;
   DrawGraph();
   exportTable_->setEnabled(true);
+  saveGraph_->setEnabled(true);
   if (RangeWindow::Exists()) RangeWindow::Instance().ShowLoadedMaterial();
   connect(&Form2::Instance(), &Form2::RowPointedAt, List1, qOverload<int>(&QListWidget::setCurrentRow),
           Qt::UniqueConnection);

@@ -69,6 +69,7 @@ class Form1 : public QMainWindow {
   QListWidget* List1 = nullptr;
   QLabel* Picture1 = nullptr;
   QAction* exportTable_ = nullptr;  // enabled once a table is loaded
+  QAction* saveGraph_ = nullptr;    // likewise
   QAction* deleteMaterial_ = nullptr;  // enabled while one of the user's own materials is picked
 
   bool loaded_ = false;          // the start-up state has run

@@ -15,6 +15,7 @@
 #include "core/data/MaterialTable.h"
 #include "core/report/TableReport.h"
 #include "ui/FileListBox.h"
+#include "ui/GraphCommands.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Messages.h"
@@ -30,6 +31,10 @@ void Form1::BuildMenuBar() {
   exportTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   exportTable_->setObjectName("ExportTableAction");
   exportTable_->setEnabled(false);
+  saveGraph_ = file->addAction(tr("&Save graph\u2026"), this, [this] { SaveGraphWithDialog(this); });
+  saveGraph_->setShortcut(QKeySequence::Save);
+  saveGraph_->setObjectName("SaveGraphMenuAction");
+  saveGraph_->setEnabled(false);
   file->addSeparator();
   QAction* exit = file->addAction(tr("E&xit"), this, &Form1::EndProgram);
   exit->setShortcut(QKeySequence::Quit);
@@ -50,8 +55,8 @@ void Form1::BuildMenuBar() {
 
 void Form1::ExportTable() {
   const MaterialTable& table = SharedMaterialTable();
-  const QString suggested = QFileInfo(QString::fromStdString(table.LoadedFile)).completeBaseName() + ".csv";
-  const QString path = AskSavePath(this, tr("Export table"), suggested, tr("CSV files (*.csv);;All files (*)"));
+  const QString path =
+      AskSavePath(this, tr("Export table"), SuggestedExportName("csv"), tr("CSV files (*.csv);;All files (*)"));
   if (path.isEmpty()) return;
   const std::string csv = WriteReport(TableReport(table), ReportFormat::Csv);
   if (const QString error = WriteWholeFile(path, QByteArray::fromStdString(csv)); !error.isEmpty()) ShowWarning(this, error);

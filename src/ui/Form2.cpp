@@ -1,12 +1,16 @@
 #include "ui/Form2.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 
 #include "core/data/MaterialTable.h"
 #include "core/graph/CursorReadout.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Form2Design.h"
+#include "ui/GraphCommands.h"
 #include "ui/SingleWindow.h"
 #include "ui/LineShape.h"
 #include "ui/PictureBox.h"
@@ -15,8 +19,8 @@
 namespace alphastop::ui {
 namespace {
 
-QLabel* MakeWhiteLabel(QWidget* parent, const char* name, const char* text, TwipsBox box, double points) {
-  QLabel* label = MakeLabel(parent, name, QString::fromUtf8(text), box, DesignFont(Face::Serif, points));
+QLabel* MakeWhiteLabel(QWidget* parent, const TextDesign& design) {
+  QLabel* label = MakeLabel(parent, design.name, QString::fromUtf8(design.text), design.box, DesignFont(Face::Serif, design.points));
   SetTextColour(label, GraphForeground);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->adjustSize();  // labels size themselves to their text, keeping their left edge
@@ -31,34 +35,47 @@ bool Form2::Exists() { return SingleWindow<Form2>::Exists(); }
 
 Form2::Form2() : QWidget(nullptr) {
   setObjectName("Form2");
-  const QRect client = TwipsRect(13650, 390, 9450, 11355);
+  const QRect client = ToRect(Form2Client);
   // The design places the client area, not the frame around it.
   setGeometry(client);
   setFixedSize(client.size());
   SetBackground(this, GraphBackground);
   SetTextColour(this, GraphForeground);
 
-  MakeWhiteLabel(this, "Label4", "Alpha particle stopping power", {360, 240, 3735, 345}, 15.75);
-  label5_ = MakeWhiteLabel(this, "Label5", "Alpha-ray stopping power", {360, 840, 3210, 345}, 15.75);
-  MakeWhiteLabel(this, "Label1", "Electronic", {7680, 480, 1125, 315}, 14.25);
-  MakeWhiteLabel(this, "Label2", "Nuclear", {7680, 840, 855, 315}, 14.25);
-  MakeWhiteLabel(this, "Label3", "Total", {7680, 1200, 585, 315}, 14.25);
+  MakeWhiteLabel(this, Form2Title);
+  label5_ = MakeWhiteLabel(this, Form2MaterialTitle);
+  for (const TextDesign& label : Form2LegendLabels) MakeWhiteLabel(this, label);
 
   // The legend, in the window's twips.
-  new LineShape(this, "Line3", 6240, 600, 7440, 600, ToQColor(Red), 2);
-  new LineShape(this, "Line4", 6240, 960, 7440, 960, ToQColor(Yellow), 2);
-  new LineShape(this, "Line5", 6240, 1320, 7440, 1320, ToQColor(White), 2);
+  for (const LineDesign& line : Form2LegendLines)
+    new LineShape(this, line.name, line.x1, line.y1, line.x2, line.y2, ToQColor(line.colour), LegendLinePixels);
 
-  picture_ = new PictureBox(this, TwipsToPixels(9075), GraphScale);
+  picture_ = new PictureBox(this, TwipsToPixels(Picture1AreaTwips), GraphScale);
   picture_->setObjectName("Picture1");
-  picture_->move(TwipsRect(120, 1680, 9135, 9135).topLeft());
-  picture_->setFont(DesignFont(Face::Serif, 14.25));
+  picture_->move(ToRect(Picture1Box).topLeft());
+  picture_->setFont(DesignFont(Face::Serif, Picture1FontPoints));
   connect(picture_, &PictureBox::PointerMoved, this, &Form2::Picture1MouseMove);
+  BuildGraphActions();
 
   // The cursor lines, in the picture's user units.
   line1_ = new LineShape(picture_, "Line1", 4.7229f, 18.4914f, 4.7229f, -0.0003f, CursorColour, 1);
   line2_ = new LineShape(picture_, "Line2", -0.0001f, 8.2702f, 16.0997f, 8.2702f, CursorColour, 1);
 }
+
+void Form2::BuildGraphActions() {
+  addAction(tr("Save graph\u2026"), this, &Form2::SaveGraphClick)->setObjectName("SaveGraphAction");
+  addAction(tr("Copy"), this, &Form2::CopyClick)->setObjectName("CopyGraphAction");
+  addAction(tr("Print\u2026"), this, &Form2::PrintClick)->setObjectName("PrintGraphAction");
+}
+
+void Form2::contextMenuEvent(QContextMenuEvent* event) {
+  for (QAction* action : actions()) action->setEnabled(HasLoadedGraph());
+  QMenu::exec(actions(), event->globalPos(), nullptr, this);
+}
+
+void Form2::SaveGraphClick() { SaveGraphWithDialog(this); }
+void Form2::CopyClick() { CopyGraph(this); }
+void Form2::PrintClick() { PrintGraphWithDialog(this); }
 
 void Form2::paintEvent(QPaintEvent*) {
   QPainter painter(this);

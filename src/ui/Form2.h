@@ -31,11 +31,17 @@ class Form2 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The menu of the graph's commands, over the picture and the rest of the window alike.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   friend class SingleWindow<Form2>;
   Form2();
+  void BuildGraphActions();
   void Picture1MouseMove(float X, float Y);
+  void SaveGraphClick();
+  void CopyClick();
+  void PrintClick();
 
   PictureBox* picture_ = nullptr;
   LineShape* line1_ = nullptr;

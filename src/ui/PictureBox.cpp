@@ -1,22 +1,15 @@
 #include "ui/PictureBox.h"
 
-#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/Fonts.h"
 #include "ui/LineShape.h"
 #include "ui/Palette.h"
 
 namespace alphastop::ui {
-namespace {
-
-constexpr int BorderPixels = 2;
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent, int areaPixels, const UserScale& scale)
-    : QFrame(parent), areaPixels_(areaPixels), scale_(scale) {
+    : QFrame(parent), areaPixels_(areaPixels), scale_(scale), surface_(painter_, QSizeF(areaPixels, areaPixels), scale) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(BorderPixels);
   resize(areaPixels + 2 * BorderPixels, areaPixels + 2 * BorderPixels);
@@ -31,139 +24,40 @@ PictureBox::PictureBox(QWidget* parent, int areaPixels, const UserScale& scale)
 
 PictureBox::~PictureBox() = default;
 
-QPointF PictureBox::ToArea(double x, double y) const {
-  const AreaPoint p = UserToArea(scale_, areaPixels_, areaPixels_, {x, y});
-  return {p.x, p.y};
-}
+QPointF PictureBox::ToArea(double x, double y) const { return surface_.ToArea(x, y); }
 
-QPainter& PictureBox::Painter() {
-  if (!painter_) {
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::TextAntialiasing);
+// Every call that draws comes through here. The repaint asked for when the painter opens
+// shows all that is drawn until then, and ends the painting: later calls need no other.
+PainterSurface& PictureBox::Drawing() {
+  if (!painter_.isActive()) {
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    update(contentsRect());
   }
-  return *painter_;
-}
-
-void PictureBox::DrawBatch() {
-  QList<QLineF> slanted;
-  for (const QLineF& line : batchLines_) {
-    // A thin line along an axis (the grid) covers the pixels of a rectangle one pixel
-    // wide; filling that costs a fraction of stroking the line pixel by pixel.
-    if (batchPen_.width() == 1 && (line.x1() == line.x2() || line.y1() == line.y2()))
-      Painter().fillRect(QRectF(line.p1(), line.p2()).normalized().adjusted(-0.5, -0.5, 0.5, 0.5), batchPen_.color());
-    else
-      slanted.append(line);
-  }
-  if (!slanted.isEmpty()) {
-    Painter().setPen(batchPen_);
-    Painter().drawLines(slanted);
-  }
-  if (batchPolyline_.size() > 1) {
-    Painter().setPen(batchPen_);
-    Painter().drawPolyline(batchPolyline_);
-  }
-  batchLines_.clear();
-  batchPolyline_.clear();
+  return surface_;
 }
 
 // The painter stays open across a whole drawing; it is closed before the picture is shown.
 void PictureBox::EndPainting() {
-  DrawBatch();
-  painter_.reset();
+  if (!painter_.isActive()) return;
+  surface_.Flush();
+  painter_.end();
 }
 
-QPen PictureBox::PenOf(const QColor& colour) const {
-  QPen pen(colour, drawWidth_);
-  pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
-  pen.setJoinStyle(Qt::RoundJoin);
-  return pen;
-}
-
-void PictureBox::Clear() {
-  batchLines_.clear();
-  batchPolyline_.clear();
-  Painter().fillRect(QRectF(0, 0, areaPixels_, areaPixels_), GraphBackground);
-  current_ = text_ = QPointF(0, 0);
-  update(contentsRect());
-}
-
-void PictureBox::SetDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
-
-void PictureBox::SetPoint(float x, float y) {
-  DrawBatch();
-  QPainter& painter = Painter();
-  QPen pen = PenOf(GraphForeground);
-  pen.setCapStyle(Qt::RoundCap);
-  painter.setPen(pen);
-  painter.drawPoint(ToArea(x, y));
-  current_ = QPointF(x, y);
-  update(contentsRect());
-}
-
-void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour) {
-  const QPen pen = PenOf(ToQColor(colour));
-  if (!batchPolyline_.isEmpty() || pen != batchPen_) DrawBatch();
-  batchPen_ = pen;
-  batchLines_.append(QLineF(ToArea(x1, y1), ToArea(x2, y2)));
-  current_ = QPointF(x2, y2);
-  update(contentsRect());
-}
-
-void PictureBox::LineTo(float x, float y, Rgb colour) {
-  const QPen pen = PenOf(ToQColor(colour));
-  if (!batchLines_.isEmpty() || pen != batchPen_) DrawBatch();
-  if (batchPolyline_.isEmpty()) {
-    batchPen_ = pen;
-    batchPolyline_.append(ToArea(current_.x(), current_.y()));
-  }
-  batchPolyline_.append(ToArea(x, y));
-  current_ = QPointF(x, y);
-  update(contentsRect());
-}
-
+void PictureBox::Clear() { Drawing().Clear(); }
+void PictureBox::SetDrawWidth(int pixels) { surface_.SetDrawWidth(pixels); }
+void PictureBox::SetPoint(float x, float y) { Drawing().SetPoint(x, y); }
+void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour) { Drawing().Line(x1, y1, x2, y2, colour); }
+void PictureBox::LineTo(float x, float y, Rgb colour) { Drawing().LineTo(x, y, colour); }
 void PictureBox::Rectangle(float x1, float y1, float x2, float y2, Rgb colour) {
-  DrawRectangle(x1, y1, x2, y2, ToQColor(colour), Qt::NoBrush);
+  Drawing().Rectangle(x1, y1, x2, y2, colour);
 }
-
 void PictureBox::FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) {
-  DrawRectangle(x1, y1, x2, y2, ToQColor(colour), ToQColor(colour));
+  Drawing().FilledRectangle(x1, y1, x2, y2, colour);
 }
-
-void PictureBox::DrawRectangle(float x1, float y1, float x2, float y2, const QColor& colour, const QBrush& fill) {
-  DrawBatch();
-  QPainter& painter = Painter();
-  painter.setPen(PenOf(colour));
-  painter.setBrush(fill);
-  painter.drawRect(QRectF(ToArea(x1, y1), ToArea(x2, y2)).normalized());
-  painter.setBrush(Qt::NoBrush);
-  current_ = QPointF(x2, y2);
-  update(contentsRect());
-}
-
-void PictureBox::SetFontSize(double points) { fontPoints_ = points; }
-
-void PictureBox::SetTextPosition(float x, float y) { text_ = QPointF(x, y); }
-
-void PictureBox::Print(std::string_view text, PrintEnd end) {
-  DrawBatch();
-  QPainter& painter = Painter();
-  const QFont font = DesignFont(Face::Serif, fontPoints_);
-  painter.setFont(font);
-  painter.setPen(GraphForeground);
-  const QFontMetricsF metrics(font, &image_);
-  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const QPointF cellTopLeft = ToArea(text_.x(), text_.y());
-  painter.drawText(cellTopLeft + QPointF(0, metrics.ascent()), string);
-
-  const double unitsPerPixelX = scale_.width / areaPixels_;
-  const double unitsPerPixelY = scale_.height / areaPixels_;
-  if (end == PrintEnd::ContinueLine) {
-    text_.rx() += metrics.horizontalAdvance(string) * unitsPerPixelX;
-  } else {
-    text_ = QPointF(scale_.left, text_.y() + metrics.height() * unitsPerPixelY);
-  }
-  update(contentsRect());
-}
+void PictureBox::SetFontSize(double points) { surface_.SetFontSize(points); }
+void PictureBox::SetTextPosition(float x, float y) { surface_.SetTextPosition(x, y); }
+void PictureBox::Print(std::string_view text, PrintEnd end) { Drawing().Print(text, end); }
 
 QImage PictureBox::Picture() {
   EndPainting();

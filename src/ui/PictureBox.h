@@ -1,16 +1,11 @@
 #pragma once
 #include <QFrame>
 #include <QImage>
-#include <QLineF>
-#include <QList>
-#include <QPen>
-#include <QPolygonF>
-#include <memory>
+#include <QPainter>
 
 #include "core/graph/DrawingSurface.h"
 #include "core/graph/GraphMapping.h"
-
-class QPainter;
+#include "ui/PainterSurface.h"
 
 namespace alphastop::ui {
 
@@ -19,10 +14,13 @@ class LineShape;
 // The graph's drawing surface: a sunken box whose drawing area carries a user scale and
 // keeps a persistent picture, drawn once per load and shown unchanged however often the
 // window is covered or moved. The picture is held at the device pixel ratio of its screen,
-// so it stays crisp at 2x scaling. Line shapes inside it paint above the picture.
+// so it stays crisp at 2x scaling. Line shapes inside it paint above the picture. The
+// drawing itself is a PainterSurface's, the same as every export's.
 class PictureBox : public QFrame, public DrawingSurface {
   Q_OBJECT
  public:
+  static constexpr int BorderPixels = 2;
+
   // areaPixels: the drawing area's side in device-independent pixels.
   PictureBox(QWidget* parent, int areaPixels, const UserScale& scale);
   ~PictureBox() override;
@@ -52,27 +50,16 @@ class PictureBox : public QFrame, public DrawingSurface {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  QPainter& Painter();
-  void DrawBatch();
+  PainterSurface& Drawing();
   void EndPainting();
-  QPen PenOf(const QColor& colour) const;
-  void DrawRectangle(float x1, float y1, float x2, float y2, const QColor& colour, const QBrush& fill);
   void PaintLineShapes(QPainter& painter) const;
 
   int areaPixels_;
   UserScale scale_;
   QImage image_;
-  std::unique_ptr<QPainter> painter_;
-  int drawWidth_ = 1;
-  double fontPoints_ = 14.25;
-  QPointF current_;  // user units: the current position of lines and points
-  QPointF text_;     // user units: where the next text's cell begins
-  // Lines wait here while they come in one pen, and are drawn in one call when anything
-  // else is drawn or the picture is shown: the grid's lines together, and a run of LineTo
-  // segments as one polyline, which the rasterizer fills once instead of once a segment.
-  QPen batchPen_;
-  QList<QLineF> batchLines_;   // drawing-area pixels
-  QPolygonF batchPolyline_;    // drawing-area pixels
+  // Open on the image across a whole drawing; ended before the picture is shown.
+  QPainter painter_;
+  PainterSurface surface_;
 };
 
 }  // namespace alphastop::ui

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "core/data/MaterialTable.h"
+
 namespace alphastop::ui {
 namespace {
 
@@ -15,9 +17,18 @@ QString& LastFolder() {
 
 }  // namespace
 
+QString LastSaveFolder() { return LastFolder(); }
+
+void RememberSaveFolder(const QString& savedPath) { LastFolder() = QFileInfo(savedPath).absolutePath(); }
+
+QString SuggestedExportName(const QString& extension) {
+  const QString stem = QFileInfo(QString::fromStdString(SharedMaterialTable().LoadedFile)).completeBaseName();
+  return (stem.isEmpty() ? QString("table") : stem) + "." + extension;
+}
+
 QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filters) {
   const QString path = QFileDialog::getSaveFileName(parent, caption, QDir(LastFolder()).filePath(suggestedName), filters);
-  if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
+  if (!path.isEmpty()) RememberSaveFolder(path);
   return path;
 }
 

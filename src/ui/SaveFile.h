@@ -9,8 +9,16 @@ class QWidget;
 
 namespace alphastop::ui {
 
-// Asks where to save, starting in the folder last chosen in this run (else the home folder)
-// with suggestedName. filters as QFileDialog takes them. "" when the user cancels.
+// The folder last saved to in this run, else the home folder; every save dialog starts there.
+QString LastSaveFolder();
+void RememberSaveFolder(const QString& savedPath);
+
+// A file name for what is exported of the loaded table: its file's name with extension
+// (Silicon.as gives "Silicon.csv" for "csv").
+QString SuggestedExportName(const QString& extension);
+
+// Asks where to save, starting in LastSaveFolder() with suggestedName. filters as
+// QFileDialog takes them. "" when the user cancels.
 QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filters);
 
 // Writes bytes to path through a temporary file that replaces it only once complete. Returns

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -131,6 +135,10 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
       {"stopping formula=H2Xx,density=1 5", "formula \"H2Xx\": unknown element symbol \"Xx\""},
       {"stopping atoms=H:2,O:1 5", "density"},
       {"layers 5 formula=H2O,density=1,colour=red:1um", "unknown key \"colour\""},
+      {"graph Unobtainium out.png", "\"Unobtainium\""},
+      {"graph Dense out.jpg", "\".jpg\""},
+      {"graph Dense out.png --scale 9", "\"9\""},
+      {"graph Dense out.png --scale 1.5", "\"1.5\""},
   };
   for (const auto& [arguments, named] : cases) {
     const ToolRun run = Calc(arguments, tables);
@@ -158,6 +166,28 @@ TEST(CalcTool, AMaterialWrittenOutGivesWhatTheTableWrittenOfItGives) {
     ASSERT_EQ(inline_.status, 0) << inline_.err;
     EXPECT_EQ(inline_.out, fromFile.out) << query;
   }
+}
+
+// Window size in pixels, as the graph window's design has it.
+constexpr std::uint32_t GraphWidth = 630, GraphHeight = 757;
+
+std::uint32_t BigEndian(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t k = at; k < at + 4 && k < bytes.size(); ++k) value = value << 8 | static_cast<unsigned char>(bytes[k]);
+  return value;
+}
+
+TEST(CalcTool, GraphWritesAPngOfTheWindowAtTheScaleGiven) {
+  if (!std::filesystem::exists(ALPHASTOP_GRAPH_TOOL)) GTEST_SKIP() << "alphastop-graph is not built";
+  Tables tables;
+  const ToolRun run = Calc("graph dense out.png --scale 2", tables);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  std::ifstream in(tables.Path() / "out.png", std::ios::binary);
+  const std::string png(std::istreambuf_iterator<char>(in), {});
+  ASSERT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(BigEndian(png, 16), 2 * GraphWidth);
+  EXPECT_EQ(BigEndian(png, 20), 2 * GraphHeight);
 }
 
 TEST(CalcTool, ADamagedTableExitsOneWithTheWindowsMessage) {

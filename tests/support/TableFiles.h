@@ -89,6 +89,20 @@ inline MaterialTable GeometricTable(double firstEnergy, double lastEnergy) {
   return table;
 }
 
+// A table whose electronic stopping power climbs past the top of the frame and whose
+// nuclear stopping power falls below its bottom.
+inline std::string OffScaleTableText() {
+  std::vector<std::string> lines = ValidTableLines("OFF SCALE");
+  for (int r = 1; r <= 122; ++r) {
+    const double electronic = 1e3 * std::pow(1.06, r);
+    char row[160];
+    std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E 1 1 1", 1e-3 * std::pow(1.13, r - 1), electronic,
+                  1e-2 * std::pow(0.9, r), electronic / 5);
+    lines[9 + r] = row;
+  }
+  return JoinLines(lines);
+}
+
 struct DamagedCase {
   std::string file;    // name in the folder
   bool readable = false;

@@ -127,9 +127,10 @@ class Form1Test : public QObject {
   void theTableIsExportedAsCsvAndSelectedRowsAreCopied() {
     MainWindow w;
     auto* exportTable = w.window.findChild<QAction*>("ExportTableAction");
-    QVERIFY(!exportTable->isEnabled());
+    auto* saveGraph = w.window.findChild<QAction*>("SaveGraphMenuAction");
+    QVERIFY(!exportTable->isEnabled() && !saveGraph->isEnabled());
     w.Load("Beta.as");
-    QVERIFY(exportTable->isEnabled());
+    QVERIFY(exportTable->isEnabled() && saveGraph->isEnabled());
     const auto exportTo = [&](const QString& path) {
       QTimer answer;
       QObject::connect(&answer, &QTimer::timeout, [&] {

@@ -13,19 +13,6 @@ using namespace alphastop::testing;
 
 namespace {
 
-// A table whose electronic stopping power climbs past the top of the frame and whose
-// nuclear stopping power falls below its bottom.
-std::string OffScaleTable() {
-  std::vector<std::string> lines = ValidTableLines("OFF SCALE");
-  for (int r = 1; r <= 122; ++r) {
-    char row[160];
-    std::snprintf(row, sizeof row, "%.3E %.3E %.3E %.3E 1 1 1", 1e-3 * std::pow(1.13, r - 1), 1e3 * std::pow(1.06, r),
-                  1e-2 * std::pow(0.9, r), 200 * std::pow(1.06, r));
-    lines[9 + r] = row;
-  }
-  return JoinLines(lines);
-}
-
 // Pixels of colour in the picture between two user-unit corners.
 int CountColour(ui::PictureBox& picture, double x1, double y1, double x2, double y2, QRgb colour) {
   const QImage image = picture.Picture();
@@ -46,7 +33,7 @@ class Form2Test : public QObject {
  private slots:
   void init() {
     w = std::make_unique<MainWindow>();
-    w->folder.Write("as/OffScale.as", OffScaleTable());
+    w->folder.Write("as/OffScale.as", OffScaleTableText());
     w->Refresh();
   }
   void cleanup() { w.reset(); }

@@ -1,6 +1,7 @@
 // alphastop-calc: the calculator for scripts and batch work, over the same tables and
 // the same core as the window. Results on standard output only; messages on standard
-// error; exit status 0 done, 1 a table that cannot be read, 2 bad input.
+// error; exit status 0 done, 1 a table that cannot be read, 2 bad input. The graph command
+// writes a file instead, through alphastop-graph.
 
 #include <CLI/CLI.hpp>
 
@@ -10,6 +11,7 @@
 
 #include "app/calc/CalcCommands.h"
 #include "app/calc/CalcError.h"
+#include "app/calc/CalcGraph.h"
 #include "core/Version.h"
 
 namespace {
@@ -24,6 +26,8 @@ struct Arguments {
   std::string format = "text";
   std::string material;
   std::string energy;
+  std::string out;
+  std::string scale = "1";
   std::vector<std::string> values;
 };
 
@@ -41,7 +45,7 @@ void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
     if (word.starts_with("-")) continue;
     for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; }))
       if (command->get_name() == word) return;
-    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use materials, stopping, energy, layers or table)");
+    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use materials, stopping, energy, layers, table or graph)");
   }
 }
 
@@ -73,7 +77,13 @@ int Run(int argc, char** argv) {
       ->required();
   CLI::App* table = app.add_subcommand("table", "the whole table of a material, as its file gives it");
   table->add_option("MATERIAL", a.material, "the material")->required();
-  for (CLI::App* command : {materials, stopping, energy, layers, table}) command->fallthrough();
+  CLI::App* graph = app.add_subcommand("graph", "the graph of MATERIAL as the window shows it, as PNG or SVG");
+  graph->add_option("MATERIAL", a.material, "the material")->required();
+  graph->add_option("OUT", a.out, "the file to write, by its extension: .png (an image) or .svg (a drawing)")
+      ->required();
+  graph->add_option("--scale", a.scale, "pixels of the PNG for each pixel of the window, 1 to 8")
+      ->capture_default_str();
+  for (CLI::App* command : {materials, stopping, energy, layers, table, graph}) command->fallthrough();
 
   try {
     RefuseUnknownCommand(app, argc, argv);
@@ -96,6 +106,7 @@ int Run(int argc, char** argv) {
   if (*energy) EnergyAt(tables, a.material, a.values, output);
   if (*layers) ThroughLayers(tables, a.energy, a.values, output);
   if (*table) WholeTable(tables, a.material, output);
+  if (*graph) WriteGraph(tables, a.material, a.out, a.scale, argv[0]);
   return ExitDone;
 }
 

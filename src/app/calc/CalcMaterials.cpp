@@ -24,7 +24,7 @@ NamedTable InlineTable(const std::string& text) {
   if (const auto* no = std::get_if<Refusal>(&input)) throw CalcError(ExitBadInput, no->message);
   const tables::CheckedMaterial checked = tables::ParseMaterialInput(std::get<tables::MaterialInput>(input));
   if (!checked.material) throw CalcError(ExitBadInput, Quote(text) + ": " + checked.faults.front().message);
-  return {std::get<tables::MaterialInput>(input).name, tables::TableOfMaterial(*checked.material)};
+  return {std::get<tables::MaterialInput>(input).name, {}, tables::TableOfMaterial(*checked.material)};
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ NamedTable CalcMaterials::Load(const std::string& text) const {
     std::replace(message.begin(), message.end(), '\n', ' ');
     throw CalcError(ExitUnreadable, message);
   }
-  return {name, std::move(*read.table)};
+  return {name, path, std::move(*read.table)};
 }
 
 }  // namespace alphastop::calc

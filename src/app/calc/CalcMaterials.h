@@ -13,6 +13,7 @@ namespace alphastop::calc {
 struct NamedTable {
   std::string name;     // the table file's name ("Silicon" for "silicon"), the path given, or
                         // a written-out material's name= or else its composition
+  std::string path;     // the table file read; empty for a written-out material
   MaterialTable table;  // loaded whole
 };
 
