@@ -66,6 +66,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
   return button;
 }
 
+QLabel* MakeMessageLabel(const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  SetTextColour(label, MessageColour);
+  return label;
+}
+
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, TwipsBox box, const QFont& font,
                        Qt::Alignment alignment) {
   auto* edit = new QLineEdit(parent);

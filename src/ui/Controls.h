@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string>
+
 #include "ui/Palette.h"
 
 class QLabel;
@@ -32,5 +34,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, TwipsBox box, const QFont& font,
                        Qt::Alignment alignment);
 void SetBackground(QWidget* widget, const QColor& colour);
+
+// The core's UTF-8 texts as Qt's.
+inline QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label that says what is wrong with a typed text, beside it: wrapped, in the message colour.
+QLabel* MakeMessageLabel(const char* name);
 
 }  // namespace alphastop::ui

@@ -51,7 +51,6 @@ QListWidgetItem* SelectedItem(const QListWidget* list) {
   return selected.isEmpty() ? nullptr : selected.first();
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString FromPath(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 
 QLabel* MakeFramedLabel(QWidget* parent, const char* name, const char* text, TwipsBox box) {

@@ -21,12 +21,7 @@ struct LabelDesign {
 
 Form3& Form3::Instance() { return SingleWindow<Form3>::Instance(); }
 
-void Form3::Open() {
-  Form3& window = Instance();
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
+void Form3::Open() { SingleWindow<Form3>::Open(); }
 
 Form3::Form3() : QWidget(nullptr) {
   setObjectName("Form3");

@@ -16,6 +16,7 @@
 #include "core/data/MaterialTable.h"
 #include "core/graph/GraphDrawing.h"
 #include "core/graph/GraphFile.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Form2Design.h"
 #include "ui/PainterSurface.h"
@@ -26,7 +27,6 @@
 namespace alphastop::ui {
 namespace {
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // As a label paints its one line: from the top-left corner of its box.
 void PaintLabel(QPainter& painter, const TextDesign& design, const QString& text) {

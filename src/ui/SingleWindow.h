@@ -19,6 +19,14 @@ class SingleWindow {
     return *instance;
   }
   static bool Exists() { return !Pointer().isNull(); }
+  // Creates it where needed, then shows it and brings it to the front.
+  static Window& Open() {
+    Window& window = Instance();
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return window;
+  }
 
  private:
   static QPointer<Window>& Pointer() {

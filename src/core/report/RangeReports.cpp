@@ -2,6 +2,7 @@
 
 #include "core/lookup/Interpolation.h"
 #include "core/range/RangeInterpolation.h"
+#include "core/report/TableReport.h"
 #include "core/units/Thickness.h"
 
 namespace alphastop {
@@ -15,14 +16,10 @@ ReportCell Micrometres(double arealDensity, std::optional<double> density) {
 }  // namespace
 
 std::vector<ReportColumn> StoppingColumns() {
-  return {{"energy_MeV", "energy", "MeV"},
-          {"electronic_MeV_cm2_g", "electronic", "MeV cm2/g"},
-          {"nuclear_MeV_cm2_g", "nuclear", "MeV cm2/g"},
-          {"total_MeV_cm2_g", "total", "MeV cm2/g"},
-          {"csda_range_g_cm2", "CSDA range", "g/cm2"},
-          {"projected_range_g_cm2", "projected range", "g/cm2"},
-          {"csda_range_um", "CSDA range", "µm"},
-          {"projected_range_um", "projected range", "µm"}};
+  std::vector<ReportColumn> columns = TableColumns();
+  columns.push_back({"csda_range_um", "CSDA range", "\u00b5m"});
+  columns.push_back({"projected_range_um", "projected range", "\u00b5m"});
+  return columns;
 }
 
 Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {

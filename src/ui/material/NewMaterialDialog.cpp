@@ -21,6 +21,7 @@
 #include "core/tables/StoppingTable.h"
 #include "core/tables/TableWriter.h"
 #include "core/text/NumberFormat.h"
+#include "ui/Controls.h"
 #include "ui/DataFolders.h"
 #include "ui/Messages.h"
 #include "ui/Palette.h"
@@ -34,17 +35,6 @@ using tables::MaterialField;
 
 constexpr double PreviewEnergies[] = {1, 5, 10};  // MeV
 
-QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QLabel* MessageLabel(const char* name) {
-  auto* label = new QLabel;
-  label->setObjectName(name);
-  label->setWordWrap(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, MessageColour);
-  label->setPalette(palette);
-  return label;
-}
 
 QLineEdit* Field(const char* name, const QString& placeholder) {
   auto* edit = new QLineEdit;
@@ -57,12 +47,7 @@ QLineEdit* Field(const char* name, const QString& placeholder) {
 
 NewMaterialDialog& NewMaterialDialog::Instance() { return SingleWindow<NewMaterialDialog>::Instance(); }
 
-void NewMaterialDialog::Open() {
-  NewMaterialDialog& dialog = Instance();
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
-}
+void NewMaterialDialog::Open() { SingleWindow<NewMaterialDialog>::Open(); }
 
 NewMaterialDialog::NewMaterialDialog() : QDialog(nullptr) {
   setObjectName("NewMaterialDialog");
@@ -92,10 +77,10 @@ QWidget* NewMaterialDialog::BuildFields() {
   phase_->setObjectName("MaterialPhase");
   phase_->addItem(tr("condensed (solid or liquid)"));
   phase_->addItem(tr("gas"));
-  nameMessage_ = MessageLabel("NameMessage");
-  compositionMessage_ = MessageLabel("CompositionMessage");
-  densityMessage_ = MessageLabel("DensityMessage");
-  meanExcitationMessage_ = MessageLabel("MeanExcitationMessage");
+  nameMessage_ = MakeMessageLabel("NameMessage");
+  compositionMessage_ = MakeMessageLabel("CompositionMessage");
+  densityMessage_ = MakeMessageLabel("DensityMessage");
+  meanExcitationMessage_ = MakeMessageLabel("MeanExcitationMessage");
 
   auto* form = new QFormLayout(fields);
   form->addRow(tr("&Name:"), name_);
@@ -140,7 +125,7 @@ QString NewMaterialDialog::ShippedNameClash(const QString& fileName) const {
                                    {TableFolder(data, CompoundFolderName), MaterialKind::Compound}};
   const std::string stem = QFileInfo(fileName).completeBaseName().toStdString();
   if (!FindMaterialNamed(ListTableFiles(shipped), stem)) return {};
-  return tr("a shipped table is named %1: choose another name").arg(Text(stem));
+  return tr("a shipped table is named %1: choose another name").arg(FromUtf8(stem));
 }
 
 void NewMaterialDialog::FieldsEdited() {
@@ -156,11 +141,11 @@ void NewMaterialDialog::FieldsEdited() {
   const QLineEdit* boxes[4] = {name_, composition_, density_, meanExcitation_};
   for (const tables::MaterialFault& fault : checked.faults) {
     const auto field = static_cast<std::size_t>(fault.field);
-    if (field < 4 && !boxes[field]->text().trimmed().isEmpty()) messages[field] = Text(fault.message);
+    if (field < 4 && !boxes[field]->text().trimmed().isEmpty()) messages[field] = FromUtf8(fault.message);
   }
   material_ = checked.material;
   if (material_) {
-    if (const QString clash = ShippedNameClash(Text(material_->fileName)); !clash.isEmpty()) {
+    if (const QString clash = ShippedNameClash(FromUtf8(material_->fileName)); !clash.isEmpty()) {
       messages[static_cast<std::size_t>(MaterialField::Name)] = clash;
       material_.reset();
     }
@@ -182,19 +167,19 @@ void NewMaterialDialog::FieldsEdited() {
     const auto* values = std::get_if<ReportRow>(&row);
     // electronic, nuclear, total and CSDA range are cells 1 to 4 of a stopping row
     for (int c = 0; c < 4; ++c)
-      preview_->item(r, c)->setText(values ? Text(FormatReadout(std::get<double>((*values)[static_cast<std::size_t>(c + 1)])))
+      preview_->item(r, c)->setText(values ? FromUtf8(FormatReadout(std::get<double>((*values)[static_cast<std::size_t>(c + 1)])))
                                            : QString());
   }
 }
 
 void NewMaterialDialog::SaveClicked() {
   if (!material_) return;
-  const QString folder = Text(UsersCompoundFolder().string());
+  const QString folder = FromUtf8(UsersCompoundFolder().string());
   if (folder.isEmpty()) {
     ShowWarning(this, tr("There is no folder for your own materials: neither XDG_DATA_HOME nor HOME is set."));
     return;
   }
-  const QString path = QDir(folder).filePath(Text(material_->fileName));
+  const QString path = QDir(folder).filePath(FromUtf8(material_->fileName));
   if (QFile::exists(path) &&
       QMessageBox::question(this, QString::fromUtf8(ApplicationTitle),
                             tr("You have a material named %1 already. Replace it?").arg(name_->text())) != QMessageBox::Yes)

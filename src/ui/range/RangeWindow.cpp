@@ -19,6 +19,7 @@
 #include "core/report/RangeReports.h"
 #include "core/text/NumberFormat.h"
 #include "core/units/QuantityText.h"
+#include "ui/Controls.h"
 #include "ui/DataFolders.h"
 #include "ui/Palette.h"
 #include "ui/SingleWindow.h"
@@ -27,18 +28,7 @@
 namespace alphastop::ui {
 namespace {
 
-QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString Number(double value) { return Text(FormatReadout(value)); }
-
-QLabel* MessageLabel(const char* name) {
-  auto* label = new QLabel;
-  label->setObjectName(name);
-  label->setWordWrap(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, MessageColour);
-  label->setPalette(palette);
-  return label;
-}
+QString Number(double value) { return FromUtf8(FormatReadout(value)); }
 
 // A label of fixed size for one readout, so that a new number repaints the label alone
 // instead of laying the window out again.
@@ -60,7 +50,7 @@ void SetText(QLabel* label, const QString& text) {
 template <typename T>
 std::optional<T> Accepted(const Checked<T>& checked, QString& message) {
   if (const auto* no = std::get_if<Refusal>(&checked)) {
-    message = Text(no->message);
+    message = FromUtf8(no->message);
     return std::nullopt;
   }
   return std::get<T>(checked);
@@ -96,7 +86,7 @@ StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optiona
   std::optional<LayerOutcome> unworkable;
   for (const LayerSetting& setting : settings) {
     if (!setting.table) {
-      unworkable = LayerOutcome{{}, {}, {}, {}, Text(setting.problem).replace('\n', ' ')};
+      unworkable = LayerOutcome{{}, {}, {}, {}, FromUtf8(setting.problem).replace('\n', ' ')};
       break;
     }
     const Checked<Thickness> typed = ParseThickness(setting.thickness);
@@ -104,7 +94,7 @@ StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optiona
                                           ? Checked<double>(std::get<Refusal>(typed))
                                           : ToArealDensity(std::get<Thickness>(typed), setting.table->density);
     if (const auto* no = std::get_if<Refusal>(&thickness)) {
-      unworkable = LayerOutcome{{}, {}, {}, {}, Text(no->message)};
+      unworkable = LayerOutcome{{}, {}, {}, {}, FromUtf8(no->message)};
       break;
     }
     result.names.push_back(setting.name);
@@ -120,7 +110,7 @@ StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optiona
   }
   const Checked<StackCrossing> crossing = CrossLayers(result.layers, *energy);
   if (const auto* no = std::get_if<Refusal>(&crossing)) {
-    result.problem = Text(no->message);
+    result.problem = FromUtf8(no->message);
     return result;
   }
   result.crossing = std::get<StackCrossing>(crossing);
@@ -145,12 +135,7 @@ StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optiona
 RangeWindow& RangeWindow::Instance() { return SingleWindow<RangeWindow>::Instance(); }
 bool RangeWindow::Exists() { return SingleWindow<RangeWindow>::Exists(); }
 
-void RangeWindow::Open() {
-  RangeWindow& window = Instance();
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
+void RangeWindow::Open() { SingleWindow<RangeWindow>::Open(); }
 
 RangeWindow::RangeWindow() : QWidget(nullptr) {
   setObjectName("RangeWindow");
@@ -190,7 +175,7 @@ QWidget* RangeWindow::BuildEnergySection() {
   energyBox_ = new QLineEdit;
   energyBox_->setObjectName("EnergyBox");
   energyBox_->setPlaceholderText(tr("e.g. 5.5 or 800keV"));
-  energyMessage_ = MessageLabel("EnergyMessage");
+  energyMessage_ = MakeMessageLabel("EnergyMessage");
   auto* grid = new QGridLayout(box);
   grid->addWidget(new QLabel(tr("&Energy (MeV unless given):")), 0, 0);
   grid->addWidget(energyBox_, 0, 1, 1, 3);
@@ -216,7 +201,7 @@ QWidget* RangeWindow::BuildRangeSection() {
   rangeBox_ = new QLineEdit;
   rangeBox_->setObjectName("RangeBox");
   rangeBox_->setPlaceholderText(tr("e.g. 30um or 2mg/cm2"));
-  rangeMessage_ = MessageLabel("RangeMessage");
+  rangeMessage_ = MakeMessageLabel("RangeMessage");
   rangeEnergy_ = ResultLabel("RangeEnergy");
   auto* form = new QFormLayout(box);
   form->addRow(tr("CSDA &range:"), rangeBox_);
@@ -230,7 +215,7 @@ QWidget* RangeWindow::BuildLayerSection() {
   auto* box = new QGroupBox(tr("Through layers, entering at the energy above"));
   layers_ = new LayerStackEditor;
   layers_->setObjectName("LayerStack");
-  layersMessage_ = MessageLabel("LayersMessage");
+  layersMessage_ = MakeMessageLabel("LayersMessage");
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(layers_);
   layout->addWidget(layersMessage_);
@@ -245,7 +230,7 @@ void RangeWindow::ShowLoadedMaterial() {
   } else {
     const QString density = table.density ? tr("density %1 g/cm\u00b3").arg(Number(*table.density))
                                           : tr("no density in its table: give thicknesses in g/cm\u00b2");
-    material_->setText(Text(table.MaterialTitle) + QString::fromUtf8(" \u2014 ") + density);
+    material_->setText(FromUtf8(table.MaterialTitle) + QString::fromUtf8(" \u2014 ") + density);
   }
   layers_->SetMaterials(ListTableFiles(WindowTableFolders(FindWindowDataFolder())),
                         std::filesystem::path(table.LoadedFile).stem().string());
@@ -315,7 +300,7 @@ void RangeWindow::CopyClicked() {
   if (stack.crossing && !stack.crossing->layers.empty())
     text += "\n" + WriteReport({.about = {}, .columns = LayerColumns(), .rows = LayerRows(*stack.crossing, stack.names, stack.layers)},
                                ReportFormat::Tsv);
-  QApplication::clipboard()->setText(Text(text));
+  QApplication::clipboard()->setText(FromUtf8(text));
 }
 
 }  // namespace alphastop::ui
