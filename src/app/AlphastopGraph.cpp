@@ -16,6 +16,7 @@
 #include <string>
 
 #include "core/data/MaterialFile.h"
+#include "core/data/TextEncoding.h"
 #include "core/graph/GraphFile.h"
 #include "core/tables/ComputedTable.h"
 #include "core/tables/InlineMaterial.h"
@@ -52,8 +53,9 @@ int main(int argc, char* argv[]) {
   if (argc < 3 || argc > 4) return Fail(ExitUsage, "usage: alphastop-graph TABLE OUT.png|OUT.svg [SCALE]");
   const std::string table = argv[1], out = argv[2];
   const std::optional<int> scale = argc == 4 ? ParseGraphScale(argv[3]) : 1;
-  if (!scale) return Fail(ExitUsage, "\"" + std::string(argv[3]) + "\": the scale is a whole number from 1 to " + std::to_string(MaxGraphScale));
-  if (!GraphFormatOf(out)) return Fail(ExitUsage, "\"" + out + "\": the name must end in .png or .svg");
+  if (!scale)
+    return Fail(ExitUsage, QuotedText(argv[3]) + ": the scale is a whole number from 1 to " + std::to_string(MaxGraphScale));
+  if (!GraphFormatOf(out)) return Fail(ExitUsage, QuotedText(out) + ": the name must end in .png or .svg");
 
   MaterialTable loaded;
   if (tables::IsInlineMaterial(table)) {

@@ -30,7 +30,7 @@ std::size_t NumberLength(std::string_view text) {
 
 std::variant<double, std::string> ParseNumberField(std::string_view field) {
   if (field.empty()) return std::string("an empty field stands where a number belongs");
-  const std::string quoted = "\"" + PrintableText(field) + "\"";
+  const std::string quoted = QuotedText(field);
   if (NumberLength(field) != field.size()) return "the field " + quoted + " is not a number";
   // from_chars takes no leading "+".
   const std::string_view unsigned_ = field.front() == '+' ? field.substr(1) : field;

@@ -65,7 +65,7 @@ void DropCutSequence(std::string& bytes) {
     const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
     if (IsContinuation(c)) continue;
     const std::size_t needed = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
-    if (needed > back) bytes.resize(bytes.size() - back);
+    if (needed > back) bytes.erase(bytes.end() - static_cast<std::ptrdiff_t>(back), bytes.end());
     return;
   }
 }

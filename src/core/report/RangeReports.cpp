@@ -13,6 +13,16 @@ ReportCell Micrometres(double arealDensity, std::optional<double> density) {
   return ArealDensityToMicrometres(arealDensity, *density);
 }
 
+// Numbers, then cells that may be empty. Cells are added one by one: a braced list of them
+// draws a false -Wmaybe-uninitialized from GCC 12 at -O3.
+ReportRow Row(std::initializer_list<double> numbers, std::initializer_list<ReportCell> cells) {
+  ReportRow row;
+  row.reserve(numbers.size() + cells.size());
+  for (double number : numbers) row.emplace_back(number);
+  for (const ReportCell& cell : cells) row.push_back(cell);
+  return row;
+}
+
 }  // namespace
 
 std::vector<ReportColumn> StoppingColumns() {
@@ -28,8 +38,8 @@ Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {
   const Ranges r = std::get<Ranges>(ranges);
   // Within the table's energies there is always a bracket.
   const StopPowers s = InterpolateStopPower(table, energy).value();
-  return ReportRow{energy, s.electronic, s.nuclear, s.total, r.csda, r.projected,
-                   Micrometres(r.csda, table.density), Micrometres(r.projected, table.density)};
+  return Row({energy, s.electronic, s.nuclear, s.total, r.csda, r.projected},
+             {Micrometres(r.csda, table.density), Micrometres(r.projected, table.density)});
 }
 
 std::vector<ReportColumn> EnergyColumns() {
@@ -39,7 +49,9 @@ std::vector<ReportColumn> EnergyColumns() {
 Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange) {
   const Checked<double> energy = EnergyFromCsdaRange(table, csdaRange);
   if (const auto* no = std::get_if<Refusal>(&energy)) return *no;
-  return ReportRow{csdaRange, Micrometres(csdaRange, table.density), std::get<double>(energy)};
+  ReportRow row = Row({csdaRange}, {Micrometres(csdaRange, table.density)});
+  row.emplace_back(std::get<double>(energy));
+  return row;
 }
 
 std::vector<ReportColumn> LayerColumns() {

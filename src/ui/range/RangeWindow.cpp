@@ -71,6 +71,13 @@ std::optional<double> TypedRange(const QLineEdit* box, const MaterialTable& tabl
   return Accepted(ToArealDensity(*thickness, table.density), message);
 }
 
+// A report as one block of tab-separated lines, after a blank line.
+std::string TsvBlock(const Report& report) {
+  std::string block(1, '\n');
+  block += WriteReport(report, ReportFormat::Tsv);
+  return block;
+}
+
 // The stack as far as it can be worked out: the layers crossed, and the message of the row
 // where it stops being workable.
 struct StackResult {
@@ -289,17 +296,16 @@ void RangeWindow::CopyClicked() {
   if (energy) {
     const Checked<ReportRow> row = StoppingRow(table, *energy);
     if (const auto* values = std::get_if<ReportRow>(&row))
-      text += "\n" + WriteReport({.about = {}, .columns = StoppingColumns(), .rows = {*values}}, ReportFormat::Tsv);
+      text += TsvBlock({.about = {}, .columns = StoppingColumns(), .rows = {*values}});
   }
   if (const std::optional<double> range = TypedRange(rangeBox_, table, ignored)) {
     const Checked<ReportRow> row = EnergyRow(table, *range);
     if (const auto* values = std::get_if<ReportRow>(&row))
-      text += "\n" + WriteReport({.about = {}, .columns = EnergyColumns(), .rows = {*values}}, ReportFormat::Tsv);
+      text += TsvBlock({.about = {}, .columns = EnergyColumns(), .rows = {*values}});
   }
   const StackResult stack = WorkOutStack(layers_->Layers(), energy);
   if (stack.crossing && !stack.crossing->layers.empty())
-    text += "\n" + WriteReport({.about = {}, .columns = LayerColumns(), .rows = LayerRows(*stack.crossing, stack.names, stack.layers)},
-                               ReportFormat::Tsv);
+    text += TsvBlock({.about = {}, .columns = LayerColumns(), .rows = LayerRows(*stack.crossing, stack.names, stack.layers)});
   QApplication::clipboard()->setText(FromUtf8(text));
 }
 
