@@ -207,8 +207,12 @@ TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
     // The line is stepped over, never held: far less than its 10 MB may be added.
     EXPECT_LT(peakKilobytes() - peakBefore, 4 * 1024);
   };
+  // What a read of any table sets up once (under AddressSanitizer, its stack frames too) is
+  // not what the bound is about: only what the huge line adds.
+  ReadOk(folder.Write("warm.as", JoinLines(ValidTableLines())));
   const std::string digits = WriteWithHugeLine(folder, 14, "", "7");  // a number of ten million digits on line 15
-  timed([&] { ExpectRefused(digits, 15, "is not a number (energy of row 5)"); });
+  timed([&] { EXPECT_TRUE(ReadMaterialTable(digits).error); });
+  ExpectRefused(digits, 15, "is not a number (energy of row 5)");
   EXPECT_LT(LoadMaterialTable(digits)->Message().size(), 1000u) << "the warning quotes only the field's start";
   // A title of euro signs, 3 bytes each: no character ends at the 4096-byte limit of a line.
   const std::string euros = WriteWithHugeLine(folder, 1, "", "\xE2\x82\xAC");
