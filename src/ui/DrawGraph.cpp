@@ -17,7 +17,7 @@ void DrawGraph() {
   form2.setWindowTitle("  " + title);
   form2.Label5().setText(title);
   form2.Label5().adjustSize();
-  DrawGraphPicture(form2.Picture1(), table);
+  DrawGraphPicture(form2.Picture1().Drawing(), table);
   form2.Line1().SetVisible(false);
   form2.Line2().SetVisible(false);
   form2.show();

@@ -19,6 +19,7 @@
 #include "core/lookup/CursorPlacement.h"
 #include "core/text/NumberFormat.h"
 #include "core/paths/DataFolder.h"
+#include "core/paths/UserFolder.h"
 #include "ui/Controls.h"
 #include "ui/Cursors.h"
 #include "ui/DataFolders.h"
@@ -105,7 +106,12 @@ void Form1::BuildFileChoice() {
   // A pick follows the selection, which only a click or the arrow keys move: a list that
   // takes the focus makes its first item current without selecting it.
   connect(File1, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File1)) File1Click(); });
-  connect(File2, &QListWidget::itemSelectionChanged, this, [this] { if (SelectedItem(File2)) File2Click(); });
+  connect(File2, &QListWidget::itemSelectionChanged, this, [this] {
+    const QListWidgetItem* item = SelectedItem(File2);
+    if (item) File2Click();
+    // Only the user's own materials can be deleted, and only while one is picked.
+    deleteMaterial_->setEnabled(item && File2->IsUsersOwn(item));
+  });
   deleteMaterial_ = new QAction(tr("&Delete material\u2026"), File2);
   deleteMaterial_->setObjectName("DeleteMaterialAction");
   deleteMaterial_->setShortcut(QKeySequence::Delete);
@@ -114,10 +120,6 @@ void Form1::BuildFileChoice() {
   connect(deleteMaterial_, &QAction::triggered, this, &Form1::DeleteUsersMaterial);
   File2->addAction(deleteMaterial_);
   File2->setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(File2, &QListWidget::itemSelectionChanged, this, [this] {
-    const QListWidgetItem* item = SelectedItem(File2);
-    deleteMaterial_->setEnabled(item && File2->IsUsersOwn(item));
-  });
 
   Text1 = MakeTextBox(client_, "Text1", {120, 8160, 5175, 525}, DesignFont(Face::Serif, 15.75), Qt::AlignCenter);
 
@@ -258,7 +260,7 @@ void Form1::FormLoad() {
   };
   File1->SetFolder(FromPath(TableFolder(data, ElementFolderName)), about(tr("Elements"), ElementFolderName));
   File2->SetFolder(FromPath(TableFolder(data, CompoundFolderName)),
-                   about(tr("Compounds and mixtures"), CompoundFolderName), FromPath(UsersCompoundFolder()));
+                   about(tr("Compounds and mixtures"), CompoundFolderName), FromPath(ProcessUserCompoundFolder()));
   File1->setFocus();
 }
 

@@ -26,9 +26,9 @@ PictureBox::~PictureBox() = default;
 
 QPointF PictureBox::ToArea(double x, double y) const { return surface_.ToArea(x, y); }
 
-// Every call that draws comes through here. The repaint asked for when the painter opens
-// shows all that is drawn until then, and ends the painting: later calls need no other.
-PainterSurface& PictureBox::Drawing() {
+// The painter stays open across the whole drawing, so one repaint, asked for as it opens,
+// ends the painting and shows the picture.
+DrawingSurface& PictureBox::Drawing() {
   if (!painter_.isActive()) {
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -37,27 +37,12 @@ PainterSurface& PictureBox::Drawing() {
   return surface_;
 }
 
-// The painter stays open across a whole drawing; it is closed before the picture is shown.
+// Closed before the picture is shown or read.
 void PictureBox::EndPainting() {
   if (!painter_.isActive()) return;
   surface_.Flush();
   painter_.end();
 }
-
-void PictureBox::Clear() { Drawing().Clear(); }
-void PictureBox::SetDrawWidth(int pixels) { surface_.SetDrawWidth(pixels); }
-void PictureBox::SetPoint(float x, float y) { Drawing().SetPoint(x, y); }
-void PictureBox::Line(float x1, float y1, float x2, float y2, Rgb colour) { Drawing().Line(x1, y1, x2, y2, colour); }
-void PictureBox::LineTo(float x, float y, Rgb colour) { Drawing().LineTo(x, y, colour); }
-void PictureBox::Rectangle(float x1, float y1, float x2, float y2, Rgb colour) {
-  Drawing().Rectangle(x1, y1, x2, y2, colour);
-}
-void PictureBox::FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) {
-  Drawing().FilledRectangle(x1, y1, x2, y2, colour);
-}
-void PictureBox::SetFontSize(double points) { surface_.SetFontSize(points); }
-void PictureBox::SetTextPosition(float x, float y) { surface_.SetTextPosition(x, y); }
-void PictureBox::Print(std::string_view text, PrintEnd end) { Drawing().Print(text, end); }
 
 QImage PictureBox::Picture() {
   EndPainting();

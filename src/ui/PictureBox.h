@@ -16,7 +16,7 @@ class LineShape;
 // window is covered or moved. The picture is held at the device pixel ratio of its screen,
 // so it stays crisp at 2x scaling. Line shapes inside it paint above the picture. The
 // drawing itself is a PainterSurface's, the same as every export's.
-class PictureBox : public QFrame, public DrawingSurface {
+class PictureBox : public QFrame {
   Q_OBJECT
  public:
   static constexpr int BorderPixels = 2;
@@ -25,16 +25,9 @@ class PictureBox : public QFrame, public DrawingSurface {
   PictureBox(QWidget* parent, int areaPixels, const UserScale& scale);
   ~PictureBox() override;
 
-  void Clear() override;
-  void SetDrawWidth(int pixels) override;
-  void SetPoint(float x, float y) override;
-  void Line(float x1, float y1, float x2, float y2, Rgb colour) override;
-  void LineTo(float x, float y, Rgb colour) override;
-  void Rectangle(float x1, float y1, float x2, float y2, Rgb colour) override;
-  void FilledRectangle(float x1, float y1, float x2, float y2, Rgb colour) override;
-  void SetFontSize(double points) override;
-  void SetTextPosition(float x, float y) override;
-  void Print(std::string_view text, PrintEnd end) override;
+  // The surface to draw the picture on, in user units. Its first drawing after the picture
+  // was shown asks for one repaint, which shows all that is drawn until then.
+  DrawingSurface& Drawing();
 
   // The picture as drawn so far (device pixels), for tests and screenshots.
   QImage Picture();
@@ -50,7 +43,6 @@ class PictureBox : public QFrame, public DrawingSurface {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  PainterSurface& Drawing();
   void EndPainting();
   void PaintLineShapes(QPainter& painter) const;
 

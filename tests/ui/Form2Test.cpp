@@ -72,7 +72,7 @@ class Form2Test : public QObject {
     const QImage beta = picture.Picture();
     QVERIFY(first != beta);
     ui::PictureBox fresh(nullptr, beta.width() / int(beta.devicePixelRatio()), GraphScale);
-    DrawGraphPicture(fresh, SharedMaterialTable());
+    DrawGraphPicture(fresh.Drawing(), SharedMaterialTable());
     QCOMPARE(beta, fresh.Picture());
     MainWindow::Graph().hide();
     MainWindow::Graph().show();

@@ -68,7 +68,7 @@ void EnergyAt(const CalcMaterials& materials, const std::string& material, const
 void WholeTable(const CalcMaterials& materials, const std::string& material, const CalcOutput& output) {
   const NamedTable named = materials.Load(material);
   Report report = TableReport(named.table);
-  report.about.insert(report.about.begin(), {"material", named.name});
+  report.about = MaterialFacts(named.name, named.table);
   Write(report, output);
 }
 

@@ -5,7 +5,6 @@
 
 #include "app/calc/CalcError.h"
 #include "core/data/MaterialFile.h"
-#include "core/paths/UserFolder.h"
 #include "core/tables/ComputedTable.h"
 #include "core/tables/InlineMaterial.h"
 
@@ -35,11 +34,7 @@ CalcMaterials::CalcMaterials(const std::string& dataOption, const char* argv0)
 std::vector<CatalogEntry> CalcMaterials::List() const {
   if (!data_.error.empty() && data_.source != DataSource::NotFound) throw CalcError(ExitBadInput, data_.error);
   // The user's own materials, made in the window, are found by name as the shipped ones are.
-  const std::filesystem::path users = ProcessUserDataFolder();
-  const CatalogFolder folders[] = {{TableFolder(data_, ElementFolderName), MaterialKind::Element},
-                                   {TableFolder(data_, CompoundFolderName), MaterialKind::Compound},
-                                   {users.empty() ? users : users / CompoundFolderName, MaterialKind::Compound}};
-  return ListTableFiles(folders);
+  return ListTableFiles(TableFoldersWithUsersOwn(data_));
 }
 
 NamedTable CalcMaterials::Load(const std::string& text) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "core/paths/UserFolder.h"
 #include "core/text/CharacterClass.h"
 
 namespace alphastop {
@@ -30,6 +31,17 @@ std::vector<CatalogEntry> FilesOf(const CatalogFolder& folder) {
 }
 
 }  // namespace
+
+std::vector<CatalogFolder> ShippedTableFolders(const DataFolder& data) {
+  return {{TableFolder(data, ElementFolderName), MaterialKind::Element},
+          {TableFolder(data, CompoundFolderName), MaterialKind::Compound}};
+}
+
+std::vector<CatalogFolder> TableFoldersWithUsersOwn(const DataFolder& data) {
+  std::vector<CatalogFolder> folders = ShippedTableFolders(data);
+  folders.push_back({ProcessUserCompoundFolder(), MaterialKind::Compound});
+  return folders;
+}
 
 std::string_view TableExtension(MaterialKind kind) { return kind == MaterialKind::Element ? ".as" : ".asc"; }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/paths/DataFolder.h"
+
 namespace alphastop {
 
 enum class MaterialKind { Element, Compound };
@@ -23,6 +25,11 @@ struct CatalogEntry {
   std::filesystem::path path;   // the folder's path and the file's name
   MaterialKind kind = MaterialKind::Element;
 };
+
+// The folders of a data folder's tables: its elements, then its compounds.
+std::vector<CatalogFolder> ShippedTableFolders(const DataFolder& data);
+// The same, then the user's own compounds and mixtures (made in the window).
+std::vector<CatalogFolder> TableFoldersWithUsersOwn(const DataFolder& data);
 
 // The extension of a kind's table files: ".as" or ".asc".
 std::string_view TableExtension(MaterialKind kind);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/paths/DataFolder.h"
+
 namespace alphastop {
 
 std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::string& home) {
@@ -11,12 +13,13 @@ std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::
   return {};
 }
 
-std::filesystem::path ProcessUserDataFolder() {
+std::filesystem::path ProcessUserCompoundFolder() {
   const auto variable = [](const char* name) {
     const char* value = std::getenv(name);
     return std::string(value ? value : "");
   };
-  return UserDataFolder(variable("XDG_DATA_HOME"), variable("HOME"));
+  const std::filesystem::path folder = UserDataFolder(variable("XDG_DATA_HOME"), variable("HOME"));
+  return folder.empty() ? folder : folder / CompoundFolderName;
 }
 
 }  // namespace alphastop

@@ -12,7 +12,8 @@ namespace alphastop {
 // variable gives a folder. Its compounds and mixtures are in the subfolder asc/.
 std::filesystem::path UserDataFolder(const std::string& xdgDataHome, const std::string& home);
 
-// The same from the running process's environment.
-std::filesystem::path ProcessUserDataFolder();
+// The folder of the user's own compounds and mixtures, asc/ below UserDataFolder, from the
+// running process's environment; empty where it names no home.
+std::filesystem::path ProcessUserCompoundFolder();
 
 }  // namespace alphastop

@@ -12,9 +12,7 @@ std::vector<ReportColumn> TableColumns() {
 }
 
 Report TableReport(const MaterialTable& table) {
-  Report report{.about = {{"title", table.MaterialTitle}, {"density_g_cm3", NumberOrEmpty(table.density)}},
-                .columns = TableColumns(),
-                .rows = {}};
+  Report report{.about = {}, .columns = TableColumns(), .rows = {}};
   for (int r = 1; r <= RowCount; ++r)
     report.rows.push_back({table.Energy(r), table.StopPower(r, Electronic), table.StopPower(r, Nuclear),
                            table.StopPower(r, Total), table.RangeData(r, CsdaRange), table.RangeData(r, ProjectedRange)});

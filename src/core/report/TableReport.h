@@ -13,8 +13,7 @@ namespace alphastop {
 // projected_range_g_cm2.
 std::vector<ReportColumn> TableColumns();
 
-// The 122 rows of a loaded table, in order, with the title and, where known, the density
-// as facts.
+// The 122 rows of a loaded table, in order (MaterialFacts gives what to say above them).
 Report TableReport(const MaterialTable& table);
 
 }  // namespace alphastop

@@ -88,4 +88,10 @@ Checked<Thickness> ParseThickness(std::string_view text) {
   return Thickness{kind, value == 0 ? 0.0 : value};  // "-0" is 0
 }
 
+Checked<double> ParseArealDensity(std::string_view text, std::optional<double> density) {
+  const Checked<Thickness> thickness = ParseThickness(text);
+  if (const auto* no = std::get_if<Refusal>(&thickness)) return *no;
+  return ToArealDensity(std::get<Thickness>(thickness), density);
+}
+
 }  // namespace alphastop

@@ -25,4 +25,8 @@ Checked<double> ParseEnergy(std::string_view text);
 // mg/cm2 and g/cm2. A bare number is in g/cm2.
 Checked<Thickness> ParseThickness(std::string_view text);
 
+// ParseThickness, then ToArealDensity in a material of this density: g/cm2, or the
+// refusal of either step.
+Checked<double> ParseArealDensity(std::string_view text, std::optional<double> density);
+
 }  // namespace alphastop

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalog/MaterialCatalog.h"
+#include "core/paths/UserFolder.h"
 #include "core/report/RangeReports.h"
 #include "core/tables/ComputedTable.h"
 #include "core/tables/MaterialInput.h"
@@ -119,12 +120,15 @@ QWidget* NewMaterialDialog::BuildPreview() {
   return preview_;
 }
 
+void NewMaterialDialog::showEvent(QShowEvent* event) {
+  shippedTables_ = ListTableFiles(ShippedTableFolders(FindWindowDataFolder()));
+  FieldsEdited();
+  QDialog::showEvent(event);
+}
+
 QString NewMaterialDialog::ShippedNameClash(const QString& fileName) const {
-  const DataFolder data = FindWindowDataFolder();
-  const CatalogFolder shipped[] = {{TableFolder(data, ElementFolderName), MaterialKind::Element},
-                                   {TableFolder(data, CompoundFolderName), MaterialKind::Compound}};
   const std::string stem = QFileInfo(fileName).completeBaseName().toStdString();
-  if (!FindMaterialNamed(ListTableFiles(shipped), stem)) return {};
+  if (!FindMaterialNamed(shippedTables_, stem)) return {};
   return tr("a shipped table is named %1: choose another name").arg(FromUtf8(stem));
 }
 
@@ -174,7 +178,7 @@ void NewMaterialDialog::FieldsEdited() {
 
 void NewMaterialDialog::SaveClicked() {
   if (!material_) return;
-  const QString folder = FromUtf8(UsersCompoundFolder().string());
+  const QString folder = FromUtf8(ProcessUserCompoundFolder().string());
   if (folder.isEmpty()) {
     ShowWarning(this, tr("There is no folder for your own materials: neither XDG_DATA_HOME nor HOME is set."));
     return;

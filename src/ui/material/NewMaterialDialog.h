@@ -6,7 +6,9 @@
 #include <QDialog>
 
 #include <optional>
+#include <vector>
 
+#include "core/catalog/MaterialCatalog.h"
 #include "core/tables/Material.h"
 
 class QComboBox;
@@ -31,6 +33,10 @@ class NewMaterialDialog : public QDialog {
   // A material's table was written to path, among the user's own materials.
   void Saved(const QString& path);
 
+ protected:
+  // Lists the shipped tables once for each opening, not at every key.
+  void showEvent(QShowEvent* event) override;
+
  private:
   friend class SingleWindow<NewMaterialDialog>;
   NewMaterialDialog();
@@ -54,6 +60,7 @@ class NewMaterialDialog : public QDialog {
   QTableWidget* preview_ = nullptr;
   QPushButton* save_ = nullptr;
   std::optional<tables::Material> material_;  // the material the fields give, while all are good
+  std::vector<CatalogEntry> shippedTables_;     // the names a new material may not take
 };
 
 }  // namespace alphastop::ui

@@ -66,9 +66,7 @@ std::optional<double> TypedEnergy(const QLineEdit* box, QString& message) {
 // message (nothing where it is empty).
 std::optional<double> TypedRange(const QLineEdit* box, const MaterialTable& table, QString& message) {
   if (box->text().trimmed().isEmpty()) return std::nullopt;
-  const auto thickness = Accepted(ParseThickness(box->text().toStdString()), message);
-  if (!thickness) return std::nullopt;
-  return Accepted(ToArealDensity(*thickness, table.density), message);
+  return Accepted(ParseArealDensity(box->text().toStdString(), table.density), message);
 }
 
 // A report as one block of tab-separated lines, after a blank line.
@@ -96,10 +94,7 @@ StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optiona
       unworkable = LayerOutcome{{}, {}, {}, {}, FromUtf8(setting.problem).replace('\n', ' ')};
       break;
     }
-    const Checked<Thickness> typed = ParseThickness(setting.thickness);
-    const Checked<double> thickness = std::holds_alternative<Refusal>(typed)
-                                          ? Checked<double>(std::get<Refusal>(typed))
-                                          : ToArealDensity(std::get<Thickness>(typed), setting.table->density);
+    const Checked<double> thickness = ParseArealDensity(setting.thickness, setting.table->density);
     if (const auto* no = std::get_if<Refusal>(&thickness)) {
       unworkable = LayerOutcome{{}, {}, {}, {}, FromUtf8(no->message)};
       break;
@@ -239,7 +234,7 @@ void RangeWindow::ShowLoadedMaterial() {
                                           : tr("no density in its table: give thicknesses in g/cm\u00b2");
     material_->setText(FromUtf8(table.MaterialTitle) + QString::fromUtf8(" \u2014 ") + density);
   }
-  layers_->SetMaterials(ListTableFiles(WindowTableFolders(FindWindowDataFolder())),
+  layers_->SetMaterials(ListTableFiles(TableFoldersWithUsersOwn(FindWindowDataFolder())),
                         std::filesystem::path(table.LoadedFile).stem().string());
   EnergyEdited();
   RangeEdited();
