@@ -6,8 +6,8 @@
 #include "support/AccuracySummary.h"
 #include "support/ReferenceTable.h"
 #include "support/SharedData.h"
-#include "core/tables/ShippedMaterials.h"
-#include "core/tables/StoppingTable.h"
+#include "core/materials/ShippedMaterials.h"
+#include "core/physics/StoppingTable.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,9 +27,8 @@ struct Band {
   double low;
   double high;
 };
-constexpr Band Bands[] = {{"1 keV-100 keV", 1e-3, 0.1},
-                          {"100 keV-4 MeV", 0.1, 4.0},
-                          {"4 MeV-1 GeV", 4.0, 1e9}};
+constexpr Band Bands[] = {
+    {"1 keV-100 keV", 1e-3, 0.1}, {"100 keV-4 MeV", 0.1, 4.0}, {"4 MeV-1 GeV", 4.0, 1e9}};
 
 struct Target {
   const char* what;
@@ -67,8 +66,7 @@ void PrintAccuracyReport() {
     auto reference = testing::ReadReferenceTable(path);
     if (!reference) continue;
     const auto material = testing::MaterialOfReference(*reference);
-    all.push_back({*reference, tables::ComputeStoppingTable(material),
-                   path.extension() == ".as"});
+    all.push_back({*reference, tables::ComputeStoppingTable(material), path.extension() == ".as"});
   }
 
   std::printf("Relative difference to the reference tables, median / largest (%%)\n");
@@ -81,8 +79,10 @@ void PrintAccuracyReport() {
       std::printf("%-44s %-16s", c.reference.fileName.c_str(), testing::QuantityName(q));
       for (const Band& band : Bands) {
         const auto s = testing::Summarize(rows, band.low, band.high);
-        if (s.count == 0) std::printf(" %20s", "-");
-        else std::printf("       %6.2f / %6.2f", 100 * s.median, 100 * s.largest);
+        if (s.count == 0)
+          std::printf(" %20s", "-");
+        else
+          std::printf("       %6.2f / %6.2f", 100 * s.median, 100 * s.largest);
       }
       std::printf("\n");
     }
@@ -99,18 +99,22 @@ void PrintAccuracyReport() {
       for (const Band& band : Bands) {
         std::vector<double> values;
         for (const Compared& c : all) {
-          const bool exception = c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as";
+          const bool exception =
+              c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as";
           const int group = !c.isElement ? 2 : (exception ? 1 : 0);
           if (group != g) continue;
           for (const auto& r : testing::Differences(c.reference, c.computed, q)) {
-            if (r.counts && r.energy >= band.low * (1 - 1e-9) && r.energy < band.high * (1 - 1e-9)) {
+            if (r.counts && r.energy >= band.low * (1 - 1e-9) &&
+                r.energy < band.high * (1 - 1e-9)) {
               values.push_back(std::abs(r.relative));
             }
           }
         }
-        if (values.empty()) std::printf(" %20s", "-");
-        else std::printf("       %6.2f / %6.2f", 100 * testing::MedianOf(values),
-                         100 * *std::max_element(values.begin(), values.end()));
+        if (values.empty())
+          std::printf(" %20s", "-");
+        else
+          std::printf("       %6.2f / %6.2f", 100 * testing::MedianOf(values),
+                      100 * *std::max_element(values.begin(), values.end()));
       }
       std::printf("\n");
     }
@@ -132,13 +136,15 @@ void PrintAccuracyReport() {
       }
       std::sort(worst.rbegin(), worst.rend());
       std::printf("%-16s %-14s:", testing::QuantityName(q), band.name);
-      for (std::size_t i = 0; i < worst.size() && i < 4; ++i) std::printf("  %s", worst[i].second.c_str());
+      for (std::size_t i = 0; i < worst.size() && i < 4; ++i)
+        std::printf("  %s", worst[i].second.c_str());
       std::printf("\n");
     }
   }
 
-  std::printf("\nTargets (largest |difference|; elements without the exceptions gold and silicon,\n"
-              "whose reference values below a few MeV do not follow the Ziegler fit)\n");
+  std::printf(
+      "\nTargets (largest |difference|; elements without the exceptions gold and silicon,\n"
+      "whose reference values below a few MeV do not follow the Ziegler fit)\n");
   const auto isException = [](const Compared& c) {
     return c.reference.fileName == "Gold.as" || c.reference.fileName == "Silicon.as";
   };
@@ -153,8 +159,8 @@ void PrintAccuracyReport() {
       for (const Compared& c : all) {
         const int group = !c.isElement ? 2 : (isException(c) ? 1 : 0);
         if (group != g) continue;
-        const auto s = testing::Summarize(
-            testing::Differences(c.reference, c.computed, t.quantity), t.low, t.high);
+        const auto s = testing::Summarize(testing::Differences(c.reference, c.computed, t.quantity),
+                                          t.low, t.high);
         ++members;
         if (s.largest <= t.limit) ++meeting;
         if (s.count > 0 && s.largest > largest) {
@@ -162,11 +168,12 @@ void PrintAccuracyReport() {
           where = c.reference.fileName + " at " + std::to_string(s.atEnergy) + " MeV";
         }
       }
-      std::printf("%-32s %-10s worst %6.2f %%  target %5.1f %%  %s %5.2f points, %2d of %2d "
-                  "materials within  (%s)\n",
-                  t.what, groups[g], 100 * largest, 100 * t.limit,
-                  largest <= t.limit ? "met, margin" : "MISSED by  ", 100 * std::abs(t.limit - largest),
-                  meeting, members, where.c_str());
+      std::printf(
+          "%-32s %-10s worst %6.2f %%  target %5.1f %%  %s %5.2f points, %2d of %2d "
+          "materials within  (%s)\n",
+          t.what, groups[g], 100 * largest, 100 * t.limit,
+          largest <= t.limit ? "met, margin" : "MISSED by  ", 100 * std::abs(t.limit - largest),
+          meeting, members, where.c_str());
     }
   }
   // Compounds below 4 MeV: median over all their rows, and the share within 15 %.
@@ -186,10 +193,10 @@ void PrintAccuracyReport() {
     }
     if (largest <= 0.15) ++within;
   }
-  std::printf("%-36s median %5.2f %% (target 5 %%), %d of %d within 15 %% everywhere "
-              "(target 4 in 5)\n",
-              "electronic, < 4 MeV, compounds", 100 * testing::MedianOf(values), within,
-              compounds);
+  std::printf(
+      "%-36s median %5.2f %% (target 5 %%), %d of %d within 15 %% everywhere "
+      "(target 4 in 5)\n",
+      "electronic, < 4 MeV, compounds", 100 * testing::MedianOf(values), within, compounds);
 }
 
 void GenerateAllShippedMaterials(benchmark::State& state) {
@@ -204,7 +211,11 @@ void GenerateAllShippedMaterials(benchmark::State& state) {
 BENCHMARK(GenerateAllShippedMaterials)->Unit(benchmark::kMillisecond);
 
 void GenerateWater(benchmark::State& state) {
-  tables::Material water{"Water, liquid", "Water_liquid.asc", tables::Phase::Condensed, 1.0, 75.0,
+  tables::Material water{"Water, liquid",
+                         "Water_liquid.asc",
+                         tables::Phase::Condensed,
+                         1.0,
+                         75.0,
                          {{1, 0.111894}, {8, 0.888106}}};
   for (auto _ : state) benchmark::DoNotOptimize(tables::ComputeStoppingTable(water));
 }

@@ -20,8 +20,7 @@ if [ "${1:-}" = "--smoke" ]; then
   title="smoke run: each benchmark once, so the numbers mean nothing"
 else
   build="$root/build-bench"
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DALPHASTOP_BUILD_BENCHMARKS=ON \
-    -DBUILD_TESTING=OFF >/dev/null
+  cmake --preset bench -S "$root" >/dev/null
   cmake --build "$build"
   core=(--benchmark_repetitions=15 --benchmark_min_time=0.1)
   windows=(--benchmark_repetitions=201)

@@ -10,8 +10,7 @@ shift || true
 "$root/scripts/install-deps.sh"
 
 build="$root/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-  -DBUILD_TESTING=OFF -DALPHASTOP_BUILD_UI=OFF -DALPHASTOP_FUZZ=ON >/dev/null
+cmake --preset fuzz -S "$root" >/dev/null
 cmake --build "$build"
 
 targets=("$@")

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   libcli11-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils appstream
 )

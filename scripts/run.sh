@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 
 build="$root/build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --preset run -S "$root" >/dev/null
 cmake --build "$build"
 
 # The build writes the shipped materials' tables into build/run/as and build/run/asc.

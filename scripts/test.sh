@@ -8,11 +8,11 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 
 build="${ALPHASTOP_TEST_BUILD:-$root/build-tests}"
-options=()
+preset=tests
 if [ "${1:-}" = "--sanitize" ]; then
   shift
   build="${ALPHASTOP_TEST_BUILD:-$root/build-sanitize}"
-  options=(-DALPHASTOP_SANITIZE=ON)
+  preset=sanitize
   # Qt and fontconfig are not built with the sanitizers; the suppressions name only their
   # own allocations (see the file). The tests' own code stays fully checked.
   export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0"
@@ -20,7 +20,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 # A warning fails the build, so none can pile up unread.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
-  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${options[@]}" "$@"
+cmake --preset "$preset" -S "$root" -B "$build" "$@"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)"

@@ -15,9 +15,9 @@
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
 #include "core/report/TableReport.h"
-#include "core/tables/ComputedTable.h"
-#include "core/tables/MaterialInput.h"
-#include "core/tables/StoppingTable.h"
+#include "core/physics/ComputedTable.h"
+#include "core/materials/MaterialInput.h"
+#include "core/physics/StoppingTable.h"
 
 using namespace alphastop;
 using namespace alphastop::bench;
@@ -85,7 +85,8 @@ void EnergiesFromRanges(benchmark::State& state, const MaterialTable& table) {
 }
 
 // An 8 MeV alpha through foils of 10, 20 and 10 µm or so, which it crosses.
-void ThroughThreeLayers(benchmark::State& state, const MaterialTable& first, const MaterialTable& second) {
+void ThroughThreeLayers(benchmark::State& state, const MaterialTable& first,
+                        const MaterialTable& second) {
   const Layer layers[] = {{&first, 1e-3}, {&second, 2e-3}, {&first, 1e-3}};
   for (auto _ : state) {
     auto result = CrossLayers(layers, 8.0);
@@ -122,10 +123,12 @@ int main(int argc, char** argv) {
   PrintNote(tables.Origin());
 
   WithQuartiles(benchmark::RegisterBenchmark(ReadTable, ReadWholeTable, path));
-  WithQuartiles(benchmark::RegisterBenchmark(Interpolate, InterpolateAtTypedEnergies, *loaded.table));
+  WithQuartiles(
+      benchmark::RegisterBenchmark(Interpolate, InterpolateAtTypedEnergies, *loaded.table));
   WithQuartiles(benchmark::RegisterBenchmark(RangeAt, RangesAtTypedEnergies, *loaded.table));
   WithQuartiles(benchmark::RegisterBenchmark(EnergyFrom, EnergiesFromRanges, *loaded.table));
-  WithQuartiles(benchmark::RegisterBenchmark(ThreeLayers, ThroughThreeLayers, *loaded.table, *other.table));
+  WithQuartiles(
+      benchmark::RegisterBenchmark(ThreeLayers, ThroughThreeLayers, *loaded.table, *other.table));
   WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded.table));
 
   WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded.table));
@@ -135,8 +138,9 @@ int main(int argc, char** argv) {
   WithQuartiles(benchmark::RegisterBenchmark(ComputeTable, ComputeOneTable, *typed.material));
   WithQuartiles(benchmark::RegisterBenchmark(HoldTable, HoldOneTable, *typed.material));
 
-  RowReporter reporter(
-      {{TableCsv, {50e6, "≤ 50 ms"}}, {ComputeTable, {50e6, "≤ 50 ms"}}, {HoldTable, {50e6, "≤ 50 ms"}}});
+  RowReporter reporter({{TableCsv, {50e6, "≤ 50 ms"}},
+                        {ComputeTable, {50e6, "≤ 50 ms"}},
+                        {HoldTable, {50e6, "≤ 50 ms"}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return reporter.Failed() ? EXIT_FAILURE : EXIT_SUCCESS;

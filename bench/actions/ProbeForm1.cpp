@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "FirstFrame.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
+#include "ui/main/Form1.h"
+#include "ui/graph/Form2.h"
 
 using alphastop::bench::FirstFrame;
 

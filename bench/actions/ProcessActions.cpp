@@ -32,9 +32,9 @@ using namespace alphastop::bench;
 namespace {
 
 struct ProcessRun {
-  long long started = 0;      // monotonic ns, just before the spawn
-  long long ended = 0;        // monotonic ns, once the process has been reaped
-  double peakBytes = 0;       // the process's maximum resident set
+  long long started = 0;  // monotonic ns, just before the spawn
+  long long ended = 0;    // monotonic ns, once the process has been reaped
+  double peakBytes = 0;   // the process's maximum resident set
   std::string output;
   bool ok = false;
 };
@@ -63,7 +63,8 @@ ProcessRun Run(const std::vector<std::string>& command) {
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
   char buffer[4096];
-  for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    run.output.append(buffer, static_cast<std::size_t>(n));
   close(out[0]);
   if (spawned != 0) return run;
   int status = 0;
@@ -95,9 +96,12 @@ struct Options {
 Options ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i + 1 < argc; i += 2) {
-    if (std::strcmp(argv[i], "--runs") == 0) options.runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (std::strcmp(argv[i], "--tables-tool") == 0) options.tablesTool = argv[i + 1];
-    else if (std::strcmp(argv[i], "--calc-tool") == 0) options.calcTool = argv[i + 1];
+    if (std::strcmp(argv[i], "--runs") == 0)
+      options.runs = std::max(1, std::atoi(argv[i + 1]));
+    else if (std::strcmp(argv[i], "--tables-tool") == 0)
+      options.tablesTool = argv[i + 1];
+    else if (std::strcmp(argv[i], "--calc-tool") == 0)
+      options.calcTool = argv[i + 1];
   }
   return options;
 }
@@ -110,16 +114,21 @@ void TimeTableGenerator(const std::string& tool, int runs) {
     if (!run.ok) return;
     times.push_back(static_cast<double>(run.ended - run.started));
   }
-  PrintRow({"generating all shipped tables (alphastop-tables --all)", Quantity::Nanoseconds, QuartilesOf(times), {}});
+  PrintRow({"generating all shipped tables (alphastop-tables --all)",
+            Quantity::Nanoseconds,
+            QuartilesOf(times),
+            {}});
 }
 
 // A query of alphastop-calc is a whole process: start, find the tables, read one, answer.
 void TimeCalculatorQueries(const std::string& tool, const BenchTables& tables, int runs) {
   const std::string material = std::filesystem::path(tables.element).stem().string();
   const std::vector<std::pair<std::string, std::vector<std::string>>> queries = {
-      {"stopping powers and ranges at three energies (alphastop-calc stopping)", {"stopping", material, "5.5", "800keV", "1GeV"}},
+      {"stopping powers and ranges at three energies (alphastop-calc stopping)",
+       {"stopping", material, "5.5", "800keV", "1GeV"}},
       {"the energy at a range (alphastop-calc energy)", {"energy", material, "10mg/cm2"}},
-      {"three layers (alphastop-calc layers)", {"layers", "5.5", material + ":1mg/cm2", material + ":2mg/cm2", material + ":1g/cm2"}},
+      {"three layers (alphastop-calc layers)",
+       {"layers", "5.5", material + ":1mg/cm2", material + ":2mg/cm2", material + ":1g/cm2"}},
       {"the materials with titles and densities (alphastop-calc materials)", {"materials"}}};
   for (const auto& [what, arguments] : queries) {
     std::vector<std::string> command{tool, "--data", tables.folder.string(), "--format", "csv"};
@@ -130,7 +139,8 @@ void TimeCalculatorQueries(const std::string& tool, const BenchTables& tables, i
       if (!run.ok) return PrintNote("alphastop-calc failed: " + what);
       times.push_back(static_cast<double>(run.ended - run.started));
     }
-    PrintRow({"command-line query, " + what, Quantity::Nanoseconds, QuartilesOf(times), Target{10e6, "≤ 10 ms"}});
+    PrintRow({"command-line query, " + what, Quantity::Nanoseconds, QuartilesOf(times),
+              Target{10e6, "≤ 10 ms"}});
   }
 }
 
@@ -147,8 +157,8 @@ int main(int argc, char** argv) {
   std::filesystem::current_path(tables.folder);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-  std::vector<double> form1Paint, barePaint, paintRatio, form1Start, bareStart, ratio, firstLoad, form1Peak, barePeak,
-      peakDifference;
+  std::vector<double> form1Paint, barePaint, paintRatio, form1Start, bareStart, ratio, firstLoad,
+      form1Peak, barePeak, peakDifference;
   for (int i = 0; i < options.runs; ++i) {
     ProcessRun form1, bare;
     if (i % 2 == 0) {
@@ -158,10 +168,13 @@ int main(int argc, char** argv) {
       form1 = Run({form1Probe, tables.element});
       bare = Run({bareProbe});
     }
-    const double form1Frame = StampAfterStart(form1, "frame"), bareFrame = StampAfterStart(bare, "frame");
+    const double form1Frame = StampAfterStart(form1, "frame"),
+                 bareFrame = StampAfterStart(bare, "frame");
     const double loaded = StampAfterStart(form1, "loaded");
-    const double form1FirstPaint = StampAfterStart(form1, "frame-paint"), bareFirstPaint = StampAfterStart(bare, "frame-paint");
-    if (!form1.ok || !bare.ok || form1Frame < 0 || bareFrame < 0 || loaded < 0 || form1FirstPaint < 0 || bareFirstPaint < 0)
+    const double form1FirstPaint = StampAfterStart(form1, "frame-paint"),
+                 bareFirstPaint = StampAfterStart(bare, "frame-paint");
+    if (!form1.ok || !bare.ok || form1Frame < 0 || bareFrame < 0 || loaded < 0 ||
+        form1FirstPaint < 0 || bareFirstPaint < 0)
       return EXIT_FAILURE;
     form1Paint.push_back(form1FirstPaint);
     barePaint.push_back(bareFirstPaint);
@@ -175,25 +188,43 @@ int main(int argc, char** argv) {
     peakDifference.push_back(form1.peakBytes - bare.peakBytes);
   }
 
-  PrintRow({"start-up to the first paint event: Form1", Quantity::Nanoseconds, QuartilesOf(form1Paint), {}});
-  PrintRow({"start-up to the first paint event: bare QWidget 900×753", Quantity::Nanoseconds, QuartilesOf(barePaint), {}});
-  PrintRow({"start-up to the first paint event, Form1 / bare QWidget (paired runs)", Quantity::Ratio,
-            QuartilesOf(paintRatio), Target{1.3, "≤ 1.3×"}});
-  PrintRow({"start-up to the first frame complete (all controls painted): Form1", Quantity::Nanoseconds,
-            QuartilesOf(form1Start), {}});
-  PrintRow({"start-up to the first frame complete: bare QWidget 900×753", Quantity::Nanoseconds, QuartilesOf(bareStart), {}});
-  PrintRow({"start-up to the first frame complete, Form1 / bare QWidget (paired runs)", Quantity::Ratio,
-            QuartilesOf(ratio), Target{1.3, "≤ 1.3×"}});
-  PrintRow({"first load command of a run, device pixel ratio 1 (also creates the graph window)", Quantity::Nanoseconds,
-            QuartilesOf(firstLoad), Target{5e6, "≤ 5 ms"}});
-  PrintRow({"peak memory (max RSS) after a load: AlphaStop", Quantity::Bytes, QuartilesOf(form1Peak), {}});
+  PrintRow({"start-up to the first paint event: Form1",
+            Quantity::Nanoseconds,
+            QuartilesOf(form1Paint),
+            {}});
+  PrintRow({"start-up to the first paint event: bare QWidget 900×753",
+            Quantity::Nanoseconds,
+            QuartilesOf(barePaint),
+            {}});
+  PrintRow({"start-up to the first paint event, Form1 / bare QWidget (paired runs)",
+            Quantity::Ratio, QuartilesOf(paintRatio), Target{1.3, "≤ 1.3×"}});
+  PrintRow({"start-up to the first frame complete (all controls painted): Form1",
+            Quantity::Nanoseconds,
+            QuartilesOf(form1Start),
+            {}});
+  PrintRow({"start-up to the first frame complete: bare QWidget 900×753",
+            Quantity::Nanoseconds,
+            QuartilesOf(bareStart),
+            {}});
+  PrintRow({"start-up to the first frame complete, Form1 / bare QWidget (paired runs)",
+            Quantity::Ratio, QuartilesOf(ratio), Target{1.3, "≤ 1.3×"}});
+  PrintRow({"first load command of a run, device pixel ratio 1 (also creates the graph window)",
+            Quantity::Nanoseconds, QuartilesOf(firstLoad), Target{5e6, "≤ 5 ms"}});
+  PrintRow({"peak memory (max RSS) after a load: AlphaStop",
+            Quantity::Bytes,
+            QuartilesOf(form1Peak),
+            {}});
   PrintRow({"peak memory (max RSS): bare QWidget", Quantity::Bytes, QuartilesOf(barePeak), {}});
-  PrintRow({"peak memory, AlphaStop − bare QWidget (paired runs)", Quantity::Bytes, QuartilesOf(peakDifference),
-            Target{15e6, "≤ 15 MB"}});
+  PrintRow({"peak memory, AlphaStop − bare QWidget (paired runs)", Quantity::Bytes,
+            QuartilesOf(peakDifference), Target{15e6, "≤ 15 MB"}});
 
-  if (options.tablesTool.empty()) PrintNote("alphastop-tables is not built here: no row for generating the tables");
-  else TimeTableGenerator(options.tablesTool, std::max(1, options.runs / 6));
-  if (options.calcTool.empty()) PrintNote("alphastop-calc is not built here: no rows for its queries");
-  else TimeCalculatorQueries(options.calcTool, tables, options.runs);
+  if (options.tablesTool.empty())
+    PrintNote("alphastop-tables is not built here: no row for generating the tables");
+  else
+    TimeTableGenerator(options.tablesTool, std::max(1, options.runs / 6));
+  if (options.calcTool.empty())
+    PrintNote("alphastop-calc is not built here: no rows for its queries");
+  else
+    TimeCalculatorQueries(options.calcTool, tables, options.runs);
   return EXIT_SUCCESS;
 }

@@ -24,10 +24,15 @@ std::string Printed(const char* format, double value, const char* unit) {
 std::string Duration(double nanoseconds) {
   const double magnitude = std::abs(nanoseconds);
   if (magnitude < 1e3) return Printed("%.0f %s", nanoseconds, "ns");
-  const double scaled = magnitude < 1e6 ? nanoseconds / 1e3 : magnitude < 1e9 ? nanoseconds / 1e6 : nanoseconds / 1e9;
+  const double scaled = magnitude < 1e6   ? nanoseconds / 1e3
+                        : magnitude < 1e9 ? nanoseconds / 1e6
+                                          : nanoseconds / 1e9;
   const char* unit = magnitude < 1e6 ? "µs" : magnitude < 1e9 ? "ms" : "s";
   const double scaledMagnitude = std::abs(scaled);
-  return Printed(scaledMagnitude < 10 ? "%.2f %s" : scaledMagnitude < 100 ? "%.1f %s" : "%.0f %s", scaled, unit);
+  return Printed(scaledMagnitude < 10    ? "%.2f %s"
+                 : scaledMagnitude < 100 ? "%.1f %s"
+                                         : "%.0f %s",
+                 scaled, unit);
 }
 
 }  // namespace
@@ -39,9 +44,12 @@ Quartiles QuartilesOf(std::vector<double> samples) {
 
 std::string FormatValue(Quantity quantity, double value) {
   switch (quantity) {
-    case Quantity::Nanoseconds: return Duration(value);
-    case Quantity::Bytes: return Printed("%.1f %s", value / 1e6, "MB");
-    case Quantity::Ratio: return Printed("%.2f%s", value, "×");
+    case Quantity::Nanoseconds:
+      return Duration(value);
+    case Quantity::Bytes:
+      return Printed("%.1f %s", value / 1e6, "MB");
+    case Quantity::Ratio:
+      return Printed("%.2f%s", value, "×");
   }
   return {};
 }
@@ -50,9 +58,12 @@ void PrintRow(const ResultRow& row) {
   const std::string spread =
       FormatValue(row.quantity, row.value.low) + " – " + FormatValue(row.quantity, row.value.high);
   const std::string target = row.target ? row.target->text : "";
-  const std::string verdict = !row.target ? "" : row.value.median <= row.target->limit ? "met" : "**missed**";
-  std::printf("| %s | %s | %s | %s | %s |\n", row.action.c_str(), FormatValue(row.quantity, row.value.median).c_str(),
-              spread.c_str(), target.c_str(), verdict.c_str());
+  const std::string verdict = !row.target                             ? ""
+                              : row.value.median <= row.target->limit ? "met"
+                                                                      : "**missed**";
+  std::printf("| %s | %s | %s | %s | %s |\n", row.action.c_str(),
+              FormatValue(row.quantity, row.value.median).c_str(), spread.c_str(), target.c_str(),
+              verdict.c_str());
   std::fflush(stdout);
 }
 

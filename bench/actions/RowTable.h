@@ -15,9 +15,9 @@ namespace alphastop::bench {
 enum class Quantity { Nanoseconds, Bytes, Ratio };
 
 struct Quartiles {
-  double low = 0;     // 25th percentile
+  double low = 0;  // 25th percentile
   double median = 0;
-  double high = 0;    // 75th percentile
+  double high = 0;  // 75th percentile
 };
 // Linear interpolation between the sorted samples; samples must not be empty.
 Quartiles QuartilesOf(std::vector<double> samples);

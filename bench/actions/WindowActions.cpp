@@ -24,10 +24,10 @@
 #include "RowTable.h"
 #include "core/data/MaterialTable.h"
 #include "core/lookup/CursorPlacement.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/GraphExport.h"
-#include "ui/PictureBox.h"
+#include "ui/main/Form1.h"
+#include "ui/graph/Form2.h"
+#include "ui/graph/GraphExport.h"
+#include "ui/graph/PictureBox.h"
 #include "ui/range/RangeWindow.h"
 
 using namespace alphastop;
@@ -154,7 +154,8 @@ class Windows {
   // One pointer move over the graph to user position (x, y).
   double TimePointerMove(float x, float y) {
     const QPointF at = Picture().ToArea(x, y) + QPointF(Picture().contentsRect().topLeft());
-    QMouseEvent move(QEvent::MouseMove, at, Picture().mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, Picture().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     Settle();
     return TimedAction([&] { QApplication::sendEvent(&Picture(), &move); });
   }
@@ -174,12 +175,15 @@ class Windows {
 double TimeSave(const QString& path, int scale) {
   Settle();
   bool saved = false;
-  const double seconds = TimedAction([&] { saved = !ui::SaveGraph(SharedMaterialTable(), path, scale); });
+  const double seconds =
+      TimedAction([&] { saved = !ui::SaveGraph(SharedMaterialTable(), path, scale); });
   if (!saved) std::abort();
   return seconds;
 }
 
-float RowX(int row) { return static_cast<float>(EnergyCursorPosition(SharedMaterialTable().Energy(row))); }
+float RowX(int row) {
+  return static_cast<float>(EnergyCursorPosition(SharedMaterialTable().Energy(row)));
+}
 
 benchmark::internal::Benchmark* OneActionPerSample(benchmark::internal::Benchmark* benchmark) {
   return WithQuartiles(benchmark->UseManualTime()->Iterations(1));
@@ -189,23 +193,29 @@ benchmark::internal::Benchmark* OneActionPerSample(benchmark::internal::Benchmar
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   const BenchTables tables = FindBenchTables();
   QDir::setCurrent(QString::fromStdString(tables.folder.string()));
   PrintNote(tables.Origin());
   Windows windows(tables);
 
-  const std::string load = "load command at device pixel ratio " + QString::number(windows.Ratio()).toStdString() +
+  const std::string load = "load command at device pixel ratio " +
+                           QString::number(windows.Ratio()).toStdString() +
                            " (read, 122 items, DrawGraph, graph window painted)";
   const std::string lookup = "energy lookup (Enter in Text3 until boxes and lines are set)";
   const std::string row = "row readout (a click on a List1 row in sight)";
-  const std::string rowScrolling = "row readout, Down key at the last row in sight (the list scrolls)";
+  const std::string rowScrolling =
+      "row readout, Down key at the last row in sight (the list scrolls)";
   const std::string pointerNewRow = "pointer readout, a move that selects another row";
   const std::string pointerSameRow = "pointer readout, a move within the selected row";
-  const std::string rangeKey = "range window, a key in the energy box (ranges and three layers worked out, painted)";
-  const std::string savePng = "graph saved as PNG, the window's size (Save graph… at ratio 1, alphastop-calc graph)";
-  const std::string savePng2 = "graph saved as PNG, twice the window's size (at ratio 2, --scale 2)";
+  const std::string rangeKey =
+      "range window, a key in the energy box (ranges and three layers worked out, painted)";
+  const std::string savePng =
+      "graph saved as PNG, the window's size (Save graph… at ratio 1, alphastop-calc graph)";
+  const std::string savePng2 =
+      "graph saved as PNG, twice the window's size (at ratio 2, --scale 2)";
   const std::string saveSvg = "graph saved as SVG";
   const QTemporaryDir saved;
 
@@ -214,30 +224,39 @@ int main(int argc, char** argv) {
   int nextLoad = 0, nextEnergy = 0, nextRow = 0, nextPointer = 0, nextStep = 0;
   OneActionPerSample(benchmark::RegisterBenchmark(load.c_str(), [&](benchmark::State& state) {
     for (auto _ : state)
-      state.SetIterationTime(windows.TimeLoad(nextLoad++ % 2 ? tables.otherElement : tables.element));
+      state.SetIterationTime(
+          windows.TimeLoad(nextLoad++ % 2 ? tables.otherElement : tables.element));
   }));
   OneActionPerSample(benchmark::RegisterBenchmark(lookup.c_str(), [&](benchmark::State& state) {
     const QString typed[] = {"5", "0.0123", "1.5 MeV", "250", "1e-3", "999.9"};
-    for (auto _ : state) state.SetIterationTime(windows.TimeLookup(typed[nextEnergy++ % std::size(typed)]));
+    for (auto _ : state)
+      state.SetIterationTime(windows.TimeLookup(typed[nextEnergy++ % std::size(typed)]));
   }));
   OneActionPerSample(benchmark::RegisterBenchmark(row.c_str(), [&](benchmark::State& state) {
     const int inSight = windows.RowsInSight();
     for (auto _ : state) state.SetIterationTime(windows.TimeRowReadout(nextRow++ % inSight));
   }));
-  OneActionPerSample(benchmark::RegisterBenchmark(rowScrolling.c_str(), [&](benchmark::State& state) {
-    const int inSight = windows.RowsInSight();
-    for (auto _ : state) state.SetIterationTime(windows.TimeRowReadoutScrolling());
-    if (windows.List1().currentRow() != inSight) state.SkipWithError("Down did not move the selection");
-  }));
-  OneActionPerSample(benchmark::RegisterBenchmark(pointerNewRow.c_str(), [&](benchmark::State& state) {
-    for (auto _ : state) state.SetIterationTime(windows.TimePointerMove(RowX(40 + nextPointer++ % 2), 9.0f));
-    if (windows.List1().currentRow() != 39 + (nextPointer - 1) % 2) state.SkipWithError("the pointer selected no row");
-  }));
-  OneActionPerSample(benchmark::RegisterBenchmark(pointerSameRow.c_str(), [&](benchmark::State& state) {
-    const float x = RowX(60), step = 0.2f * (RowX(61) - x);
-    if (windows.List1().currentRow() != 59) windows.TimePointerMove(x, 9.0f);
-    for (auto _ : state) state.SetIterationTime(windows.TimePointerMove(x + step * (nextStep++ % 2), 9.0f));
-  }));
+  OneActionPerSample(
+      benchmark::RegisterBenchmark(rowScrolling.c_str(), [&](benchmark::State& state) {
+        const int inSight = windows.RowsInSight();
+        for (auto _ : state) state.SetIterationTime(windows.TimeRowReadoutScrolling());
+        if (windows.List1().currentRow() != inSight)
+          state.SkipWithError("Down did not move the selection");
+      }));
+  OneActionPerSample(
+      benchmark::RegisterBenchmark(pointerNewRow.c_str(), [&](benchmark::State& state) {
+        for (auto _ : state)
+          state.SetIterationTime(windows.TimePointerMove(RowX(40 + nextPointer++ % 2), 9.0f));
+        if (windows.List1().currentRow() != 39 + (nextPointer - 1) % 2)
+          state.SkipWithError("the pointer selected no row");
+      }));
+  OneActionPerSample(
+      benchmark::RegisterBenchmark(pointerSameRow.c_str(), [&](benchmark::State& state) {
+        const float x = RowX(60), step = 0.2f * (RowX(61) - x);
+        if (windows.List1().currentRow() != 59) windows.TimePointerMove(x, 9.0f);
+        for (auto _ : state)
+          state.SetIterationTime(windows.TimePointerMove(x + step * (nextStep++ % 2), 9.0f));
+      }));
 
   int nextKey = 0;
   OneActionPerSample(benchmark::RegisterBenchmark(rangeKey.c_str(), [&](benchmark::State& state) {

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "ui/Form1.h"
+#include "ui/main/Form1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

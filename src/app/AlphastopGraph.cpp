@@ -18,10 +18,10 @@
 #include "core/data/MaterialFile.h"
 #include "core/data/TextEncoding.h"
 #include "core/graph/GraphFile.h"
-#include "core/tables/ComputedTable.h"
-#include "core/tables/InlineMaterial.h"
-#include "core/tables/MaterialInput.h"
-#include "ui/GraphExport.h"
+#include "core/physics/ComputedTable.h"
+#include "core/materials/InlineMaterial.h"
+#include "core/materials/MaterialInput.h"
+#include "ui/graph/GraphExport.h"
 
 namespace {
 
@@ -43,25 +43,30 @@ void DrawOffscreenWithoutDisplay() {
 // Standard error carries one line, the refusal. Qt's notes on the session it starts in
 // (an unset XDG_RUNTIME_DIR, a missing font) concern no file this program writes.
 void KeepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "alphastop-graph: %s\n", qPrintable(message));
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "alphastop-graph: %s\n", qPrintable(message));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   using namespace alphastop;
-  if (argc < 3 || argc > 4) return Fail(ExitUsage, "usage: alphastop-graph TABLE OUT.png|OUT.svg [SCALE]");
+  if (argc < 3 || argc > 4)
+    return Fail(ExitUsage, "usage: alphastop-graph TABLE OUT.png|OUT.svg [SCALE]");
   const std::string table = argv[1], out = argv[2];
   const std::optional<int> scale = argc == 4 ? ParseGraphScale(argv[3]) : 1;
   if (!scale)
-    return Fail(ExitUsage, QuotedText(argv[3]) + ": the scale is a whole number from 1 to " + std::to_string(MaxGraphScale));
-  if (!GraphFormatOf(out)) return Fail(ExitUsage, QuotedText(out) + ": the name must end in .png or .svg");
+    return Fail(ExitUsage, QuotedText(argv[3]) + ": the scale is a whole number from 1 to " +
+                               std::to_string(MaxGraphScale));
+  if (!GraphFormatOf(out))
+    return Fail(ExitUsage, QuotedText(out) + ": the name must end in .png or .svg");
 
   MaterialTable loaded;
   if (tables::IsInlineMaterial(table)) {
     const Checked<tables::MaterialInput> input = tables::ParseInlineMaterial(table);
     if (const auto* no = std::get_if<Refusal>(&input)) return Fail(ExitUsage, no->message);
-    const tables::CheckedMaterial checked = tables::ParseMaterialInput(std::get<tables::MaterialInput>(input));
+    const tables::CheckedMaterial checked =
+        tables::ParseMaterialInput(std::get<tables::MaterialInput>(input));
     if (!checked.material) return Fail(ExitUsage, checked.faults.front().message);
     loaded = tables::TableOfMaterial(*checked.material);
   } else {

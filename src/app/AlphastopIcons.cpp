@@ -13,7 +13,7 @@
 
 #include <cstdio>
 
-#include "ui/AlphaIcon.h"
+#include "ui/common/AlphaIcon.h"
 
 namespace {
 

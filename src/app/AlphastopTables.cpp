@@ -7,10 +7,10 @@
 //       writes one table to OUT; without --ivalue, I follows from the composition.
 // Exit codes: 0 success, 1 a file could not be written, 2 bad arguments or material.
 
-#include "core/tables/MaterialInput.h"
-#include "core/tables/MaterialList.h"
-#include "core/tables/StoppingTable.h"
-#include "core/tables/TableWriter.h"
+#include "core/materials/MaterialInput.h"
+#include "core/materials/MaterialList.h"
+#include "core/physics/StoppingTable.h"
+#include "core/physics/TableWriter.h"
 
 #include <filesystem>
 #include <iostream>
@@ -92,8 +92,9 @@ int WriteOne(const std::vector<std::string_view>& args) {
   if (!haveDensity) throw UsageError("give --density");
   if (!output) throw UsageError("give the output file");
   if (input.name.empty()) {
-    input.name = input.form == CompositionForm::Formula ? input.composition
-                                                        : std::filesystem::path(*output).stem().string();
+    input.name = input.form == CompositionForm::Formula
+                     ? input.composition
+                     : std::filesystem::path(*output).stem().string();
   }
   CheckedMaterial checked = ParseMaterialInput(input);
   if (!checked.material) throw std::invalid_argument(checked.faults.front().message);

@@ -35,7 +35,8 @@ std::vector<std::string> Lines(const std::string& text) {
 std::vector<double> CsvNumbers(const std::string& line) {
   std::vector<double> numbers;
   std::istringstream in(line);
-  for (std::string field; std::getline(in, field, ',');) numbers.push_back(field.empty() ? -1 : std::stod(field));
+  for (std::string field; std::getline(in, field, ',');)
+    numbers.push_back(field.empty() ? -1 : std::stod(field));
   return numbers;
 }
 
@@ -59,7 +60,8 @@ TEST(CalcReference, GivesARowsOwnValuesAtItsEnergyAndItsEnergyBackFromItsRange) 
   for (int c = 1; c <= 5; ++c) EXPECT_NEAR(values[c], row[c], 1e-12 * row[c]) << "column " << c;
   EXPECT_NEAR(values[6], row[4] / silicon->density * 1e4, 1e-12 * values[6]) << "CSDA range in um";
 
-  const ToolRun energy = Calc(data + "energy Silicon " + std::to_string(row[4] * 1e3) + "mg/cm2", here);
+  const ToolRun energy =
+      Calc(data + "energy Silicon " + std::to_string(row[4] * 1e3) + "mg/cm2", here);
   ASSERT_EQ(energy.status, 0) << energy.err;
   EXPECT_EQ(Lines(energy.out)[0], "range_g_cm2,range_um,energy_MeV");
   EXPECT_NEAR(CsvNumbers(Lines(energy.out)[1])[2], row[0], 1e-9 * row[0]);
@@ -69,7 +71,8 @@ TEST(CalcReference, LayersStopInTheLayerThatIsTooThickAndListNoLaterLayer) {
   ALPHASTOP_REQUIRE_REFERENCE(reference);
   TempFolder here;
   const ToolRun run = Calc("--data \"" + reference.string() +
-                               "\" --format json layers 5.5 Water_liquid:10um Silicon:1mm Gold:1um", here);
+                               "\" --format json layers 5.5 Water_liquid:10um Silicon:1mm Gold:1um",
+                           here);
   ASSERT_EQ(run.status, 0) << run.err;
   const auto json = nlohmann::json::parse(run.out);
   ASSERT_EQ(json["rows"].size(), 2u) << run.out;
@@ -94,10 +97,13 @@ TEST(CalcReference, ExportsAWholeTableWithTheFilesOwnNumbers) {
   ASSERT_EQ(csv.status, 0) << csv.err;
   const auto lines = Lines(csv.out);
   ASSERT_EQ(lines.size(), 123u);
-  EXPECT_EQ(lines[0], "energy_MeV,electronic_MeV_cm2_g,nuclear_MeV_cm2_g,total_MeV_cm2_g,csda_range_g_cm2,projected_range_g_cm2");
+  EXPECT_EQ(lines[0],
+            "energy_MeV,electronic_MeV_cm2_g,nuclear_MeV_cm2_g,total_MeV_cm2_g,csda_range_g_cm2,"
+            "projected_range_g_cm2");
   for (std::size_t r = 0; r < 122; ++r) {
     const std::vector<double> values = CsvNumbers(lines[r + 1]);
-    ASSERT_EQ(values, std::vector<double>(gold->rows[r].begin(), gold->rows[r].begin() + 6)) << "row " << r + 1;
+    ASSERT_EQ(values, std::vector<double>(gold->rows[r].begin(), gold->rows[r].begin() + 6))
+        << "row " << r + 1;
   }
   const ToolRun json = Calc(data + "--format json table Gold", here);
   ASSERT_EQ(json.status, 0) << json.err;
@@ -154,9 +160,11 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
 TEST(CalcTool, AMaterialWrittenOutGivesWhatTheTableWrittenOfItGives) {
   TempFolder data;
   const ToolRun written =
-      RunTool(ALPHASTOP_TABLES_TOOL, "--formula C10H8O4 --density 1.4 --name Mylar asc/Mylar.asc", data.Path());
+      RunTool(ALPHASTOP_TABLES_TOOL, "--formula C10H8O4 --density 1.4 --name Mylar asc/Mylar.asc",
+              data.Path());
   ASSERT_EQ(written.status, 0) << written.err;
-  for (const std::string query : {"--format csv stopping # 0.001 5.5 800keV 1000", "--format json table #"}) {
+  for (const std::string query :
+       {"--format csv stopping # 0.001 5.5 800keV 1000", "--format json table #"}) {
     const auto run = [&](const std::string& material) {
       const std::string arguments = std::string(query).replace(query.find('#'), 1, material);
       return Calc("--data \"" + data.Path().string() + "\" " + arguments, data);
@@ -173,12 +181,14 @@ constexpr std::uint32_t GraphWidth = 630, GraphHeight = 757;
 
 std::uint32_t BigEndian(const std::string& bytes, std::size_t at) {
   std::uint32_t value = 0;
-  for (std::size_t k = at; k < at + 4 && k < bytes.size(); ++k) value = value << 8 | static_cast<unsigned char>(bytes[k]);
+  for (std::size_t k = at; k < at + 4 && k < bytes.size(); ++k)
+    value = value << 8 | static_cast<unsigned char>(bytes[k]);
   return value;
 }
 
 TEST(CalcTool, GraphWritesAPngOfTheWindowAtTheScaleGiven) {
-  if (!std::filesystem::exists(ALPHASTOP_GRAPH_TOOL)) GTEST_SKIP() << "alphastop-graph is not built";
+  if (!std::filesystem::exists(ALPHASTOP_GRAPH_TOOL))
+    GTEST_SKIP() << "alphastop-graph is not built";
   Tables tables;
   const ToolRun run = Calc("graph dense out.png --scale 2", tables);
   ASSERT_EQ(run.status, 0) << run.err;
@@ -196,7 +206,8 @@ TEST(CalcTool, ADamagedTableExitsOneWithTheWindowsMessage) {
   const ToolRun run = Calc("stopping \"" + damaged + "\" 5", tables);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("The file \"" + damaged + "\" cannot be read. Line "), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("The file \"" + damaged + "\" cannot be read. Line "), std::string::npos)
+      << run.err;
 }
 
 }  // namespace

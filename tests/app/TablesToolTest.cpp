@@ -31,11 +31,16 @@ class TableTool : public ::testing::Test {
 };
 
 TEST_F(TableTool, WritesOneTableFromAFormulaWeightsOrAtomsWithTheDefaultIWhereNoneIsGiven) {
-  ASSERT_EQ(Run("--formula H2O --density 1 --ivalue 75 --name \"Water, liquid\" " + Out("w.asc")), 0) << errors;
+  ASSERT_EQ(Run("--formula H2O --density 1 --ivalue 75 --name \"Water, liquid\" " + Out("w.asc")),
+            0)
+      << errors;
   std::ifstream in(dir.Path() / "w.asc");
   std::string line;
   EXPECT_EQ(std::getline(std::getline(in, line), line) ? line : "", "WATER, LIQUID");
-  EXPECT_EQ(Run("--weights 1:0.111894,8:0.888106 --density 7.56e-4 --ivalue 71.6 --gas " + Out("v.asc")), 0) << errors;
+  EXPECT_EQ(
+      Run("--weights 1:0.111894,8:0.888106 --density 7.56e-4 --ivalue 71.6 --gas " + Out("v.asc")),
+      0)
+      << errors;
   EXPECT_TRUE(fs::exists(dir.Path() / "v.asc"));
   // Without --ivalue, I of bound H (19.2 eV) and O (106 eV) averaged by electrons: 75.3 eV.
   ASSERT_EQ(Run("--atoms H:2,O:1 --density 1 " + Out("a.asc")), 0) << errors;
@@ -48,7 +53,8 @@ TEST_F(TableTool, WritesOneTableFromAFormulaWeightsOrAtomsWithTheDefaultIWhereNo
 TEST_F(TableTool, RejectsBadMaterialsWithExitCodeTwoAndAMessage) {
   const std::pair<const char*, const char*> cases[] = {
       {"--formula H2Qx --density 1 --ivalue 75", "unknown element"},
-      {"--weights 1:0.2,8:0.7 --density 1 --ivalue 75", "weights \"1:0.2,8:0.7\": fractions by weight sum to 0.9"},
+      {"--weights 1:0.2,8:0.7 --density 1 --ivalue 75",
+       "weights \"1:0.2,8:0.7\": fractions by weight sum to 0.9"},
       {"--weights 1:0.5,120:0.5 --density 1 --ivalue 75", "atomic number 120"},
       {"--weights H:2,O:1 --density 1", "atoms by element symbol"},
       {"--atoms H:2,Xx:1 --density 1", "unknown element symbol \"Xx\""},

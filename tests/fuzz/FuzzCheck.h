@@ -14,7 +14,8 @@ namespace alphastop::fuzz {
 
 inline void Require(bool promise, const char* what, std::string_view detail = {}) {
   if (promise) return;
-  std::fprintf(stderr, "broken promise: %s [%.*s]\n", what, static_cast<int>(detail.size()), detail.data());
+  std::fprintf(stderr, "broken promise: %s [%.*s]\n", what, static_cast<int>(detail.size()),
+               detail.data());
   std::abort();
 }
 

@@ -34,11 +34,15 @@ int LineCount(const std::uint8_t* data, std::size_t size) {
 }
 
 void CheckWarning(const ReadError& error, const std::string& path, int lines) {
-  Require(error.path == path && error.Message().find(path) != std::string::npos, "the warning names the file", error.Message());
-  Require(error.line >= 1 && error.line <= lines + 1, "the warning names a line of the file", error.Message());
+  Require(error.path == path && error.Message().find(path) != std::string::npos,
+          "the warning names the file", error.Message());
+  Require(error.line >= 1 && error.line <= lines + 1, "the warning names a line of the file",
+          error.Message());
   // The message box shows it as UTF-8; a control byte could cut or garble it.
-  Require(!error.problem.empty() && IsUtf8(error.problem), "the warning says in UTF-8 what is wrong", error.problem);
-  Require(std::none_of(error.problem.begin(), error.problem.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }),
+  Require(!error.problem.empty() && IsUtf8(error.problem),
+          "the warning says in UTF-8 what is wrong", error.problem);
+  Require(std::none_of(error.problem.begin(), error.problem.end(),
+                       [](unsigned char c) { return c < 0x20 || c == 0x7F; }),
           "the warning holds no control character", error.problem);
 }
 
@@ -46,11 +50,13 @@ void CheckTable(const MaterialTable& table) {
   for (int r = 1; r <= RowCount; ++r) {
     Require(std::isfinite(table.Energy(r)) && table.Energy(r) > 0, "energies are above zero");
     Require(r == 1 || table.Energy(r) > table.Energy(r - 1), "energies ascend");
-    for (const double s : table.rows[std::size_t(r - 1)].stopPower) Require(std::isfinite(s) && s > 0, "stopping powers are above zero");
-    Require(std::isfinite(table.RangeData(r, 1)) && std::isfinite(table.RangeData(r, 2)), "ranges are numbers");
+    for (const double s : table.rows[std::size_t(r - 1)].stopPower)
+      Require(std::isfinite(s) && s > 0, "stopping powers are above zero");
+    Require(std::isfinite(table.RangeData(r, 1)) && std::isfinite(table.RangeData(r, 2)),
+            "ranges are numbers");
     Require(IsUtf8(table.RowText(r)), "row texts are UTF-8", table.RowText(r));
-    Require(FirstCharacters(table.RowText(r), RowTextLength) == table.RowText(r), "row texts hold 59 characters at most",
-            table.RowText(r));
+    Require(FirstCharacters(table.RowText(r), RowTextLength) == table.RowText(r),
+            "row texts hold 59 characters at most", table.RowText(r));
   }
 }
 
@@ -59,7 +65,8 @@ void CheckTable(const MaterialTable& table) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const ScratchFile scratch;
   const std::string& path = scratch.path;
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), std::streamsize(size));
   const int lines = LineCount(data, size);
 
   const TitleResult title = ReadTitleLine(path);
@@ -77,14 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(eventRuns <= 1, "events run once at most, between the passes");
   if (error) {
     CheckWarning(*error, path, lines);
-    Require(shared.MaterialTitle == "LOADED BEFORE" && shared.density == 7.0, "a refused file leaves the title and density");
-    for (int r = 1; r <= RowCount; ++r) Require(shared.Energy(r) == r && shared.RowText(r).empty(), "a refused file leaves the rows");
+    Require(shared.MaterialTitle == "LOADED BEFORE" && shared.density == 7.0,
+            "a refused file leaves the title and density");
+    for (int r = 1; r <= RowCount; ++r)
+      Require(shared.Energy(r) == r && shared.RowText(r).empty(), "a refused file leaves the rows");
     return 0;
   }
   Require(eventRuns == 1, "a good load lets events run between its passes");
-  Require(!title.error && shared.MaterialTitle == title.title, "the load's title is the title read on the pick");
+  Require(!title.error && shared.MaterialTitle == title.title,
+          "the load's title is the title read on the pick");
   CheckTable(shared);
-  Require(ReadMaterialHeader(path).header.density == shared.density, "the header read gives the load's density");
-  Require(!shared.density || (std::isfinite(*shared.density) && *shared.density > 0), "a density is above zero");
+  Require(ReadMaterialHeader(path).header.density == shared.density,
+          "the header read gives the load's density");
+  Require(!shared.density || (std::isfinite(*shared.density) && *shared.density > 0),
+          "a density is above zero");
   return 0;
 }

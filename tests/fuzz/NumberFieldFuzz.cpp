@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!representable || *value == expected, "the value is the C library's", field);
   } else {
     Require(!representable, "a plain finite number is taken", field);
-    Require(field.empty() || std::get<std::string>(parsed).find('"' + alphastop::PrintableText(field) + '"') != std::string::npos,
+    Require(field.empty() || std::get<std::string>(parsed).find(
+                                 '"' + alphastop::PrintableText(field) + '"') != std::string::npos,
             "the reason quotes the field", field);
   }
   return 0;

@@ -3,7 +3,7 @@
 // energy bands.
 
 #include "ReferenceTable.h"
-#include "core/tables/StoppingTable.h"
+#include "core/physics/StoppingTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,9 +21,9 @@ inline const char* QuantityName(Quantity q) {
 }
 
 struct RowDifference {
-  double energy = 0.0;       // MeV
-  double relative = 0.0;     // computed / reference - 1
-  bool counts = true;        // false for nuclear stopping below 1 % of the total
+  double energy = 0.0;    // MeV
+  double relative = 0.0;  // computed / reference - 1
+  bool counts = true;     // false for nuclear stopping below 1 % of the total
 };
 
 // Differences of one quantity at every row.
@@ -32,10 +32,12 @@ inline std::vector<RowDifference> Differences(const ReferenceTable& reference,
   std::vector<RowDifference> rows;
   for (std::size_t i = 0; i < reference.rows.size() && i < computed.size(); ++i) {
     const auto& ref = reference.rows[i];
-    const double mine[] = {computed[i].electronic, computed[i].nuclear, computed[i].csdaRange, computed[i].projectedRange};
+    const double mine[] = {computed[i].electronic, computed[i].nuclear, computed[i].csdaRange,
+                           computed[i].projectedRange};
     const double theirs[] = {ref[1], ref[2], ref[4], ref[5]};
     const int k = static_cast<int>(q);
-    rows.push_back({ref[0], mine[k] / theirs[k] - 1.0, q != Quantity::Nuclear || ref[2] >= 0.01 * ref[3]});
+    rows.push_back(
+        {ref[0], mine[k] / theirs[k] - 1.0, q != Quantity::Nuclear || ref[2] >= 0.01 * ref[3]});
   }
   return rows;
 }
@@ -48,9 +50,9 @@ inline double MedianOf(std::vector<double> values) {
 }
 
 struct BandSummary {
-  double median = 0.0;     // of |relative difference|
-  double largest = 0.0;    // of |relative difference|
-  double atEnergy = 0.0;   // MeV, where the largest is
+  double median = 0.0;    // of |relative difference|
+  double largest = 0.0;   // of |relative difference|
+  double atEnergy = 0.0;  // MeV, where the largest is
   int count = 0;
 };
 

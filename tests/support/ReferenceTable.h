@@ -2,7 +2,7 @@
 // A small reader of the reference tables (for comparisons only) and the material each one
 // describes: density, mean excitation energy and composition from lines 3 to 5.
 
-#include "core/tables/Material.h"
+#include "core/materials/Material.h"
 
 #include <algorithm>
 #include <array>
@@ -17,10 +17,10 @@
 namespace alphastop::testing {
 
 struct ReferenceTable {
-  std::string fileName;                    // e.g. "Water_liquid.asc"
-  std::string title;                       // line 2
-  double density = 0.0;                    // g/cm3
-  double meanExcitationEnergy = 0.0;       // eV
+  std::string fileName;               // e.g. "Water_liquid.asc"
+  std::string title;                  // line 2
+  double density = 0.0;               // g/cm3
+  double meanExcitationEnergy = 0.0;  // eV
   std::vector<tables::ElementFraction> composition;
   std::vector<std::array<double, 7>> rows;  // energy, Se, Sn, S, CSDA, projected, detour
 };
@@ -35,7 +35,8 @@ inline std::optional<ReferenceTable> ReadReferenceTable(const std::filesystem::p
   std::ifstream in(path, std::ios::binary);
   std::vector<std::istringstream> lines;
   for (std::string line; std::getline(in, line);) {
-    if (lines.size() == 4) std::replace(line.begin(), line.end(), ':', ' ');  // "1: 0.111894  8: 0.888106"
+    if (lines.size() == 4)
+      std::replace(line.begin(), line.end(), ':', ' ');  // "1: 0.111894  8: 0.888106"
     lines.emplace_back(WithoutCarriageReturn(line)).imbue(std::locale::classic());
   }
   if (lines.size() < 132) return std::nullopt;
@@ -57,10 +58,14 @@ inline std::optional<ReferenceTable> ReadReferenceTable(const std::filesystem::p
 
 // The material a reference table describes; below 0.01 g/cm3 it is taken to be a gas.
 inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
-  tables::Material material{reference.title, reference.fileName,
-                            reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed,
-                            reference.density, reference.meanExcitationEnergy, reference.composition,
-                            reference.title.find("AMORPHOUS") != std::string::npos};
+  tables::Material material{
+      reference.title,
+      reference.fileName,
+      reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed,
+      reference.density,
+      reference.meanExcitationEnergy,
+      reference.composition,
+      reference.title.find("AMORPHOUS") != std::string::npos};
   double sum = 0.0;
   for (const auto& part : material.composition) sum += part.weight;
   for (auto& part : material.composition) part.weight /= sum;

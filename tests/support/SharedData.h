@@ -24,9 +24,11 @@ inline std::optional<std::filesystem::path> ReferenceDir() {
 // Skips the current GoogleTest case when there is no shared folder beside the project. Where
 // the shared folder is present its reference tables must be too: a missing one fails, so that
 // a comparison cannot silently drop out of a run that should make it.
-#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                                               \
-  if (!::alphastop::testing::ReferenceDir() && std::filesystem::is_directory(::alphastop::testing::SharedDir())) \
-    FAIL() << "no reference tables under " << ::alphastop::testing::SharedDir() << "/reference";          \
-  if (!::alphastop::testing::ReferenceDir())                                                              \
-    GTEST_SKIP() << "no shared folder at " << ::alphastop::testing::SharedDir() << " (set ALPHASTOP_SHARED)"; \
+#define ALPHASTOP_REQUIRE_REFERENCE(dirVar)                                                      \
+  if (!::alphastop::testing::ReferenceDir() &&                                                   \
+      std::filesystem::is_directory(::alphastop::testing::SharedDir()))                          \
+    FAIL() << "no reference tables under " << ::alphastop::testing::SharedDir() << "/reference"; \
+  if (!::alphastop::testing::ReferenceDir())                                                     \
+    GTEST_SKIP() << "no shared folder at " << ::alphastop::testing::SharedDir()                  \
+                 << " (set ALPHASTOP_SHARED)";                                                   \
   const std::filesystem::path dirVar = *::alphastop::testing::ReferenceDir()

@@ -21,10 +21,12 @@ struct ToolRun {
 // which also keeps the two outputs while the tool runs. `environment` is put before the
 // command as the shell's assignments, e.g. "ALPHASTOP_DATA=/x".
 inline ToolRun RunTool(const std::string& program, const std::string& arguments,
-                       const std::filesystem::path& workingFolder, const std::string& environment = "") {
+                       const std::filesystem::path& workingFolder,
+                       const std::string& environment = "") {
   const auto outFile = workingFolder / ".tool-out", errFile = workingFolder / ".tool-err";
-  const std::string command = "cd \"" + workingFolder.string() + "\" && " + environment + " \"" + program + "\" " +
-                              arguments + " >\"" + outFile.string() + "\" 2>\"" + errFile.string() + "\"";
+  const std::string command = "cd \"" + workingFolder.string() + "\" && " + environment + " \"" +
+                              program + "\" " + arguments + " >\"" + outFile.string() + "\" 2>\"" +
+                              errFile.string() + "\"";
   const int status = std::system(command.c_str());
   const auto slurp = [](const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

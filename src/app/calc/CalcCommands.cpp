@@ -26,12 +26,15 @@ double EnergyOf(const std::string& text) { return Accept(ParseEnergy(text), text
 
 // g/cm2 of a thickness or range text in a material of this table; a refusal quotes what
 // the user wrote around it (the layer "Mylar:6um" rather than its "6um").
-double ArealDensityOf(const std::string& text, const MaterialTable& table, const std::string& given) {
+double ArealDensityOf(const std::string& text, const MaterialTable& table,
+                      const std::string& given) {
   const Thickness thickness = Accept(ParseThickness(text), text, true);
   return Accept(ToArealDensity(thickness, table.density), given, false);
 }
 
-void Write(const Report& report, const CalcOutput& output) { std::cout << WriteReport(report, output.format); }
+void Write(const Report& report, const CalcOutput& output) {
+  std::cout << WriteReport(report, output.format);
+}
 
 }  // namespace
 
@@ -39,41 +42,49 @@ void ListMaterials(const CalcMaterials& materials, const CalcOutput& output) {
   const std::vector<CatalogEntry> entries = materials.List();
   Report report{.about = {{"data_folder", materials.Data().folder.string()},
                           {"found_by", std::string(DataSourceName(materials.Data().source))}},
-                .columns = {{"file", "file", ""}, {"title", "title", ""}, {"density_g_cm3", "density", "g/cm3"}},
+                .columns = {{"file", "file", ""},
+                            {"title", "title", ""},
+                            {"density_g_cm3", "density", "g/cm3"}},
                 .rows = {}};
   for (const CatalogEntry& entry : entries) {
     const HeaderResult header = ReadMaterialHeader(entry.path.string());
-    report.rows.push_back({entry.path.filename().string(), header.header.title, NumberOrEmpty(header.header.density)});
+    report.rows.push_back({entry.path.filename().string(), header.header.title,
+                           NumberOrEmpty(header.header.density)});
   }
   Write(report, output);
 }
 
-void StoppingAt(const CalcMaterials& materials, const std::string& material, const std::vector<std::string>& energies,
-                const CalcOutput& output) {
+void StoppingAt(const CalcMaterials& materials, const std::string& material,
+                const std::vector<std::string>& energies, const CalcOutput& output) {
   const NamedTable named = materials.Load(material);
-  Report report{.about = MaterialFacts(named.name, named.table), .columns = StoppingColumns(), .rows = {}};
-  for (const std::string& text : energies) report.rows.push_back(Accept(StoppingRow(named.table, EnergyOf(text)), text, false));
+  Report report{
+      .about = MaterialFacts(named.name, named.table), .columns = StoppingColumns(), .rows = {}};
+  for (const std::string& text : energies)
+    report.rows.push_back(Accept(StoppingRow(named.table, EnergyOf(text)), text, false));
   Write(report, output);
 }
 
-void EnergyAt(const CalcMaterials& materials, const std::string& material, const std::vector<std::string>& ranges,
-              const CalcOutput& output) {
+void EnergyAt(const CalcMaterials& materials, const std::string& material,
+              const std::vector<std::string>& ranges, const CalcOutput& output) {
   const NamedTable named = materials.Load(material);
-  Report report{.about = MaterialFacts(named.name, named.table), .columns = EnergyColumns(), .rows = {}};
+  Report report{
+      .about = MaterialFacts(named.name, named.table), .columns = EnergyColumns(), .rows = {}};
   for (const std::string& text : ranges)
-    report.rows.push_back(Accept(EnergyRow(named.table, ArealDensityOf(text, named.table, text)), text, false));
+    report.rows.push_back(
+        Accept(EnergyRow(named.table, ArealDensityOf(text, named.table, text)), text, false));
   Write(report, output);
 }
 
-void WholeTable(const CalcMaterials& materials, const std::string& material, const CalcOutput& output) {
+void WholeTable(const CalcMaterials& materials, const std::string& material,
+                const CalcOutput& output) {
   const NamedTable named = materials.Load(material);
   Report report = TableReport(named.table);
   report.about = MaterialFacts(named.name, named.table);
   Write(report, output);
 }
 
-void ThroughLayers(const CalcMaterials& materials, const std::string& energyText, const std::vector<std::string>& layerTexts,
-                   const CalcOutput& output) {
+void ThroughLayers(const CalcMaterials& materials, const std::string& energyText,
+                   const std::vector<std::string>& layerTexts, const CalcOutput& output) {
   const double energy = EnergyOf(energyText);
   std::vector<NamedTable> tables;
   std::vector<std::string> names;
@@ -81,15 +92,19 @@ void ThroughLayers(const CalcMaterials& materials, const std::string& energyText
   for (const std::string& text : layerTexts) {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string::npos || colon + 1 == text.size())
-      throw CalcError(ExitBadInput, Quote(text) + ": a layer is MATERIAL:THICKNESS, e.g. Silicon:30um");
+      throw CalcError(ExitBadInput,
+                      Quote(text) + ": a layer is MATERIAL:THICKNESS, e.g. Silicon:30um");
     tables.push_back(materials.Load(text.substr(0, colon)));
     names.push_back(tables.back().name);
     thicknesses.push_back(ArealDensityOf(text.substr(colon + 1), tables.back().table, text));
   }
   std::vector<Layer> layers;
-  for (std::size_t k = 0; k < tables.size(); ++k) layers.push_back({&tables[k].table, thicknesses[k]});
+  for (std::size_t k = 0; k < tables.size(); ++k)
+    layers.push_back({&tables[k].table, thicknesses[k]});
   const StackCrossing crossing = Accept(CrossLayers(layers, energy), energyText, false);
-  Write(Report{.about = {{"energy_MeV", energy}}, .columns = LayerColumns(), .rows = LayerRows(crossing, names, layers)},
+  Write(Report{.about = {{"energy_MeV", energy}},
+               .columns = LayerColumns(),
+               .rows = LayerRows(crossing, names, layers)},
         output);
 }
 

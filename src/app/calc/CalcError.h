@@ -12,7 +12,8 @@ inline constexpr int ExitBadInput = 2;    // a text the user gave that is not wh
 
 class CalcError : public std::runtime_error {
  public:
-  CalcError(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
+  CalcError(int status, const std::string& message)
+      : std::runtime_error(message), status_(status) {}
   int Status() const { return status_; }
 
  private:

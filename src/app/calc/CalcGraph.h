@@ -12,7 +12,7 @@ namespace alphastop::calc {
 // Writes the graph of material to out (.png or .svg) at scale (a PNG's pixels per pixel
 // of the window), by running the alphastop-graph found in argv0's folder in place of this
 // process. Returns only by throwing a CalcError.
-[[noreturn]] void WriteGraph(const CalcMaterials& materials, const std::string& material, const std::string& out,
-                             const std::string& scale, const char* argv0);
+[[noreturn]] void WriteGraph(const CalcMaterials& materials, const std::string& material,
+                             const std::string& out, const std::string& scale, const char* argv0);
 
 }  // namespace alphastop::calc

@@ -33,7 +33,9 @@ struct Arguments {
 
 CalcOutput OutputOf(const Arguments& arguments) {
   const auto format = ReportFormatNamed(arguments.format);
-  if (!format) throw CalcError(ExitBadInput, "unknown format " + Quote(arguments.format) + " (use text, csv or json)");
+  if (!format)
+    throw CalcError(ExitBadInput,
+                    "unknown format " + Quote(arguments.format) + " (use text, csv or json)");
   return {*format};
 }
 
@@ -45,7 +47,8 @@ void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
     if (word.starts_with("-")) continue;
     for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; }))
       if (command->get_name() == word) return;
-    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use materials, stopping, energy, layers, table or graph)");
+    throw CalcError(ExitBadInput, "unknown command " + Quote(word) +
+                                      " (use materials, stopping, energy, layers, table or graph)");
   }
 }
 
@@ -54,17 +57,24 @@ int Run(int argc, char** argv) {
   CLI::App app{"Stopping power and range of alpha particles (helium ions) in matter.", Program};
   app.set_version_flag("--version", std::string(ApplicationVersion));
   app.require_subcommand(1);
-  app.add_option("--data", a.data, "folder holding as/ and asc/ (default: ALPHASTOP_DATA, the working folder, "
-                                   "then the installed tables)");
-  app.add_option("--format", a.format, "text (aligned columns for people), csv or json")->capture_default_str();
-  app.footer("MATERIAL is a table file's name without extension (Water_liquid, silicon), a path to a table file,\n"
-             "or a material written out: formula=C10H8O4,density=1.4[,ivalue=78.7][,gas][,name=Mylar], with\n"
-             "weights=1:0.111894,8:0.888106 or atoms=H:2,O:1 in place of formula= where wanted; density in g/cm3,\n"
-             "ivalue (mean excitation energy, eV) worked out from the composition where left out.\n"
-             "Energies: 5.5 (MeV), 5.5MeV, 800keV, 1GeV. Thicknesses and ranges: 30um, nm, mm, cm, m,\n"
-             "ug/cm2, mg/cm2, g/cm2 (a bare number is g/cm2); lengths need the material's density.");
+  app.add_option("--data", a.data,
+                 "folder holding as/ and asc/ (default: ALPHASTOP_DATA, the working folder, "
+                 "then the installed tables)");
+  app.add_option("--format", a.format, "text (aligned columns for people), csv or json")
+      ->capture_default_str();
+  app.footer(
+      "MATERIAL is a table file's name without extension (Water_liquid, silicon), a path to a "
+      "table file,\n"
+      "or a material written out: formula=C10H8O4,density=1.4[,ivalue=78.7][,gas][,name=Mylar], "
+      "with\n"
+      "weights=1:0.111894,8:0.888106 or atoms=H:2,O:1 in place of formula= where wanted; density "
+      "in g/cm3,\n"
+      "ivalue (mean excitation energy, eV) worked out from the composition where left out.\n"
+      "Energies: 5.5 (MeV), 5.5MeV, 800keV, 1GeV. Thicknesses and ranges: 30um, nm, mm, cm, m,\n"
+      "ug/cm2, mg/cm2, g/cm2 (a bare number is g/cm2); lengths need the material's density.");
 
-  CLI::App* materials = app.add_subcommand("materials", "the materials found: file, title, density");
+  CLI::App* materials =
+      app.add_subcommand("materials", "the materials found: file, title, density");
   CLI::App* stopping = app.add_subcommand("stopping", "stopping powers and ranges at each energy");
   stopping->add_option("MATERIAL", a.material, "the material")->required();
   stopping->add_option("ENERGY", a.values, "energies, e.g. 5.5 800keV")->required();
@@ -73,17 +83,24 @@ int Run(int argc, char** argv) {
   energy->add_option("RANGE", a.values, "CSDA ranges, e.g. 30um 2mg/cm2")->required();
   CLI::App* layers = app.add_subcommand("layers", "the energy through each layer in turn");
   layers->add_option("ENERGY", a.energy, "the energy entering the first layer")->required();
-  layers->add_option("MATERIAL:THICKNESS", a.values, "layers in order, e.g. Mylar:6um Air_dry_near_sea_level:2cm")
+  layers
+      ->add_option("MATERIAL:THICKNESS", a.values,
+                   "layers in order, e.g. Mylar:6um Air_dry_near_sea_level:2cm")
       ->required();
-  CLI::App* table = app.add_subcommand("table", "the whole table of a material, as its file gives it");
+  CLI::App* table =
+      app.add_subcommand("table", "the whole table of a material, as its file gives it");
   table->add_option("MATERIAL", a.material, "the material")->required();
-  CLI::App* graph = app.add_subcommand("graph", "the graph of MATERIAL as the window shows it, as PNG or SVG");
+  CLI::App* graph =
+      app.add_subcommand("graph", "the graph of MATERIAL as the window shows it, as PNG or SVG");
   graph->add_option("MATERIAL", a.material, "the material")->required();
-  graph->add_option("OUT", a.out, "the file to write, by its extension: .png (an image) or .svg (a drawing)")
+  graph
+      ->add_option("OUT", a.out,
+                   "the file to write, by its extension: .png (an image) or .svg (a drawing)")
       ->required();
   graph->add_option("--scale", a.scale, "pixels of the PNG for each pixel of the window, 1 to 8")
       ->capture_default_str();
-  for (CLI::App* command : {materials, stopping, energy, layers, table, graph}) command->fallthrough();
+  for (CLI::App* command : {materials, stopping, energy, layers, table, graph})
+    command->fallthrough();
 
   try {
     RefuseUnknownCommand(app, argc, argv);

@@ -28,7 +28,7 @@ class CalcMaterials {
   std::vector<CatalogEntry> List() const;
 
   // Loads the material named by text: a material written out ("formula=H2O,density=1", see
-  // core/tables/InlineMaterial.h), computed in memory; a table file's name without extension
+  // core/materials/InlineMaterial.h), computed in memory; a table file's name without extension
   // (letter case aside); else a path to a table file. Unknown names and faulty materials are
   // bad input; a file that cannot be read whole is a CalcError with the message the window gives.
   NamedTable Load(const std::string& text) const;

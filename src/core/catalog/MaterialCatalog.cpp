@@ -11,7 +11,9 @@ namespace {
 
 char Lower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b) { return std::ranges::equal(a, b, {}, Lower, Lower); }
+bool SameName(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, {}, Lower, Lower);
+}
 
 bool NameBefore(const CatalogEntry& a, const CatalogEntry& b) {
   return std::ranges::lexicographical_compare(a.name, b.name, {}, Lower, Lower);
@@ -20,10 +22,12 @@ bool NameBefore(const CatalogEntry& a, const CatalogEntry& b) {
 std::vector<CatalogEntry> FilesOf(const CatalogFolder& folder) {
   std::vector<CatalogEntry> entries;
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder.path, ec), end; !ec && it != end; it.increment(ec)) {
+  for (std::filesystem::directory_iterator it(folder.path, ec), end; !ec && it != end;
+       it.increment(ec)) {
     const std::filesystem::path name = it->path().filename();
     std::error_code fileError;
-    if (name.extension() != TableExtension(folder.kind) || !it->is_regular_file(fileError)) continue;
+    if (name.extension() != TableExtension(folder.kind) || !it->is_regular_file(fileError))
+      continue;
     entries.push_back({name.stem().string(), folder.path / name, folder.kind});
   }
   std::ranges::sort(entries, NameBefore);
@@ -43,16 +47,21 @@ std::vector<CatalogFolder> TableFoldersWithUsersOwn(const DataFolder& data) {
   return folders;
 }
 
-std::string_view TableExtension(MaterialKind kind) { return kind == MaterialKind::Element ? ".as" : ".asc"; }
+std::string_view TableExtension(MaterialKind kind) {
+  return kind == MaterialKind::Element ? ".as" : ".asc";
+}
 
 std::vector<CatalogEntry> ListTableFiles(std::span<const CatalogFolder> folders) {
   std::vector<CatalogEntry> entries;
-  for (const CatalogFolder& folder : folders) std::ranges::move(FilesOf(folder), std::back_inserter(entries));
+  for (const CatalogFolder& folder : folders)
+    std::ranges::move(FilesOf(folder), std::back_inserter(entries));
   return entries;
 }
 
-std::optional<CatalogEntry> FindMaterialNamed(std::span<const CatalogEntry> entries, std::string_view text) {
-  const auto found = std::ranges::find_if(entries, [&](const CatalogEntry& e) { return SameName(e.name, text); });
+std::optional<CatalogEntry> FindMaterialNamed(std::span<const CatalogEntry> entries,
+                                              std::string_view text) {
+  const auto found =
+      std::ranges::find_if(entries, [&](const CatalogEntry& e) { return SameName(e.name, text); });
   if (found == entries.end()) return std::nullopt;
   return *found;
 }

@@ -21,8 +21,8 @@ struct CatalogFolder {
 };
 
 struct CatalogEntry {
-  std::string name;             // "Water_liquid"
-  std::filesystem::path path;   // the folder's path and the file's name
+  std::string name;            // "Water_liquid"
+  std::filesystem::path path;  // the folder's path and the file's name
   MaterialKind kind = MaterialKind::Element;
 };
 
@@ -41,6 +41,7 @@ std::vector<CatalogEntry> ListTableFiles(std::span<const CatalogFolder> folders)
 
 // The first entry whose name is text, letter case aside (ASCII letters only); nullopt where
 // none is.
-std::optional<CatalogEntry> FindMaterialNamed(std::span<const CatalogEntry> entries, std::string_view text);
+std::optional<CatalogEntry> FindMaterialNamed(std::span<const CatalogEntry> entries,
+                                              std::string_view text);
 
 }  // namespace alphastop

@@ -20,8 +20,8 @@ constexpr int DensityLine = 3;
 constexpr int HeaderLines = FirstDataLine - 1;  // lines 1..10 come before the rows
 
 const char* const FieldNames[NumbersPerRow] = {
-    "energy", "electronic stopping power", "nuclear stopping power", "total stopping power",
-    "CSDA range", "projected range", "seventh number"};
+    "energy",     "electronic stopping power", "nuclear stopping power", "total stopping power",
+    "CSDA range", "projected range",           "seventh number"};
 
 ReadError Fail(const std::string& path, int line, std::string problem) {
   return ReadError{path, line, std::move(problem)};
@@ -40,7 +40,8 @@ std::optional<std::string> WhyNotReadable(const std::string& path) {
 
 std::optional<ReadError> OpenError(const std::string& path, const TextStream& stream) {
   if (auto why = WhyNotReadable(path)) return Fail(path, 0, *why);
-  if (!stream.IsOpen()) return Fail(path, 0, "the file cannot be opened (no permission to read it?)");
+  if (!stream.IsOpen())
+    return Fail(path, 0, "the file cannot be opened (no permission to read it?)");
   return std::nullopt;
 }
 
@@ -57,8 +58,10 @@ std::optional<ReadError> CheckIsText(const std::string& path, int line, const st
   if (line == 1 && LooksLikeUtf16(bytes))
     return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
   if (bytes.find('\0') != std::string::npos)
-    return Fail(path, line, "the line holds NUL bytes, so this is no text file (UTF-16 without a byte-order mark, "
-                            "or binary data)");
+    return Fail(
+        path, line,
+        "the line holds NUL bytes, so this is no text file (UTF-16 without a byte-order mark, "
+        "or binary data)");
   return std::nullopt;
 }
 
@@ -90,7 +93,8 @@ void TakeHeaderLine(int line, const std::string& bytes, MaterialHeader& header) 
   if (line == DensityLine) header.density = DensityOnLine(bytes);
 }
 
-std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream, MaterialHeader* header) {
+std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream,
+                                    MaterialHeader* header) {
   std::string bytes;
   for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes))
@@ -105,36 +109,46 @@ std::optional<ReadError> CheckValue(const std::string& path, int line, int row, 
                                     double value, const MaterialTable& table) {
   const bool mustBePositive = field <= 3;  // energy and the three stopping powers
   if (mustBePositive && !(value > 0))
-    return Fail(path, line, "the " + std::string(FieldNames[field]) + " of row " + std::to_string(row) +
-                                " is " + FormatScientific(value) + "; it must be greater than zero");
+    return Fail(path, line,
+                "the " + std::string(FieldNames[field]) + " of row " + std::to_string(row) +
+                    " is " + FormatScientific(value) + "; it must be greater than zero");
   if (field == 0 && row > 1 && !(value > table.Energy(row - 1)))
-    return Fail(path, line, "the energy of row " + std::to_string(row) + " (" + FormatScientific(value) +
-                                " MeV) is not above that of the row before (" +
-                                FormatScientific(table.Energy(row - 1)) + " MeV); energies must ascend");
+    return Fail(path, line,
+                "the energy of row " + std::to_string(row) + " (" + FormatScientific(value) +
+                    " MeV) is not above that of the row before (" +
+                    FormatScientific(table.Energy(row - 1)) + " MeV); energies must ascend");
   return std::nullopt;
 }
 
 void Store(TableRow& row, int field, double value) {
-  if (field == 0) row.energy = value;
-  else if (field <= 3) row.stopPower[static_cast<std::size_t>(field - 1)] = value;
-  else if (field <= 5) row.range[static_cast<std::size_t>(field - 4)] = value;
+  if (field == 0)
+    row.energy = value;
+  else if (field <= 3)
+    row.stopPower[static_cast<std::size_t>(field - 1)] = value;
+  else if (field <= 5)
+    row.range[static_cast<std::size_t>(field - 4)] = value;
   // The seventh number is read to keep the stream in step, and dropped.
 }
 
 // A row of six numbers followed by one of eight reads, number by number, like two good
 // rows, but with values shifted into the wrong columns; only the lines tell them apart.
-std::optional<ReadError> CheckRowLayout(const std::string& path, int row, int field, int line, int rowLine) {
+std::optional<ReadError> CheckRowLayout(const std::string& path, int row, int field, int line,
+                                        int rowLine) {
   if (field == 0 && row > 1 && line == rowLine)
-    return Fail(path, line, "this line holds more than 7 numbers (row " + std::to_string(row) +
-                                " begins on the line of row " + std::to_string(row - 1) +
-                                "); each row has its 7 numbers on a line of its own");
+    return Fail(path, line,
+                "this line holds more than 7 numbers (row " + std::to_string(row) +
+                    " begins on the line of row " + std::to_string(row - 1) +
+                    "); each row has its 7 numbers on a line of its own");
   if (field > 0 && line != rowLine)
-    return Fail(path, rowLine, "row " + std::to_string(row) + " has " + std::to_string(field) +
-                                   " numbers on this line, not 7; each row has its 7 numbers on a line of its own");
+    return Fail(
+        path, rowLine,
+        "row " + std::to_string(row) + " has " + std::to_string(field) +
+            " numbers on this line, not 7; each row has its 7 numbers on a line of its own");
   return std::nullopt;
 }
 
-std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream, MaterialTable& table) {
+std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream,
+                                     MaterialTable& table) {
   std::string field;
   int line = FirstDataLine;
   int rowLine = 0;  // the line of the current row's first number
@@ -150,7 +164,8 @@ std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream
       if (truncated) field += "...";
       const auto parsed = ParseNumberField(field);
       if (const auto* problem = std::get_if<std::string>(&parsed))
-        return Fail(path, line, *problem + " (" + FieldNames[k] + " of row " + std::to_string(row) + ")");
+        return Fail(path, line,
+                    *problem + " (" + FieldNames[k] + " of row " + std::to_string(row) + ")");
       const double value = std::get<double>(parsed);
       if (auto error = CheckValue(path, line, row, k, value, table)) return error;
       Store(table.rows[static_cast<std::size_t>(row - 1)], k, value);
@@ -159,12 +174,14 @@ std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream
   return std::nullopt;
 }
 
-std::optional<ReadError> ReadRowTexts(const std::string& path, TextStream& stream, MaterialTable& table) {
+std::optional<ReadError> ReadRowTexts(const std::string& path, TextStream& stream,
+                                      MaterialTable& table) {
   std::string bytes;
   for (int row = 1; row <= RowCount; ++row) {
     if (!stream.ReadLine(bytes))
       return Fail(path, stream.Line(), "the file ends here; the 122 rows need lines 11 to 132");
-    table.rows[static_cast<std::size_t>(row - 1)].text = FirstCharacters(DecodeLine(bytes), RowTextLength);
+    table.rows[static_cast<std::size_t>(row - 1)].text =
+        FirstCharacters(DecodeLine(bytes), RowTextLength);
   }
   return std::nullopt;
 }
@@ -175,7 +192,8 @@ std::string ReadError::Message() const {
   std::string message = "The file \"" + path + "\" cannot be read.\n";
   if (line > 0) return message + "Line " + std::to_string(line) + ": " + problem + ".";
   std::string sentence = problem;
-  if (!sentence.empty()) sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+  if (!sentence.empty())
+    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
   return message + sentence + ".";
 }
 

@@ -16,14 +16,14 @@ namespace alphastop {
 // What went wrong, worded for a warning that names the file and the line.
 struct ReadError {
   std::string path;
-  int line = 0;          // 1-based line of the file; 0 where no line applies
-  std::string problem;   // e.g. "the field \"1..2\" is not a number"
+  int line = 0;                 // 1-based line of the file; 0 where no line applies
+  std::string problem;          // e.g. "the field \"1..2\" is not a number"
   std::string Message() const;  // the full warning text
 };
 
 struct TitleResult {
-  std::string title;                 // line 2, without its line end, UTF-8
-  std::optional<ReadError> error;    // set when the file cannot be opened or has no line 2
+  std::string title;               // line 2, without its line end, UTF-8
+  std::optional<ReadError> error;  // set when the file cannot be opened or has no line 2
 };
 
 // Line 2 of the file at path. Touches no table. A warning where the file cannot be opened,

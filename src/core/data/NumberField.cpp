@@ -12,9 +12,12 @@ std::size_t NumberLength(std::string_view text) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
   for (bool point = false; i < text.size(); ++i) {
-    if (IsDigit(text[i])) ++digits;
-    else if (text[i] == '.' && !point) point = true;
-    else break;
+    if (IsDigit(text[i]))
+      ++digits;
+    else if (text[i] == '.' && !point)
+      point = true;
+    else
+      break;
   }
   if (digits == 0) return 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -35,11 +38,12 @@ std::variant<double, std::string> ParseNumberField(std::string_view field) {
   // from_chars takes no leading "+".
   const std::string_view unsigned_ = field.front() == '+' ? field.substr(1) : field;
   double value = 0;
-  const auto [end, error] = std::from_chars(unsigned_.data(), unsigned_.data() + unsigned_.size(), value);
+  const auto [end, error] =
+      std::from_chars(unsigned_.data(), unsigned_.data() + unsigned_.size(), value);
   if (error == std::errc::result_out_of_range || !std::isfinite(value)) {
     // from_chars leaves the value alone when out of range; the exponent's sign tells which way.
-    const bool tooSmall = field.find("e-") != std::string_view::npos ||
-                          field.find("E-") != std::string_view::npos;
+    const bool tooSmall =
+        field.find("e-") != std::string_view::npos || field.find("E-") != std::string_view::npos;
     return "the field " + quoted + (tooSmall ? " is too small" : " is too large") +
            " to hold as a number";
   }

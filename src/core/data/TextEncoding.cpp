@@ -12,10 +12,17 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
   if (c < 0x80) return 1;
   std::size_t length = 0;
   char32_t codePoint = 0;
-  if ((c & 0xE0) == 0xC0) { length = 2; codePoint = c & 0x1F; }
-  else if ((c & 0xF0) == 0xE0) { length = 3; codePoint = c & 0x0F; }
-  else if ((c & 0xF8) == 0xF0) { length = 4; codePoint = c & 0x07; }
-  else return 0;
+  if ((c & 0xE0) == 0xC0) {
+    length = 2;
+    codePoint = c & 0x1F;
+  } else if ((c & 0xF0) == 0xE0) {
+    length = 3;
+    codePoint = c & 0x0F;
+  } else if ((c & 0xF8) == 0xF0) {
+    length = 4;
+    codePoint = c & 0x07;
+  } else
+    return 0;
   if (i + length > text.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(text[i + k]);
@@ -64,7 +71,10 @@ void DropCutSequence(std::string& bytes) {
   for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
     const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
     if (IsContinuation(c)) continue;
-    const std::size_t needed = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+    const std::size_t needed = (c & 0xE0) == 0xC0   ? 2
+                               : (c & 0xF0) == 0xE0 ? 3
+                               : (c & 0xF8) == 0xF0 ? 4
+                                                    : 1;
     if (needed > back) bytes.erase(bytes.end() - static_cast<std::ptrdiff_t>(back), bytes.end());
     return;
   }
@@ -78,7 +88,8 @@ std::string PrintableText(std::string_view bytes) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     auto c = static_cast<unsigned char>(text[i]);
     // C1 controls U+0080..U+009F are the UTF-8 pairs C2 80..C2 9F.
-    const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    const bool c1 =
+        c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
     if (c1) c = static_cast<unsigned char>(text[++i]);
     if (c < 0x20 || c == 0x7F || c1) {
       out += "\\x";

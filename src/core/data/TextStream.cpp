@@ -30,8 +30,10 @@ bool TextStream::ReadLine(std::string& bytes) {
   if (c == EndOfFile) return false;
   bool cut = false;
   while (c != EndOfFile && !IsLineEnd(c)) {
-    if (bytes.size() < MaxKeptLineBytes) bytes += static_cast<char>(c);
-    else cut = true;
+    if (bytes.size() < MaxKeptLineBytes)
+      bytes += static_cast<char>(c);
+    else
+      cut = true;
     c = Get();
   }
   if (cut) DropCutSequence(bytes);
@@ -51,8 +53,10 @@ bool TextStream::ReadField(std::string& field, int& fieldLine, bool& truncated) 
   if (c == EndOfFile) return false;
   fieldLine = line_;
   while (c != EndOfFile && !IsBlank(c) && !IsLineEnd(c) && c != ',') {
-    if (field.size() < MaxKeptFieldBytes) field += static_cast<char>(c);
-    else truncated = true;
+    if (field.size() < MaxKeptFieldBytes)
+      field += static_cast<char>(c);
+    else
+      truncated = true;
     Get();
     c = Peek();
   }

@@ -91,7 +91,7 @@ void DrawLabels(DrawingSurface& surface) {
 
   // Tops 0.28 to 0.40 units above the stopping-power decades 10^-4 .. 10^4 MeV cm2/g. The
   // first one keeps the axis title's size, which is already the tick size.
-  constexpr std::array<float, 9> stopPowerLabelY{0.4f, 2.6f, 4.9f, 7.2f, 9.5f,
+  constexpr std::array<float, 9> stopPowerLabelY{0.4f,  2.6f,  4.9f,  7.2f, 9.5f,
                                                  11.8f, 14.1f, 16.4f, 18.7f};
   for (std::size_t m = 0; m < stopPowerLabelY.size(); ++m) {
     PrintDecade(surface, -1.1f, stopPowerLabelY[m], exponents[m], m > 0);

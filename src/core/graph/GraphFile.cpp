@@ -21,7 +21,8 @@ std::optional<int> ParseGraphScale(std::string_view text) {
   int scale = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, scale);
-  if (text.empty() || error != std::errc() || stop != end || scale < 1 || scale > MaxGraphScale) return std::nullopt;
+  if (text.empty() || error != std::errc() || stop != end || scale < 1 || scale > MaxGraphScale)
+    return std::nullopt;
   return scale;
 }
 

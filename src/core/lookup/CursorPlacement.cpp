@@ -13,13 +13,9 @@ constexpr double StopPowerCursorOffset = 9.212;
 
 }  // namespace
 
-double EnergyCursorPosition(double energy) {
-  return std::log(energy) + EnergyCursorOffset;
-}
+double EnergyCursorPosition(double energy) { return std::log(energy) + EnergyCursorOffset; }
 
-float EnergyCursorX(double energy) {
-  return static_cast<float>(EnergyCursorPosition(energy));
-}
+float EnergyCursorX(double energy) { return static_cast<float>(EnergyCursorPosition(energy)); }
 
 float StopPowerCursorY(double stopPower) {
   return static_cast<float>(std::log(stopPower) + StopPowerCursorOffset);

@@ -93,11 +93,10 @@ double ReadTypedEnergy(std::string_view text) {
   if (!number->exponent.empty()) digits += 'e' + number->exponent;
 
   double magnitude = 0;
-  const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
-                                            magnitude, std::chars_format::general);
+  const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude,
+                                            std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
-    const bool overflow =
-        LeadingDigitOrder(number->mantissa) + ExponentValue(number->exponent) > 0;
+    const bool overflow = LeadingDigitOrder(number->mantissa) + ExponentValue(number->exponent) > 0;
     magnitude = overflow ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (error != std::errc{}) {
     return 0;
@@ -105,8 +104,6 @@ double ReadTypedEnergy(std::string_view text) {
   return number->negative ? -magnitude : magnitude;
 }
 
-bool IsEnergyInRange(double energy) {
-  return energy >= LowestEnergy && energy <= HighestEnergy;
-}
+bool IsEnergyInRange(double energy) { return energy >= LowestEnergy && energy <= HighestEnergy; }
 
 }  // namespace alphastop

@@ -9,8 +9,8 @@ std::optional<StopPowers> InterpolateStopPower(const MaterialTable& table, doubl
   if (high > RowCount) return std::nullopt;
 
   const auto column = [&](int c) {
-    return LogLogLine(energy, table.Energy(high - 1), table.StopPower(high - 1, c), table.Energy(high),
-                      table.StopPower(high, c));
+    return LogLogLine(energy, table.Energy(high - 1), table.StopPower(high - 1, c),
+                      table.Energy(high), table.StopPower(high, c));
   };
   return StopPowers{
       .electronic = column(Electronic),

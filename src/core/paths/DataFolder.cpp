@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 
 bool HoldsTables(const fs::path& folder) {
   std::error_code ec;
-  return fs::is_directory(folder / ElementFolderName, ec) || fs::is_directory(folder / CompoundFolderName, ec);
+  return fs::is_directory(folder / ElementFolderName, ec) ||
+         fs::is_directory(folder / CompoundFolderName, ec);
 }
 
 std::string Quoted(const fs::path& folder) {
@@ -35,24 +36,30 @@ DataFolder Named(DataSource source, const fs::path& folder, std::string_view giv
   const std::string problem = Unusable(folder);
   if (problem.empty()) return {source, folder, ""};
   return {source, folder,
-          std::string("the data folder ") + Quoted(folder) + " given by " + std::string(givenBy) + " " + problem};
+          std::string("the data folder ") + Quoted(folder) + " given by " + std::string(givenBy) +
+              " " + problem};
 }
 
 }  // namespace
 
 DataFolder FindDataFolder(const DataFolderInputs& inputs) {
-  if (!inputs.explicitFolder.empty()) return Named(DataSource::Explicit, inputs.explicitFolder, "--data");
-  if (!inputs.environment.empty()) return Named(DataSource::Environment, inputs.environment, DataFolderVariable);
-  if (HoldsTables(inputs.workingFolder)) return {DataSource::WorkingFolder, inputs.workingFolder, ""};
+  if (!inputs.explicitFolder.empty())
+    return Named(DataSource::Explicit, inputs.explicitFolder, "--data");
+  if (!inputs.environment.empty())
+    return Named(DataSource::Environment, inputs.environment, DataFolderVariable);
+  if (HoldsTables(inputs.workingFolder))
+    return {DataSource::WorkingFolder, inputs.workingFolder, ""};
   std::string installed = "the installed tables (the program's own path is unknown)";
   if (!inputs.executable.empty()) {
     const fs::path folder = InstalledDataFolder(inputs.executable);
     if (HoldsTables(folder)) return {DataSource::Installed, folder, ""};
     installed = Quoted(folder) + " (installed tables)";
   }
-  return {DataSource::NotFound, {},
-          std::string("no tables found: no as/ or asc/ in ") + Quoted(inputs.workingFolder) + " (working folder) nor in " +
-              installed + "; " + DataFolderVariable + " can name the folder that holds them"};
+  return {DataSource::NotFound,
+          {},
+          std::string("no tables found: no as/ or asc/ in ") + Quoted(inputs.workingFolder) +
+              " (working folder) nor in " + installed + "; " + DataFolderVariable +
+              " can name the folder that holds them"};
 }
 
 fs::path InstalledDataFolder(const fs::path& executable) {
@@ -60,17 +67,23 @@ fs::path InstalledDataFolder(const fs::path& executable) {
 }
 
 fs::path TableFolder(const DataFolder& data, std::string_view kind) {
-  const bool working = data.source == DataSource::WorkingFolder || data.source == DataSource::NotFound;
+  const bool working =
+      data.source == DataSource::WorkingFolder || data.source == DataSource::NotFound;
   return working ? fs::path(kind) : data.folder / kind;
 }
 
 const char* DataSourceName(DataSource source) {
   switch (source) {
-    case DataSource::Explicit: return "--data";
-    case DataSource::Environment: return DataFolderVariable;
-    case DataSource::WorkingFolder: return "working folder";
-    case DataSource::Installed: return "installed tables";
-    case DataSource::NotFound: break;
+    case DataSource::Explicit:
+      return "--data";
+    case DataSource::Environment:
+      return DataFolderVariable;
+    case DataSource::WorkingFolder:
+      return "working folder";
+    case DataSource::Installed:
+      return "installed tables";
+    case DataSource::NotFound:
+      break;
   }
   return "not found";
 }

@@ -55,6 +55,7 @@ const char* DataSourceName(DataSource source);
 
 // The inputs of the running process: ALPHASTOP_DATA, the working folder, and the executable
 // from /proc/self/exe, else from argv0 where it holds a folder.
-DataFolderInputs ProcessDataFolderInputs(const std::filesystem::path& explicitFolder, const char* argv0);
+DataFolderInputs ProcessDataFolderInputs(const std::filesystem::path& explicitFolder,
+                                         const char* argv0);
 
 }  // namespace alphastop

@@ -16,8 +16,8 @@ double OnSegment(double x, double x1, double y1, double x2, double y2) {
 }
 
 double RangeOnSegment(const MaterialTable& table, int high, RangeColumn column, double energy) {
-  return OnSegment(energy, table.Energy(high - 1), table.RangeData(high - 1, column), table.Energy(high),
-                   table.RangeData(high, column));
+  return OnSegment(energy, table.Energy(high - 1), table.RangeData(high - 1, column),
+                   table.Energy(high), table.RangeData(high, column));
 }
 
 int EnergyBracket(const MaterialTable& table, double energy) {
@@ -51,7 +51,8 @@ Checked<double> EnergyFromCsdaRange(const MaterialTable& table, double csdaRange
   if (auto no = CheckWithinCsdaRanges(table, csdaRange)) return *no;
   const auto range = [&](int r) { return table.RangeData(r, CsdaRange); };
   const int high = UpperBracketRow(range, csdaRange);
-  return OnSegment(csdaRange, range(high - 1), table.Energy(high - 1), range(high), table.Energy(high));
+  return OnSegment(csdaRange, range(high - 1), table.Energy(high - 1), range(high),
+                   table.Energy(high));
 }
 
 }  // namespace alphastop

@@ -43,7 +43,9 @@ Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {
 }
 
 std::vector<ReportColumn> EnergyColumns() {
-  return {{"range_g_cm2", "CSDA range", "g/cm2"}, {"range_um", "CSDA range", "µm"}, {"energy_MeV", "energy", "MeV"}};
+  return {{"range_g_cm2", "CSDA range", "g/cm2"},
+          {"range_um", "CSDA range", "µm"},
+          {"energy_MeV", "energy", "MeV"}};
 }
 
 Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange) {
@@ -64,20 +66,22 @@ std::vector<ReportColumn> LayerColumns() {
           {"stopped_at_um", "stopped at", "µm"}};
 }
 
-std::vector<ReportRow> LayerRows(const StackCrossing& crossing, const std::vector<std::string>& names,
+std::vector<ReportRow> LayerRows(const StackCrossing& crossing,
+                                 const std::vector<std::string>& names,
                                  const std::vector<Layer>& layers) {
   std::vector<ReportRow> rows;
   for (std::size_t k = 0; k < crossing.layers.size(); ++k) {
     const LayerCrossing& c = crossing.layers[k];
     const std::optional<double> density = layers[k].material->density;
-    rows.push_back({static_cast<long>(k + 1), names[k], layers[k].thickness, Micrometres(layers[k].thickness, density),
-                    c.energyIn, c.energyOut,
+    rows.push_back({static_cast<long>(k + 1), names[k], layers[k].thickness,
+                    Micrometres(layers[k].thickness, density), c.energyIn, c.energyOut,
                     c.stopDepth ? Micrometres(*c.stopDepth, density) : ReportCell{}});
   }
   return rows;
 }
 
-std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name, const MaterialTable& table) {
+std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name,
+                                                              const MaterialTable& table) {
   return {{"material", name},
           {"title", table.MaterialTitle},
           {"density_g_cm3", NumberOrEmpty(table.density)}};

@@ -30,10 +30,12 @@ Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange);
 std::vector<ReportColumn> LayerColumns();
 // One row per layer crossed, up to the one the particle stops in; names[k] and layers[k]
 // describe layer k + 1 of the stack that gave crossing.
-std::vector<ReportRow> LayerRows(const StackCrossing& crossing, const std::vector<std::string>& names,
+std::vector<ReportRow> LayerRows(const StackCrossing& crossing,
+                                 const std::vector<std::string>& names,
                                  const std::vector<Layer>& layers);
 
 // The facts above the rows of one material: its name, title and density where known.
-std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name, const MaterialTable& table);
+std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name,
+                                                              const MaterialTable& table);
 
 }  // namespace alphastop

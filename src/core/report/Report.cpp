@@ -27,14 +27,16 @@ std::string CsvField(const std::string& text) {
 
 // Tabs and line ends would split a field; a spreadsheet's paste has no quoting.
 std::string TsvField(std::string text) {
-  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
   return text;
 }
 
 template <typename Field>
 std::string Separated(const std::vector<std::string>& fields, char separator, Field field) {
   std::string line;
-  for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? std::string(1, separator) : "") + field(fields[i]);
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    line += (i ? std::string(1, separator) : "") + field(fields[i]);
   return line + "\n";
 }
 
@@ -47,8 +49,12 @@ std::vector<std::string> Texts(const ReportRow& row, bool fullPrecision) {
 std::string WriteSeparated(const Report& report, char separator) {
   std::vector<std::string> header;
   for (const ReportColumn& column : report.columns)
-    header.push_back(separator == ',' ? column.key : column.heading + (column.unit.empty() ? "" : " (" + column.unit + ")"));
-  const auto field = [separator](const std::string& text) { return separator == ',' ? CsvField(text) : TsvField(text); };
+    header.push_back(separator == ','
+                         ? column.key
+                         : column.heading + (column.unit.empty() ? "" : " (" + column.unit + ")"));
+  const auto field = [separator](const std::string& text) {
+    return separator == ',' ? CsvField(text) : TsvField(text);
+  };
   std::string out = Separated(header, separator, field);
   for (const ReportRow& row : report.rows) out += Separated(Texts(row, true), separator, field);
   return out;
@@ -56,7 +62,8 @@ std::string WriteSeparated(const Report& report, char separator) {
 
 // Characters a UTF-8 text takes on a terminal: every byte but continuation bytes.
 std::size_t Width(const std::string& text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 std::string WriteText(const Report& report) {
@@ -74,7 +81,8 @@ std::string WriteText(const Report& report) {
   for (const auto& line : lines) {
     std::string text;
     for (std::size_t i = 0; i < line.size(); ++i)
-      text += line[i] + (i + 1 < line.size() ? std::string(widths[i] - Width(line[i]) + 2, ' ') : "");
+      text +=
+          line[i] + (i + 1 < line.size() ? std::string(widths[i] - Width(line[i]) + 2, ' ') : "");
     out += text + "\n";
   }
   return out;
@@ -83,7 +91,8 @@ std::string WriteText(const Report& report) {
 nlohmann::ordered_json JsonOf(const ReportCell& cell) {
   // Parsed back from its full-precision text, so JSON and CSV carry the same digits.
   if (const auto* number = std::get_if<double>(&cell))
-    return std::isfinite(*number) ? nlohmann::ordered_json::parse(FormatFullPrecision(*number)) : nullptr;
+    return std::isfinite(*number) ? nlohmann::ordered_json::parse(FormatFullPrecision(*number))
+                                  : nullptr;
   if (const auto* count = std::get_if<long>(&cell)) return *count;
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return nullptr;
@@ -95,7 +104,8 @@ std::string WriteJson(const Report& report) {
   json["rows"] = nlohmann::ordered_json::array();
   for (const ReportRow& row : report.rows) {
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
-    for (std::size_t i = 0; i < report.columns.size(); ++i) object[report.columns[i].key] = JsonOf(row[i]);
+    for (std::size_t i = 0; i < report.columns.size(); ++i)
+      object[report.columns[i].key] = JsonOf(row[i]);
     json["rows"].push_back(std::move(object));
   }
   // Invalid UTF-8 in a title is replaced rather than refused: the numbers matter more.
@@ -113,10 +123,14 @@ std::optional<ReportFormat> ReportFormatNamed(std::string_view name) {
 
 std::string WriteReport(const Report& report, ReportFormat format) {
   switch (format) {
-    case ReportFormat::Text: return WriteText(report);
-    case ReportFormat::Csv: return WriteSeparated(report, ',');
-    case ReportFormat::Tsv: return WriteSeparated(report, '\t');
-    case ReportFormat::Json: return WriteJson(report);
+    case ReportFormat::Text:
+      return WriteText(report);
+    case ReportFormat::Csv:
+      return WriteSeparated(report, ',');
+    case ReportFormat::Tsv:
+      return WriteSeparated(report, '\t');
+    case ReportFormat::Json:
+      return WriteJson(report);
   }
   return {};
 }

@@ -14,8 +14,9 @@ std::vector<ReportColumn> TableColumns() {
 Report TableReport(const MaterialTable& table) {
   Report report{.about = {}, .columns = TableColumns(), .rows = {}};
   for (int r = 1; r <= RowCount; ++r)
-    report.rows.push_back({table.Energy(r), table.StopPower(r, Electronic), table.StopPower(r, Nuclear),
-                           table.StopPower(r, Total), table.RangeData(r, CsdaRange), table.RangeData(r, ProjectedRange)});
+    report.rows.push_back({table.Energy(r), table.StopPower(r, Electronic),
+                           table.StopPower(r, Nuclear), table.StopPower(r, Total),
+                           table.RangeData(r, CsdaRange), table.RangeData(r, ProjectedRange)});
   return report;
 }
 

@@ -23,7 +23,8 @@ std::string FormatScientific(double value, int decimals) {
 std::string FormatFullPrecision(double value) {
   if (!std::isfinite(value)) return FormatScientific(value);
   char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return error == std::errc{} ? std::string(buffer, end) : std::string();
 }
 

@@ -21,9 +21,10 @@ struct Unit {
 constexpr Unit EnergyUnits[] = {{"eV", 1e-6}, {"keV", 1e-3}, {"MeV", 1}, {"GeV", 1e3}};
 constexpr auto Length = ThicknessKind::Length;
 constexpr Unit ThicknessUnits[] = {
-    {"nm", 1e-7, Length},     {"um", 1e-4, Length},       {"\u00B5m", 1e-4, Length}, {"\u03BCm", 1e-4, Length},
-    {"mm", 1e-1, Length},     {"cm", 1, Length},          {"m", 1e2, Length},        {"ug/cm2", 1e-6},
-    {"\u00B5g/cm2", 1e-6},    {"\u03BCg/cm2", 1e-6},      {"mg/cm2", 1e-3},          {"g/cm2", 1}};
+    {"nm", 1e-7, Length},      {"um", 1e-4, Length}, {"\u00B5m", 1e-4, Length},
+    {"\u03BCm", 1e-4, Length}, {"mm", 1e-1, Length}, {"cm", 1, Length},
+    {"m", 1e2, Length},        {"ug/cm2", 1e-6},     {"\u00B5g/cm2", 1e-6},
+    {"\u03BCg/cm2", 1e-6},     {"mg/cm2", 1e-3},     {"g/cm2", 1}};
 constexpr std::string_view EnergyUnitList = "eV, keV, MeV or GeV";
 constexpr std::string_view ThicknessUnitList = "um, nm, mm, cm, m, ug/cm2, mg/cm2 or g/cm2";
 
@@ -54,16 +55,20 @@ Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> unit
   const std::string_view unitName = Trimmed(trimmed.substr(length));
   // "1..2" and "1 5" leave a rest that can only be part of a malformed number.
   constexpr std::string_view NumberCharacters = "0123456789.,+-";
-  if (length == 0 || (!unitName.empty() && NumberCharacters.find(unitName.front()) != std::string_view::npos))
+  if (length == 0 ||
+      (!unitName.empty() && NumberCharacters.find(unitName.front()) != std::string_view::npos))
     return Refusal{quoted + ": not a number"};
   const auto number = ParseNumberField(trimmed.substr(0, length));
-  if (!std::holds_alternative<double>(number)) return Refusal{quoted + ": the number is out of range"};
+  if (!std::holds_alternative<double>(number))
+    return Refusal{quoted + ": the number is out of range"};
 
   Quantity quantity{std::get<double>(number)};
   if (!unitName.empty()) {
-    const auto unit = std::ranges::find_if(units, [&](const Unit& u) { return SameName(u.name, unitName, anyCase); });
+    const auto unit = std::ranges::find_if(
+        units, [&](const Unit& u) { return SameName(u.name, unitName, anyCase); });
     if (unit == units.end())
-      return Refusal{quoted + ": unknown unit " + QuotedText(unitName) + " (use " + std::string(unitList) + ")"};
+      return Refusal{quoted + ": unknown unit " + QuotedText(unitName) + " (use " +
+                     std::string(unitList) + ")"};
     quantity = {quantity.value * unit->factor, unit->kind};
   }
   if (!std::isfinite(quantity.value)) return Refusal{quoted + ": the number is out of range"};

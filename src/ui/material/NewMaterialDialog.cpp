@@ -17,17 +17,17 @@
 #include "core/catalog/MaterialCatalog.h"
 #include "core/paths/UserFolder.h"
 #include "core/report/RangeReports.h"
-#include "core/tables/ComputedTable.h"
-#include "core/tables/MaterialInput.h"
-#include "core/tables/StoppingTable.h"
-#include "core/tables/TableWriter.h"
+#include "core/physics/ComputedTable.h"
+#include "core/materials/MaterialInput.h"
+#include "core/physics/StoppingTable.h"
+#include "core/physics/TableWriter.h"
 #include "core/text/NumberFormat.h"
-#include "ui/Controls.h"
-#include "ui/DataFolders.h"
-#include "ui/Messages.h"
-#include "ui/Palette.h"
-#include "ui/SaveFile.h"
-#include "ui/SingleWindow.h"
+#include "ui/common/Controls.h"
+#include "ui/common/DataFolders.h"
+#include "ui/common/Messages.h"
+#include "ui/common/Palette.h"
+#include "ui/common/SaveFile.h"
+#include "ui/common/SingleWindow.h"
 
 namespace alphastop::ui {
 namespace {
@@ -35,7 +35,6 @@ namespace {
 using tables::MaterialField;
 
 constexpr double PreviewEnergies[] = {1, 5, 10};  // MeV
-
 
 QLineEdit* Field(const char* name, const QString& placeholder) {
   auto* edit = new QLineEdit;
@@ -46,7 +45,9 @@ QLineEdit* Field(const char* name, const QString& placeholder) {
 
 }  // namespace
 
-NewMaterialDialog& NewMaterialDialog::Instance() { return SingleWindow<NewMaterialDialog>::Instance(); }
+NewMaterialDialog& NewMaterialDialog::Instance() {
+  return SingleWindow<NewMaterialDialog>::Instance();
+}
 
 void NewMaterialDialog::Open() { SingleWindow<NewMaterialDialog>::Open(); }
 
@@ -70,8 +71,9 @@ NewMaterialDialog::NewMaterialDialog() : QDialog(nullptr) {
 QWidget* NewMaterialDialog::BuildFields() {
   auto* fields = new QWidget;
   name_ = Field("MaterialName", tr("e.g. Polyethylene naphthalate"));
-  composition_ = Field("MaterialComposition", tr("C14H10O4, or 1:0.042,6:0.695,8:0.263 (Z:fraction by weight), "
-                                                 "or C:14,H:10,O:4 (atoms)"));
+  composition_ = Field("MaterialComposition",
+                       tr("C14H10O4, or 1:0.042,6:0.695,8:0.263 (Z:fraction by weight), "
+                          "or C:14,H:10,O:4 (atoms)"));
   density_ = Field("MaterialDensity", tr("e.g. 1.36"));
   meanExcitation_ = Field("MaterialMeanExcitation", QString());
   phase_ = new QComboBox;
@@ -102,8 +104,9 @@ QWidget* NewMaterialDialog::BuildFields() {
 QWidget* NewMaterialDialog::BuildPreview() {
   preview_ = new QTableWidget(3, 4);
   preview_->setObjectName("MaterialPreview");
-  preview_->setHorizontalHeaderLabels({tr("Electronic (MeV cm\u00b2/g)"), tr("Nuclear (MeV cm\u00b2/g)"),
-                                       tr("Total (MeV cm\u00b2/g)"), tr("CSDA range (g/cm\u00b2)")});
+  preview_->setHorizontalHeaderLabels({tr("Electronic (MeV cm\u00b2/g)"),
+                                       tr("Nuclear (MeV cm\u00b2/g)"), tr("Total (MeV cm\u00b2/g)"),
+                                       tr("CSDA range (g/cm\u00b2)")});
   preview_->setVerticalHeaderLabels({tr("1 MeV"), tr("5 MeV"), tr("10 MeV")});
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -114,7 +117,8 @@ QWidget* NewMaterialDialog::BuildPreview() {
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       preview_->setItem(r, c, item);
     }
-  const int height = preview_->horizontalHeader()->sizeHint().height() + 3 * preview_->verticalHeader()->defaultSectionSize();
+  const int height = preview_->horizontalHeader()->sizeHint().height() +
+                     3 * preview_->verticalHeader()->defaultSectionSize();
   preview_->setFixedHeight(height + 2 * preview_->frameWidth());
   preview_->setMinimumWidth(620);
   return preview_;
@@ -133,19 +137,21 @@ QString NewMaterialDialog::ShippedNameClash(const QString& fileName) const {
 }
 
 void NewMaterialDialog::FieldsEdited() {
-  const tables::MaterialInput input{.name = name_->text().toStdString(),
-                                    .composition = composition_->text().toStdString(),
-                                    .density = density_->text().toStdString(),
-                                    .meanExcitationEnergy = meanExcitation_->text().toStdString(),
-                                    .phase = phase_->currentIndex() == 1 ? tables::Phase::Gas : tables::Phase::Condensed,
-                                    .form = std::nullopt};
+  const tables::MaterialInput input{
+      .name = name_->text().toStdString(),
+      .composition = composition_->text().toStdString(),
+      .density = density_->text().toStdString(),
+      .meanExcitationEnergy = meanExcitation_->text().toStdString(),
+      .phase = phase_->currentIndex() == 1 ? tables::Phase::Gas : tables::Phase::Condensed,
+      .form = std::nullopt};
   const tables::CheckedMaterial checked = tables::ParseMaterialInput(input);
   QString messages[4];
   // An empty field says nothing yet: the user has not come to it.
   const QLineEdit* boxes[4] = {name_, composition_, density_, meanExcitation_};
   for (const tables::MaterialFault& fault : checked.faults) {
     const auto field = static_cast<std::size_t>(fault.field);
-    if (field < 4 && !boxes[field]->text().trimmed().isEmpty()) messages[field] = FromUtf8(fault.message);
+    if (field < 4 && !boxes[field]->text().trimmed().isEmpty())
+      messages[field] = FromUtf8(fault.message);
   }
   material_ = checked.material;
   if (material_) {
@@ -159,19 +165,22 @@ void NewMaterialDialog::FieldsEdited() {
     labels[f]->setText(messages[f]);
     labels[f]->setVisible(!messages[f].isEmpty());  // no gap under a field that is fine
   }
-  meanExcitation_->setPlaceholderText(checked.defaultMeanExcitationEnergy
-                                          ? tr("%1 from the composition").arg(*checked.defaultMeanExcitationEnergy, 0, 'f', 1)
-                                          : tr("from the composition"));
+  meanExcitation_->setPlaceholderText(
+      checked.defaultMeanExcitationEnergy
+          ? tr("%1 from the composition").arg(*checked.defaultMeanExcitationEnergy, 0, 'f', 1)
+          : tr("from the composition"));
   save_->setEnabled(material_.has_value());
 
   std::optional<MaterialTable> table;
   if (material_) table = tables::TableOfMaterial(*material_);
   for (int r = 0; r < 3; ++r) {
-    const Checked<ReportRow> row = table ? StoppingRow(*table, PreviewEnergies[r]) : Checked<ReportRow>(Refusal{});
+    const Checked<ReportRow> row =
+        table ? StoppingRow(*table, PreviewEnergies[r]) : Checked<ReportRow>(Refusal{});
     const auto* values = std::get_if<ReportRow>(&row);
     // electronic, nuclear, total and CSDA range are cells 1 to 4 of a stopping row
     for (int c = 0; c < 4; ++c)
-      preview_->item(r, c)->setText(values ? FromUtf8(FormatReadout(std::get<double>((*values)[static_cast<std::size_t>(c + 1)])))
+      preview_->item(r, c)->setText(values ? FromUtf8(FormatReadout(std::get<double>(
+                                                 (*values)[static_cast<std::size_t>(c + 1)])))
                                            : QString());
   }
 }
@@ -180,18 +189,25 @@ void NewMaterialDialog::SaveClicked() {
   if (!material_) return;
   const QString folder = FromUtf8(ProcessUserCompoundFolder().string());
   if (folder.isEmpty()) {
-    ShowWarning(this, tr("There is no folder for your own materials: neither XDG_DATA_HOME nor HOME is set."));
+    ShowWarning(
+        this,
+        tr("There is no folder for your own materials: neither XDG_DATA_HOME nor HOME is set."));
     return;
   }
   const QString path = QDir(folder).filePath(FromUtf8(material_->fileName));
   if (QFile::exists(path) &&
-      QMessageBox::question(this, QString::fromUtf8(ApplicationTitle),
-                            tr("You have a material named %1 already. Replace it?").arg(name_->text())) != QMessageBox::Yes)
+      QMessageBox::question(
+          this, QString::fromUtf8(ApplicationTitle),
+          tr("You have a material named %1 already. Replace it?").arg(name_->text())) !=
+          QMessageBox::Yes)
     return;
-  const std::string text = tables::FormatStoppingTable(*material_, tables::ComputeStoppingTable(*material_));
+  const std::string text =
+      tables::FormatStoppingTable(*material_, tables::ComputeStoppingTable(*material_));
   QString error;
-  if (!QDir().mkpath(folder)) error = tr("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
-  else error = WriteWholeFile(path, QByteArray::fromStdString(text));
+  if (!QDir().mkpath(folder))
+    error = tr("Cannot make the folder \"%1\".").arg(QDir::toNativeSeparators(folder));
+  else
+    error = WriteWholeFile(path, QByteArray::fromStdString(text));
   if (!error.isEmpty()) {
     ShowWarning(this, error);
     return;

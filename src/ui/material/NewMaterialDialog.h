@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/catalog/MaterialCatalog.h"
-#include "core/tables/Material.h"
+#include "core/materials/Material.h"
 
 class QComboBox;
 class QLabel;
@@ -60,7 +60,7 @@ class NewMaterialDialog : public QDialog {
   QTableWidget* preview_ = nullptr;
   QPushButton* save_ = nullptr;
   std::optional<tables::Material> material_;  // the material the fields give, while all are good
-  std::vector<CatalogEntry> shippedTables_;     // the names a new material may not take
+  std::vector<CatalogEntry> shippedTables_;   // the names a new material may not take
 };
 
 }  // namespace alphastop::ui

@@ -9,12 +9,19 @@
 #include <QVBoxLayout>
 
 #include "core/data/MaterialFile.h"
-#include "ui/Palette.h"
+#include "ui/common/Palette.h"
 
 namespace alphastop::ui {
 namespace {
 
-enum Column { MaterialColumn, ThicknessColumn, EnergyInColumn, EnergyOutColumn, EnergyLostColumn, StopsAtColumn };
+enum Column {
+  MaterialColumn,
+  ThicknessColumn,
+  EnergyInColumn,
+  EnergyOutColumn,
+  EnergyLostColumn,
+  StopsAtColumn
+};
 
 // The result cell at (row, column), made once and then only given new text, so that a new
 // result repaints its cell alone.
@@ -31,8 +38,9 @@ QTableWidgetItem& ResultItem(QTableWidget& table, int row, int column) {
 LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   table_ = new QTableWidget(0, 6, this);
   table_->setObjectName("LayerTable");
-  table_->setHorizontalHeaderLabels({tr("Material"), tr("Thickness"), tr("Energy in (MeV)"), tr("Energy out (MeV)"),
-                                     tr("Energy lost (MeV)"), tr("Stops at (\u00b5m)")});
+  table_->setHorizontalHeaderLabels({tr("Material"), tr("Thickness"), tr("Energy in (MeV)"),
+                                     tr("Energy out (MeV)"), tr("Energy lost (MeV)"),
+                                     tr("Stops at (\u00b5m)")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -41,7 +49,8 @@ LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setSectionResizeMode(MaterialColumn, QHeaderView::Stretch);
   for (int c = ThicknessColumn; c <= StopsAtColumn; ++c)
-    header->resizeSection(c, header->fontMetrics().horizontalAdvance(table_->horizontalHeaderItem(c)->text()) + 24);
+    header->resizeSection(
+        c, header->fontMetrics().horizontalAdvance(table_->horizontalHeaderItem(c)->text()) + 24);
   table_->setMinimumWidth(720);
 
   auto* add = new QPushButton(tr("&Add layer"), this);
@@ -73,15 +82,18 @@ LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   Rebuild();
 }
 
-void LayerStackEditor::SetMaterials(std::vector<CatalogEntry> materials, const std::string& preferred) {
+void LayerStackEditor::SetMaterials(std::vector<CatalogEntry> materials,
+                                    const std::string& preferred) {
   materials_ = std::move(materials);
   preferred_ = preferred;
   Rebuild();
 }
 
-LayerSetting LayerStackEditor::Loaded(const CatalogEntry& entry, const std::string& thickness) const {
+LayerSetting LayerStackEditor::Loaded(const CatalogEntry& entry,
+                                      const std::string& thickness) const {
   ReadResult read = ReadMaterialTable(entry.path.string());
-  return {entry.name, std::move(read.table), read.error ? read.error->Message() : std::string(), thickness};
+  return {entry.name, std::move(read.table), read.error ? read.error->Message() : std::string(),
+          thickness};
 }
 
 void LayerStackEditor::AddLayer(const std::string& material, const QString& thickness) {
@@ -97,9 +109,13 @@ void LayerStackEditor::AddLayer(const std::string& material, const QString& thic
 // gaps most often needs next; the first is of the material loaded, where it is offered.
 void LayerStackEditor::AddClicked() {
   if (materials_.empty()) return;
-  const int row = table_->currentRow() >= 0 ? table_->currentRow() : static_cast<int>(layers_.size()) - 1;
-  if (row >= 0) AddLayer(layers_[static_cast<std::size_t>(row)].name, QString::fromStdString(layers_[static_cast<std::size_t>(row)].thickness));
-  else AddLayer(FindMaterialNamed(materials_, preferred_).value_or(materials_.front()).name, "1um");
+  const int row =
+      table_->currentRow() >= 0 ? table_->currentRow() : static_cast<int>(layers_.size()) - 1;
+  if (row >= 0)
+    AddLayer(layers_[static_cast<std::size_t>(row)].name,
+             QString::fromStdString(layers_[static_cast<std::size_t>(row)].thickness));
+  else
+    AddLayer(FindMaterialNamed(materials_, preferred_).value_or(materials_.front()).name, "1um");
 }
 
 void LayerStackEditor::RemoveClicked() {
@@ -139,29 +155,35 @@ void LayerStackEditor::Rebuild() {
     const LayerSetting& layer = layers_[static_cast<std::size_t>(row)];
     auto* material = new QComboBox;
     material->setObjectName(QString("LayerMaterial%1").arg(row + 1));
-    for (const CatalogEntry& entry : materials_) material->addItem(QString::fromStdString(entry.name));
+    for (const CatalogEntry& entry : materials_)
+      material->addItem(QString::fromStdString(entry.name));
     material->setCurrentIndex(material->findText(QString::fromStdString(layer.name)));
-    connect(material, &QComboBox::currentIndexChanged, this, [this, row](int index) { MaterialChosen(row, index); });
+    connect(material, &QComboBox::currentIndexChanged, this,
+            [this, row](int index) { MaterialChosen(row, index); });
     table_->setCellWidget(row, MaterialColumn, material);
     auto* thickness = new QLineEdit(QString::fromStdString(layer.thickness));
     thickness->setObjectName(QString("LayerThickness%1").arg(row + 1));
     thickness->setPlaceholderText(tr("e.g. 30um"));
-    connect(thickness, &QLineEdit::textEdited, this, [this, row](const QString& text) { ThicknessEdited(row, text); });
+    connect(thickness, &QLineEdit::textEdited, this,
+            [this, row](const QString& text) { ThicknessEdited(row, text); });
     table_->setCellWidget(row, ThicknessColumn, thickness);
   }
   const bool any = !layers_.empty();
   remove_->setEnabled(any && table_->currentRow() >= 0);
   up_->setEnabled(any && table_->currentRow() > 0);
-  down_->setEnabled(any && table_->currentRow() >= 0 && table_->currentRow() + 1 < table_->rowCount());
+  down_->setEnabled(any && table_->currentRow() >= 0 &&
+                    table_->currentRow() + 1 < table_->rowCount());
 }
 
 void LayerStackEditor::Show(const std::vector<LayerOutcome>& outcomes) {
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const LayerOutcome outcome = row < static_cast<int>(outcomes.size()) ? outcomes[static_cast<std::size_t>(row)]
-                                                                         : LayerOutcome{};
+    const LayerOutcome outcome = row < static_cast<int>(outcomes.size())
+                                     ? outcomes[static_cast<std::size_t>(row)]
+                                     : LayerOutcome{};
     // A message spans the four result cells; a span of one cell is no span at all.
     const int span = outcome.message.isEmpty() ? 1 : StopsAtColumn - EnergyInColumn + 1;
-    if (table_->columnSpan(row, EnergyInColumn) != span) table_->setSpan(row, EnergyInColumn, 1, span);
+    if (table_->columnSpan(row, EnergyInColumn) != span)
+      table_->setSpan(row, EnergyInColumn, 1, span);
     if (!outcome.message.isEmpty()) {
       QTableWidgetItem& item = ResultItem(*table_, row, EnergyInColumn);
       item.setText(outcome.message);
@@ -170,7 +192,8 @@ void LayerStackEditor::Show(const std::vector<LayerOutcome>& outcomes) {
       item.setToolTip(outcome.message);
       continue;
     }
-    const QString texts[] = {outcome.energyIn, outcome.energyOut, outcome.energyLost, outcome.stopsAt};
+    const QString texts[] = {outcome.energyIn, outcome.energyOut, outcome.energyLost,
+                             outcome.stopsAt};
     for (int c = EnergyInColumn; c <= StopsAtColumn; ++c) {
       QTableWidgetItem& item = ResultItem(*table_, row, c);
       item.setText(texts[c - EnergyInColumn]);

@@ -19,10 +19,10 @@
 #include "core/report/RangeReports.h"
 #include "core/text/NumberFormat.h"
 #include "core/units/QuantityText.h"
-#include "ui/Controls.h"
-#include "ui/DataFolders.h"
-#include "ui/Palette.h"
-#include "ui/SingleWindow.h"
+#include "ui/common/Controls.h"
+#include "ui/common/DataFolders.h"
+#include "ui/common/Palette.h"
+#include "ui/common/SingleWindow.h"
 #include "ui/range/LayerStackEditor.h"
 
 namespace alphastop::ui {
@@ -64,7 +64,8 @@ std::optional<double> TypedEnergy(const QLineEdit* box, QString& message) {
 
 // The CSDA range typed, in g/cm2 of the table's material, or nullopt with the reason in
 // message (nothing where it is empty).
-std::optional<double> TypedRange(const QLineEdit* box, const MaterialTable& table, QString& message) {
+std::optional<double> TypedRange(const QLineEdit* box, const MaterialTable& table,
+                                 QString& message) {
   if (box->text().trimmed().isEmpty()) return std::nullopt;
   return Accepted(ParseArealDensity(box->text().toStdString(), table.density), message);
 }
@@ -123,7 +124,8 @@ StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optiona
     if (c.stopDepth)
       stopsAt = density ? Number(ArealDensityToMicrometres(*c.stopDepth, *density))
                         : Number(*c.stopDepth) + QString::fromUtf8(" g/cm\u00b2");
-    result.outcomes.push_back({Number(c.energyIn), Number(c.energyOut), Number(c.energyIn - c.energyOut), stopsAt, {}});
+    result.outcomes.push_back(
+        {Number(c.energyIn), Number(c.energyOut), Number(c.energyIn - c.energyOut), stopsAt, {}});
   }
   if (unworkable && !result.crossing->Stopped()) {
     result.outcomes.push_back(*unworkable);
@@ -156,7 +158,8 @@ RangeWindow::RangeWindow() : QWidget(nullptr) {
 
   auto* copy = new QPushButton(tr("&Copy"));
   copy->setObjectName("CopyResults");
-  copy->setToolTip(tr("Puts the results on the clipboard as tab-separated text, for a spreadsheet"));
+  copy->setToolTip(
+      tr("Puts the results on the clipboard as tab-separated text, for a spreadsheet"));
   connect(copy, &QPushButton::clicked, this, &RangeWindow::CopyClicked);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   buttons->addButton(copy, QDialogButtonBox::ActionRole);
@@ -183,7 +186,8 @@ QWidget* RangeWindow::BuildEnergySection() {
   grid->addWidget(energyBox_, 0, 1, 1, 3);
   qobject_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget())->setBuddy(energyBox_);
   grid->addWidget(energyMessage_, 1, 0, 1, 4);
-  const QString units[] = {QString::fromUtf8("g/cm\u00b2"), QString::fromUtf8("mg/cm\u00b2"), QString::fromUtf8("\u00b5m")};
+  const QString units[] = {QString::fromUtf8("g/cm\u00b2"), QString::fromUtf8("mg/cm\u00b2"),
+                           QString::fromUtf8("\u00b5m")};
   for (int u = 0; u < 3; ++u) grid->addWidget(new QLabel(units[u]), 2, u + 1, Qt::AlignLeft);
   grid->addWidget(new QLabel(tr("CSDA range")), 3, 0);
   grid->addWidget(new QLabel(tr("Projected range")), 4, 0);
@@ -230,8 +234,9 @@ void RangeWindow::ShowLoadedMaterial() {
   if (!table.IsLoaded()) {
     material_->setText(tr("No material loaded: pick one in the main window and press OK."));
   } else {
-    const QString density = table.density ? tr("density %1 g/cm\u00b3").arg(Number(*table.density))
-                                          : tr("no density in its table: give thicknesses in g/cm\u00b2");
+    const QString density = table.density
+                                ? tr("density %1 g/cm\u00b3").arg(Number(*table.density))
+                                : tr("no density in its table: give thicknesses in g/cm\u00b2");
     material_->setText(FromUtf8(table.MaterialTitle) + QString::fromUtf8(" \u2014 ") + density);
   }
   layers_->SetMaterials(ListTableFiles(TableFoldersWithUsersOwn(FindWindowDataFolder())),
@@ -248,9 +253,10 @@ void RangeWindow::EnergyEdited() {
   if (energy && table.IsLoaded()) {
     if (const auto ranges = Accepted(RangeAtEnergy(table, *energy), message)) {
       const auto texts = [&](double range) {
-        return std::array<QString, 3>{
-            Number(range), Number(range * 1e3),
-            table.density ? Number(ArealDensityToMicrometres(range, *table.density)) : tr("no density")};
+        return std::array<QString, 3>{Number(range), Number(range * 1e3),
+                                      table.density
+                                          ? Number(ArealDensityToMicrometres(range, *table.density))
+                                          : tr("no density")};
       };
       csda = texts(ranges->csda);
       projected = texts(ranges->projected);
@@ -269,7 +275,8 @@ void RangeWindow::RangeEdited() {
   const MaterialTable& table = SharedMaterialTable();
   if (table.IsLoaded()) {
     if (const std::optional<double> range = TypedRange(rangeBox_, table, message))
-      if (const auto energy = Accepted(EnergyFromCsdaRange(table, *range), message)) energyText = Number(*energy);
+      if (const auto energy = Accepted(EnergyFromCsdaRange(table, *range), message))
+        energyText = Number(*energy);
   }
   SetText(rangeMessage_, message);
   SetText(rangeEnergy_, energyText);
@@ -300,7 +307,9 @@ void RangeWindow::CopyClicked() {
   }
   const StackResult stack = WorkOutStack(layers_->Layers(), energy);
   if (stack.crossing && !stack.crossing->layers.empty())
-    text += TsvBlock({.about = {}, .columns = LayerColumns(), .rows = LayerRows(*stack.crossing, stack.names, stack.layers)});
+    text += TsvBlock({.about = {},
+                      .columns = LayerColumns(),
+                      .rows = LayerRows(*stack.crossing, stack.names, stack.layers)});
   QApplication::clipboard()->setText(FromUtf8(text));
 }
 

@@ -42,8 +42,9 @@ void ExpectRefused(const std::string& path, int line, const std::string& detail,
   const auto error = LoadMaterialTable(path, betweenPasses);
   ASSERT_TRUE(error) << path << " was accepted";
   const std::string message = error->Message();
-  EXPECT_TRUE(error->line == line && message.find(path) != std::string::npos && message.find(detail) != std::string::npos &&
-              message.find('\0') == std::string::npos) << message;
+  EXPECT_TRUE(error->line == line && message.find(path) != std::string::npos &&
+              message.find(detail) != std::string::npos && message.find('\0') == std::string::npos)
+      << message;
   EXPECT_EQ(TableDifference(SharedMaterialTable(), before), "");
 }
 
@@ -54,7 +55,8 @@ TEST(MaterialFileLayout, RowTextsAreTheFirst59CharactersOfTheirLines) {
   const auto table = ReadOk(folder.Write("t.as", JoinLines(lines)));
   EXPECT_EQ(table.MaterialTitle, "TEST MATERIAL");
   EXPECT_EQ(ReadOk(folder.Write("e.as", JoinLines(ValidTableLines("")))).MaterialTitle, "");
-  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(table.RowText(r), lines[9 + r].substr(0, 59));  // row 1 is shorter
+  for (int r = 1; r <= RowCount; ++r)
+    EXPECT_EQ(table.RowText(r), lines[9 + r].substr(0, 59));  // row 1 is shorter
   EXPECT_EQ(table.ListItem(2), " " + lines[11].substr(0, 59));
   // The seventh number lies beyond character 59 and is still read: the rows stay in step.
   EXPECT_DOUBLE_EQ(table.Energy(3), std::stod(lines[12].substr(0, 9)));
@@ -74,7 +76,8 @@ TEST(MaterialFileLayout, CommasAndABlankLineAmongTheRowsLeaveTheNumbers) {
   // A blank line among the rows shifts the row texts that follow it.
   const auto shifted = ReadOk(folder.Write("blank.as", JoinLines(blank)));
   EXPECT_EQ(TableDifference(plain, shifted, false), "");
-  EXPECT_TRUE(shifted.RowText(10) == plain.RowText(10) && shifted.RowText(11).empty() && shifted.RowText(122) == plain.RowText(121));
+  EXPECT_TRUE(shifted.RowText(10) == plain.RowText(10) && shifted.RowText(11).empty() &&
+              shifted.RowText(122) == plain.RowText(121));
 }
 
 TEST(TextEncoding, CutsRowTextsByCharactersAndShowsControlCharactersInWarningsAsHex) {
@@ -84,9 +87,13 @@ TEST(TextEncoding, CutsRowTextsByCharactersAndShowsControlCharactersInWarningsAs
   EXPECT_EQ(FirstCharacters("short", 59), "short");
   EXPECT_EQ(FirstCharacters(DecodeLine("\xE9t\xE9"), 2), "\xC3\xA9t");
   const std::pair<std::string, std::string> shown[] = {
-      {std::string("1\0002", 3), "1\\x002"}, {"\x1B[2J", "\\x1B[2J"}, {"tab\there", "tab\\x09here"},
-      {"\x7F", "\\x7F"}, {"caf\xC3\xA9", "caf\xC3\xA9"} /* UTF-8 stays */,
-      {"caf\xE9", "caf\xC3\xA9"} /* Latin-1 becomes UTF-8 */, {"\x85x", "\\x85x"} /* a C1 control */,
+      {std::string("1\0002", 3), "1\\x002"},
+      {"\x1B[2J", "\\x1B[2J"},
+      {"tab\there", "tab\\x09here"},
+      {"\x7F", "\\x7F"},
+      {"caf\xC3\xA9", "caf\xC3\xA9"} /* UTF-8 stays */,
+      {"caf\xE9", "caf\xC3\xA9"} /* Latin-1 becomes UTF-8 */,
+      {"\x85x", "\\x85x"} /* a C1 control */,
       {"1.0E+05", "1.0E+05"}};
   for (const auto& [bytes, text] : shown) EXPECT_EQ(PrintableText(bytes), text);
 }
@@ -96,10 +103,17 @@ TEST(MaterialHeader, DensityIsReadFromLineThreeOrIsAbsentWithTheTableOtherwiseTh
   const MaterialTable plain = ReadOk(folder.Write("plain.as", JoinLines(ValidTableLines())));
   EXPECT_EQ(plain.density, 1.0);
   const std::pair<const char*, std::optional<double>> cases[] = {
-      {"Density 2.330E+00 g/cm3    Mean excitation energy 173.0 eV", 2.33}, {" Density\t8.4e-5 g/cm3", 8.4e-5},
-      {"", std::nullopt}, {"density 1 g/cm3", std::nullopt}, {"Density 1 kg/m3", std::nullopt},
-      {"Density 1.0g/cm3", std::nullopt}, {"Density g/cm3", std::nullopt}, {"Density 1..2 g/cm3", std::nullopt},
-      {"Density 0 g/cm3", std::nullopt}, {"Density -1 g/cm3", std::nullopt}, {"Density nan g/cm3", std::nullopt},
+      {"Density 2.330E+00 g/cm3    Mean excitation energy 173.0 eV", 2.33},
+      {" Density\t8.4e-5 g/cm3", 8.4e-5},
+      {"", std::nullopt},
+      {"density 1 g/cm3", std::nullopt},
+      {"Density 1 kg/m3", std::nullopt},
+      {"Density 1.0g/cm3", std::nullopt},
+      {"Density g/cm3", std::nullopt},
+      {"Density 1..2 g/cm3", std::nullopt},
+      {"Density 0 g/cm3", std::nullopt},
+      {"Density -1 g/cm3", std::nullopt},
+      {"Density nan g/cm3", std::nullopt},
       {"Density 1e999 g/cm3", std::nullopt}};
   for (const auto& [line, density] : cases) {
     auto lines = ValidTableLines();
@@ -128,9 +142,13 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   MaterialTable& shared = SharedMaterialTable();
   shared.DataFile = first;
   int eventsRun = 0;  // a pick made while the load lets events run:
-  ASSERT_FALSE(LoadMaterialTable(shared.DataFile, [&] { shared.DataFile = other; ++eventsRun; }));
+  ASSERT_FALSE(LoadMaterialTable(shared.DataFile, [&] {
+    shared.DataFile = other;
+    ++eventsRun;
+  }));
   EXPECT_EQ(eventsRun, 1);
-  EXPECT_EQ(shared.MaterialTitle + "|" + shared.RowText(1), "FIRST|" + ValidTableLines()[10].substr(0, 59));
+  EXPECT_EQ(shared.MaterialTitle + "|" + shared.RowText(1),
+            "FIRST|" + ValidTableLines()[10].substr(0, 59));
   EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
 }
 
@@ -140,18 +158,21 @@ TEST(ReferenceTable, IsReadBackExactly) {
     const auto path = reference / name;
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(testing::WithoutCarriageReturn(line));
+    for (std::string line; std::getline(in, line);)
+      lines.push_back(testing::WithoutCarriageReturn(line));
     const auto expected = testing::ReadReferenceTable(path);
     ASSERT_TRUE(expected) << name;
     const auto table = ReadOk(path.string());
-    EXPECT_TRUE(table.MaterialTitle == lines[1] && ReadTitleLine(path.string()).title == lines[1]) << name;
+    EXPECT_TRUE(table.MaterialTitle == lines[1] && ReadTitleLine(path.string()).title == lines[1])
+        << name;
     EXPECT_EQ(table.density, expected->density) << name;
     EXPECT_EQ(ReadMaterialHeader(path.string()).header.density, expected->density) << name;
     for (int r = 1; r <= RowCount; ++r) {
       const auto& v = expected->rows[r - 1];
       const TableRow& row = table.rows[r - 1];
-      ASSERT_TRUE(row.energy == v[0] && row.stopPower == (std::array{v[1], v[2], v[3]}) && row.range == (std::array{v[4], v[5]}) &&
-                  row.text == lines[9 + r].substr(0, 59)) << name << " row " << r;
+      ASSERT_TRUE(row.energy == v[0] && row.stopPower == (std::array{v[1], v[2], v[3]}) &&
+                  row.range == (std::array{v[4], v[5]}) && row.text == lines[9 + r].substr(0, 59))
+          << name << " row " << r;
     }
   }
 }
@@ -175,56 +196,71 @@ TEST(DamagedFiles, EachFileOfTheCorpusGivesItsListedOutcome) {
     EXPECT_EQ(table.MaterialTitle + "|" + title.title, c.detail + "|" + c.detail);
     // Every readable sample holds the made-up table's energies and stopping powers.
     for (int r = 1; r <= RowCount; ++r)
-      EXPECT_TRUE(table.Energy(r) == good.Energy(r) && table.rows[r - 1].stopPower == good.rows[r - 1].stopPower) << r;
+      EXPECT_TRUE(table.Energy(r) == good.Energy(r) &&
+                  table.rows[r - 1].stopPower == good.rows[r - 1].stopPower)
+          << r;
   }
   for (const auto& entry : std::filesystem::directory_iterator(testing::DamagedFolder()))
     EXPECT_TRUE(entry.path().extension() == ".tsv" || entry.path().extension() == ".py" ||
-                listed.count(entry.path().filename().string())) << entry.path() << " has no outcome listed";
+                listed.count(entry.path().filename().string()))
+        << entry.path() << " has no outcome listed";
 }
 
 // Writes a good file whose line at index is head and then 10 MB of filler repeated, without
 // ever holding the whole file in memory.
-std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head, const std::string& filler) {
+std::string WriteWithHugeLine(const TempFolder& folder, std::size_t index, const std::string& head,
+                              const std::string& filler) {
   const auto lines = ValidTableLines();
   const auto path = folder.Path() / "huge.as";
   std::ofstream out(path, std::ios::binary);
   out << JoinLines({lines.begin(), lines.begin() + index}) << head;
   std::string chunk;
   while (chunk.size() < (1u << 16)) chunk += filler;
-  for (const auto start = out.tellp(); out.tellp() - start < std::streamoff(10u << 20);) out << chunk;
+  for (const auto start = out.tellp(); out.tellp() - start < std::streamoff(10u << 20);)
+    out << chunk;
   out << "\r\n" << JoinLines({lines.begin() + index + 1, lines.end()});
   return path.string();
 }
 
 TEST(DamagedFiles, ALineOfTenMegabytesIsReadInBoundedTimeAndMemory) {
   TempFolder folder;
-  const auto peakKilobytes = [] { rusage usage{}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
+  const auto peakKilobytes = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
   const auto timed = [&](const std::function<void()>& read) {
     const long peakBefore = peakKilobytes();
     const auto start = std::chrono::steady_clock::now();
     read();
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+              10.0);
     // The line is stepped over, never held: far less than its 10 MB may be added.
     EXPECT_LT(peakKilobytes() - peakBefore, 4 * 1024);
   };
   // What a read of any table sets up once (under AddressSanitizer, its stack frames too) is
   // not what the bound is about: only what the huge line adds.
   ReadOk(folder.Write("warm.as", JoinLines(ValidTableLines())));
-  const std::string digits = WriteWithHugeLine(folder, 14, "", "7");  // a number of ten million digits on line 15
+  const std::string digits =
+      WriteWithHugeLine(folder, 14, "", "7");  // a number of ten million digits on line 15
   timed([&] { EXPECT_TRUE(ReadMaterialTable(digits).error); });
   ExpectRefused(digits, 15, "is not a number (energy of row 5)");
-  EXPECT_LT(LoadMaterialTable(digits)->Message().size(), 1000u) << "the warning quotes only the field's start";
+  EXPECT_LT(LoadMaterialTable(digits)->Message().size(), 1000u)
+      << "the warning quotes only the field's start";
   // A title of euro signs, 3 bytes each: no character ends at the 4096-byte limit of a line.
   const std::string euros = WriteWithHugeLine(folder, 1, "", "\xE2\x82\xAC");
-  const std::string kept = JoinLines(std::vector<std::string>(TextStream::MaxKeptLineBytes / 3, "\xE2\x82\xAC"), "");
+  const std::string kept =
+      JoinLines(std::vector<std::string>(TextStream::MaxKeptLineBytes / 3, "\xE2\x82\xAC"), "");
   timed([&] { EXPECT_EQ(ReadOk(euros).MaterialTitle, kept); });
   EXPECT_EQ(ReadTitleLine(euros).title, kept);
   const auto lines = ValidTableLines();
-  const std::string blanks = WriteWithHugeLine(folder, 14, lines[14], " ");  // after the numbers of row 5
+  const std::string blanks =
+      WriteWithHugeLine(folder, 14, lines[14], " ");  // after the numbers of row 5
   timed([&] { EXPECT_EQ(ReadOk(blanks).RowText(5), lines[14].substr(0, RowTextLength)); });
 }
 
-// A folder in the file's place, and a file gone before the load, meet the window in DamagedFileWindowTest.
+// A folder in the file's place, and a file gone before the load, meet the window in
+// DamagedFileWindowTest.
 TEST(DamagedFiles, AFileThatVanishesBetweenThePassesOfTheLoadIsRefused) {
   TempFolder folder;
   const std::string path = folder.Write("as/Vanishing.as", JoinLines(ValidTableLines("VANISHING")));
@@ -235,7 +271,8 @@ TEST(DamagedFiles, AFileWithoutReadPermissionIsRefused) {
   TempFolder folder;
   const std::string path = folder.Write("as/Locked.as", JoinLines(ValidTableLines()));
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  if (std::ifstream(path).is_open()) GTEST_SKIP() << "this process reads files whatever their permission bits (root)";
+  if (std::ifstream(path).is_open())
+    GTEST_SKIP() << "this process reads files whatever their permission bits (root)";
   ExpectRefused(path, 0, "cannot be opened");
   EXPECT_TRUE(ReadTitleLine(path).error);
 }

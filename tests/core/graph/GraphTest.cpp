@@ -22,7 +22,18 @@ namespace {
 using testing::GeometricTable;
 
 // A drawing surface that keeps every call with its arguments, in order.
-enum class CallKind { Clear, SetDrawWidth, SetPoint, Line, LineTo, Rectangle, FilledRectangle, SetFontSize, SetTextPosition, Print };
+enum class CallKind {
+  Clear,
+  SetDrawWidth,
+  SetPoint,
+  Line,
+  LineTo,
+  Rectangle,
+  FilledRectangle,
+  SetFontSize,
+  SetTextPosition,
+  Print
+};
 
 struct SurfaceCall {
   CallKind kind{};
@@ -35,7 +46,8 @@ struct SurfaceCall {
   friend std::ostream& operator<<(std::ostream& os, const SurfaceCall& call) {
     os << "call " << int(call.kind) << " (";
     for (double n : call.numbers) os << n << ' ';
-    return os << '"' << call.text << "\" rgb " << int(call.colour.r) << ',' << int(call.colour.g) << ',' << int(call.colour.b) << ')';
+    return os << '"' << call.text << "\" rgb " << int(call.colour.r) << ',' << int(call.colour.g)
+              << ',' << int(call.colour.b) << ')';
   }
 };
 
@@ -44,52 +56,76 @@ class RecordingSurface final : public DrawingSurface {
   std::vector<SurfaceCall> calls;
 
   void Clear() override { calls.push_back({CallKind::Clear}); }
-  void SetDrawWidth(int pixels) override { calls.push_back({CallKind::SetDrawWidth, {double(pixels)}}); }
+  void SetDrawWidth(int pixels) override {
+    calls.push_back({CallKind::SetDrawWidth, {double(pixels)}});
+  }
   void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
-  void Line(float x1, float y1, float x2, float y2, Rgb c) override { calls.push_back({CallKind::Line, {x1, y1, x2, y2}, c}); }
+  void Line(float x1, float y1, float x2, float y2, Rgb c) override {
+    calls.push_back({CallKind::Line, {x1, y1, x2, y2}, c});
+  }
   void LineTo(float x, float y, Rgb c) override { calls.push_back({CallKind::LineTo, {x, y}, c}); }
-  void Rectangle(float x1, float y1, float x2, float y2, Rgb c) override { calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, c}); }
+  void Rectangle(float x1, float y1, float x2, float y2, Rgb c) override {
+    calls.push_back({CallKind::Rectangle, {x1, y1, x2, y2}, c});
+  }
   void FilledRectangle(float x1, float y1, float x2, float y2, Rgb c) override {
     calls.push_back({CallKind::FilledRectangle, {x1, y1, x2, y2}, c});
   }
   void SetFontSize(double points) override { calls.push_back({CallKind::SetFontSize, {points}}); }
-  void SetTextPosition(float x, float y) override { calls.push_back({CallKind::SetTextPosition, {x, y}}); }
-  void Print(std::string_view text, PrintEnd end) override { calls.push_back({CallKind::Print, {}, {}, std::string(text), end}); }
+  void SetTextPosition(float x, float y) override {
+    calls.push_back({CallKind::SetTextPosition, {x, y}});
+  }
+  void Print(std::string_view text, PrintEnd end) override {
+    calls.push_back({CallKind::Print, {}, {}, std::string(text), end});
+  }
 };
 
 TEST(GraphMapping, PutsDecadesAtMultiplesOfLnTen) {
-  const struct { double (*map)(double); double value, coordinate; } cases[] = {
-      {EnergyToX, 0.001, 0}, {EnergyToX, 1, 6.907755}, {EnergyToX, 8, 8.987197},
-      {EnergyToX, 1e4, 16.118096}, {StopPowerToY, 0.0001, 0}, {StopPowerToY, 1, 9.210340},
-      {StopPowerToY, 1000, 16.118096}, {StopPowerToY, 1e4, 18.420681}};
+  const struct {
+    double (*map)(double);
+    double value, coordinate;
+  } cases[] = {{EnergyToX, 0.001, 0},           {EnergyToX, 1, 6.907755},
+               {EnergyToX, 8, 8.987197},        {EnergyToX, 1e4, 16.118096},
+               {StopPowerToY, 0.0001, 0},       {StopPowerToY, 1, 9.210340},
+               {StopPowerToY, 1000, 16.118096}, {StopPowerToY, 1e4, 18.420681}};
   for (const auto& c : cases) EXPECT_NEAR(c.map(c.value), c.coordinate, 5e-7) << c.value;
-  for (double value : {0.0, -1.0}) EXPECT_FALSE(std::isfinite(EnergyToX(value)) || std::isfinite(StopPowerToY(value)));
+  for (double value : {0.0, -1.0})
+    EXPECT_FALSE(std::isfinite(EnergyToX(value)) || std::isfinite(StopPowerToY(value)));
 }
 
 TEST(GraphMapping, PlacesUserPointsInTwipsFromTopLeftAndTakesThemBack) {
   constexpr double Twips = 9075;
-  const struct { UserPoint user; AreaPoint area; } cases[] = {
-      {{0, 0}, {752, 8254}}, {{16.1, 18.4}, {8824, 302.5}}, {{-1.5, 19.1}, {0, 0}},
-      {{16.6, -1.9}, {Twips, Twips}}};
+  const struct {
+    UserPoint user;
+    AreaPoint area;
+  } cases[] = {{{0, 0}, {752, 8254}},
+               {{16.1, 18.4}, {8824, 302.5}},
+               {{-1.5, 19.1}, {0, 0}},
+               {{16.6, -1.9}, {Twips, Twips}}};
   for (const auto& c : cases) {
     const AreaPoint a = UserToArea(GraphScale, Twips, Twips, c.user);
     const UserPoint u = AreaToUser(GraphScale, Twips, Twips, c.area);
     // 15 twips make a pixel at 96 dpi: a 605-pixel area puts every point at a fifteenth.
     const AreaPoint pixels = UserToArea(GraphScale, 605, 605, c.user);
-    EXPECT_TRUE(std::abs(a.x - c.area.x) < 0.5 && std::abs(a.y - c.area.y) < 0.5) << a.x << ", " << a.y;
-    EXPECT_TRUE(std::abs(u.x - c.user.x) < 1e-3 && std::abs(u.y - c.user.y) < 1e-3) << u.x << ", " << u.y;
-    EXPECT_TRUE(std::abs(pixels.x * 15 - a.x) < 1e-9 && std::abs(pixels.y * 15 - a.y) < 1e-9) << pixels.x << ", " << pixels.y;
+    EXPECT_TRUE(std::abs(a.x - c.area.x) < 0.5 && std::abs(a.y - c.area.y) < 0.5)
+        << a.x << ", " << a.y;
+    EXPECT_TRUE(std::abs(u.x - c.user.x) < 1e-3 && std::abs(u.y - c.user.y) < 1e-3)
+        << u.x << ", " << u.y;
+    EXPECT_TRUE(std::abs(pixels.x * 15 - a.x) < 1e-9 && std::abs(pixels.y * 15 - a.y) < 1e-9)
+        << pixels.x << ", " << pixels.y;
   }
 }
 
 // Coordinates reach the surface as floats rounded from doubles: compare to 1e-5 units.
 void ExpectCall(const SurfaceCall& call, const SurfaceCall& expected) {
-  ASSERT_TRUE(call.kind == expected.kind && call.colour == expected.colour && call.numbers.size() == expected.numbers.size())
+  ASSERT_TRUE(call.kind == expected.kind && call.colour == expected.colour &&
+              call.numbers.size() == expected.numbers.size())
       << call << " instead of " << expected;
-  for (std::size_t i = 0; i < call.numbers.size(); ++i) EXPECT_NEAR(call.numbers[i], expected.numbers[i], 1e-5) << call;
+  for (std::size_t i = 0; i < call.numbers.size(); ++i)
+    EXPECT_NEAR(call.numbers[i], expected.numbers[i], 1e-5) << call;
 }
 
-TEST(GraphDrawing, DrawsAThinGreyGridEachColumnFromTheLeftEdgeMarginsAndFrameAtWidthTwoThenTheLabels) {
+TEST(GraphDrawing,
+     DrawsAThinGreyGridEachColumnFromTheLeftEdgeMarginsAndFrameAtWidthTwoThenTheLabels) {
   const MaterialTable table = GeometricTable(0.002, 5000);  // so that x = 0 is not row 1's energy
   RecordingSurface surface;
   DrawGraphPicture(surface, table);
@@ -107,7 +143,10 @@ TEST(GraphDrawing, DrawsAThinGreyGridEachColumnFromTheLeftEdgeMarginsAndFrameAtW
   for (int column = Electronic; column <= Total; ++column) {
     expected.push_back({CallKind::SetPoint, {0, StopPowerToY(table.StopPower(1, column))}});
     for (int row = 2; row <= RowCount; ++row)
-      expected.push_back({CallKind::LineTo, {EnergyToX(table.Energy(row)), StopPowerToY(table.StopPower(row, column))}, colours[column - 1]});
+      expected.push_back(
+          {CallKind::LineTo,
+           {EnergyToX(table.Energy(row)), StopPowerToY(table.StopPower(row, column))},
+           colours[column - 1]});
   }
   expected.push_back({CallKind::FilledRectangle, {0, 18.4, 16.6, 19.1}, Navy});
   expected.push_back({CallKind::FilledRectangle, {0, 0, 16.6, -1.9}, Navy});
@@ -117,11 +156,15 @@ TEST(GraphDrawing, DrawsAThinGreyGridEachColumnFromTheLeftEdgeMarginsAndFrameAtW
 
   std::string printed;  // each label with the size it is printed in, and how its line goes on
   double points = 0;
-  for (auto call = surface.calls.begin() + std::ptrdiff_t(expected.size()); call != surface.calls.end(); ++call) {
+  for (auto call = surface.calls.begin() + std::ptrdiff_t(expected.size());
+       call != surface.calls.end(); ++call) {
     if (call->kind == CallKind::SetFontSize) points = call->numbers[0];
-    EXPECT_TRUE(call->kind != CallKind::SetTextPosition || call->numbers[0] < 0 || call->numbers[1] < 0) << *call;
+    EXPECT_TRUE(call->kind != CallKind::SetTextPosition || call->numbers[0] < 0 ||
+                call->numbers[1] < 0)
+        << *call;
     if (call->kind == CallKind::Print)
-      printed += call->text + "/" + std::to_string(int(points)) + (call->end == PrintEnd::EndLine ? "\n" : " ");
+      printed += call->text + "/" + std::to_string(int(points)) +
+                 (call->end == PrintEnd::EndLine ? "\n" : " ");
   }
   std::string labels;
   for (int n = -3; n <= 4; ++n) labels += "10/16 " + std::to_string(n) + "/10\n";
@@ -140,12 +183,19 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   for (const SurfaceCall& call : surface.calls)
     for (double n : call.numbers) ASSERT_TRUE(std::isfinite(n)) << call;
   const auto count = [&](CallKind kind, Rgb colour) {
-    return std::count_if(surface.calls.begin(), surface.calls.end(), [&](const SurfaceCall& c) { return c.kind == kind && c.colour == colour; });
+    return std::count_if(surface.calls.begin(), surface.calls.end(), [&](const SurfaceCall& c) {
+      return c.kind == kind && c.colour == colour;
+    });
   };
   // A left-out point costs its own segment and the next one, which opens a new piece.
   EXPECT_EQ(count(CallKind::SetPoint, Rgb{}), 2);
-  const struct { Rgb colour; long segments, pieces; } curves[] = {{Red, 121 - 3, 2}, {Yellow, 121 - 4, 2}, {White, 121 - 2, 1}};
-  for (const auto& c : curves) EXPECT_EQ(std::pair(count(CallKind::LineTo, c.colour), count(CallKind::Line, c.colour)), std::pair(c.segments, c.pieces));
+  const struct {
+    Rgb colour;
+    long segments, pieces;
+  } curves[] = {{Red, 121 - 3, 2}, {Yellow, 121 - 4, 2}, {White, 121 - 2, 1}};
+  for (const auto& c : curves)
+    EXPECT_EQ(std::pair(count(CallKind::LineTo, c.colour), count(CallKind::Line, c.colour)),
+              std::pair(c.segments, c.pieces));
   // The new piece starts exactly at its row's point, with a line of zero length.
   const double x = static_cast<float>(EnergyToX(table.Energy(51)));
   const double y = static_cast<float>(StopPowerToY(table.StopPower(51, Nuclear)));
@@ -155,11 +205,16 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
 }
 
 TEST(CursorArea, CoversThePlottedDataOnly) {
-  const struct { float x, y; bool inside; } cases[] = {
-      {0, 0, true}, {0, 18.4f, true}, {13.8154f, 9, true}, {13.8155f, 9, false}, {16, 9, false},
-      {-0.01f, 9, false}, {5, -0.01f, false}, {5, std::nextafter(18.4f, 19.0f), false},
-      {-1, -1, false}, {5, NAN, false}};
-  for (const auto& c : cases) EXPECT_EQ(IsInCursorArea(c.x, c.y), c.inside) << "(" << c.x << ", " << c.y << ")";
+  const struct {
+    float x, y;
+    bool inside;
+  } cases[] = {{0, 0, true},        {0, 18.4f, true},
+               {13.8154f, 9, true}, {13.8155f, 9, false},
+               {16, 9, false},      {-0.01f, 9, false},
+               {5, -0.01f, false},  {5, std::nextafter(18.4f, 19.0f), false},
+               {-1, -1, false},     {5, NAN, false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(IsInCursorArea(c.x, c.y), c.inside) << "(" << c.x << ", " << c.y << ")";
 }
 
 // Rows `row - 1` and `row` hold lower and upper; the others step by a factor 1.25.
@@ -172,7 +227,8 @@ MaterialTable TableAround(int row, double lower, double upper) {
 }
 
 TEST(NearestRow, PicksTheRowWhosePositionIsNearerAndAtAMidpointTieTheHigherEnergy) {
-  EXPECT_TRUE(NearestRow(TableAround(32, 1.0, 1.25), 7.0f) == 31 && NearestRow(TableAround(32, 1.0, 1.25), 7.05f) == 32);
+  EXPECT_TRUE(NearestRow(TableAround(32, 1.0, 1.25), 7.0f) == 31 &&
+              NearestRow(TableAround(32, 1.0, 1.25), 7.05f) == 32);
   // Search the upper energy whose position lies exactly as far right of the pointer as
   // 1 MeV lies left of it, so that the two distances compare equal.
   constexpr float pointer = 7.0f;
@@ -182,15 +238,19 @@ TEST(NearestRow, PicksTheRowWhosePositionIsNearerAndAtAMidpointTieTheHigherEnerg
     upper = std::nextafter(upper, EnergyCursorPosition(upper) - pointer < distance ? 2.0 : 1.0);
   ASSERT_EQ(EnergyCursorPosition(upper) - pointer, distance) << "no exact tie found";
   const MaterialTable table = TableAround(32, 1.0, upper);
-  EXPECT_TRUE(NearestRow(table, pointer) == 32 && NearestRow(table, std::nextafter(pointer, 0.0f)) == 31);
+  EXPECT_TRUE(NearestRow(table, pointer) == 32 &&
+              NearestRow(table, std::nextafter(pointer, 0.0f)) == 31);
 }
 
 TEST(NearestRow, SelectsEachRowUnderThePointerAndStaysWithinRowsOneTo122) {
   const MaterialTable table = GeometricTable(0.001, 1000);
-  for (int r = 1; r <= RowCount; ++r) EXPECT_EQ(NearestRow(table, EnergyCursorX(table.Energy(r))), r);
-  EXPECT_TRUE(NearestRow(table, 0.0f) == 1 && NearestRow(table, 0.001f) == 1);  // the strip left of row 1
+  for (int r = 1; r <= RowCount; ++r)
+    EXPECT_EQ(NearestRow(table, EnergyCursorX(table.Energy(r))), r);
+  EXPECT_TRUE(NearestRow(table, 0.0f) == 1 &&
+              NearestRow(table, 0.001f) == 1);  // the strip left of row 1
   const MaterialTable endingEarly = GeometricTable(0.001, 500);
-  EXPECT_TRUE(NearestRow(endingEarly, 13.5f) == RowCount && NearestRow(endingEarly, 13.8154f) == RowCount);
+  EXPECT_TRUE(NearestRow(endingEarly, 13.5f) == RowCount &&
+              NearestRow(endingEarly, 13.8154f) == RowCount);
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ T Value(const Checked<T>& checked) {
 
 template <typename T>
 std::string RefusalOf(const Checked<T>& checked) {
-  return std::holds_alternative<Refusal>(checked) ? std::get<Refusal>(checked).message : "(not refused)";
+  return std::holds_alternative<Refusal>(checked) ? std::get<Refusal>(checked).message
+                                                  : "(not refused)";
 }
 
 TEST(RangeAtEnergy, FollowsThePowerLawBetweenTheRowsAndBack) {
@@ -51,36 +52,48 @@ TEST(RangeAtEnergy, FollowsThePowerLawBetweenTheRowsAndBack) {
     const double energy = 1e-3 * std::pow(1e6, i / 1000.0);  // rows 1 and 122 included
     const Ranges ranges = Value(RangeAtEnergy(table, energy));
     EXPECT_NEAR(ranges.csda, Csda(energy), Tolerance * Csda(energy)) << energy;
-    EXPECT_NEAR(ranges.projected, CProjected * std::pow(energy, QProjected), Tolerance * ranges.projected) << energy;
+    EXPECT_NEAR(ranges.projected, CProjected * std::pow(energy, QProjected),
+                Tolerance * ranges.projected)
+        << energy;
     EXPECT_EQ(Value(CsdaRangeAtEnergy(table, energy)), ranges.csda) << energy;
-    EXPECT_NEAR(Value(EnergyFromCsdaRange(table, ranges.csda)), energy, Tolerance * energy) << energy;
+    EXPECT_NEAR(Value(EnergyFromCsdaRange(table, ranges.csda)), energy, Tolerance * energy)
+        << energy;
   }
 }
 
 TEST(CrossLayers, LeaveEachLayerWithTheEnergyOfTheRangeLeftAndStopWhereItRunsOut) {
   const MaterialTable table = PowerLawTable();
   const double range = Csda(8);
-  const Layer stack[] = {{&table, 0.2 * range}, {&table, 0}, {&table, 0.3 * range}, {&table, 0.6 * range},
+  const Layer stack[] = {{&table, 0.2 * range},
+                         {&table, 0},
+                         {&table, 0.3 * range},
+                         {&table, 0.6 * range},
                          {&table, 0}};
   const StackCrossing crossing = Value(CrossLayers(stack, 8));
   ASSERT_EQ(crossing.layers.size(), 4u) << "no layer after the stop";
-  const double expectedOut[] = {EnergyOf(0.8 * range), EnergyOf(0.8 * range), EnergyOf(0.5 * range), 0};
+  const double expectedOut[] = {EnergyOf(0.8 * range), EnergyOf(0.8 * range), EnergyOf(0.5 * range),
+                                0};
   for (std::size_t k = 0; k < 4; ++k) {
-    EXPECT_NEAR(crossing.layers[k].energyOut, expectedOut[k], Tolerance * expectedOut[k]) << "layer " << k + 1;
-    EXPECT_EQ(crossing.layers[k].energyIn, k == 0 ? 8 : crossing.layers[k - 1].energyOut) << "layer " << k + 1;
+    EXPECT_NEAR(crossing.layers[k].energyOut, expectedOut[k], Tolerance * expectedOut[k])
+        << "layer " << k + 1;
+    EXPECT_EQ(crossing.layers[k].energyIn, k == 0 ? 8 : crossing.layers[k - 1].energyOut)
+        << "layer " << k + 1;
     EXPECT_EQ(crossing.layers[k].stopDepth.has_value(), k == 3) << "layer " << k + 1;
   }
-  EXPECT_EQ(crossing.layers[1].energyOut, crossing.layers[1].energyIn) << "a layer of 0 passes the energy unchanged";
+  EXPECT_EQ(crossing.layers[1].energyOut, crossing.layers[1].energyIn)
+      << "a layer of 0 passes the energy unchanged";
   EXPECT_NEAR(crossing.layers[3].stopDepth.value_or(0), 0.5 * range, Tolerance * range);
   EXPECT_TRUE(crossing.Stopped());
   EXPECT_EQ(crossing.energyOut, 0);
   const double whole = Value(CrossLayer(table, 0.5 * range, 8)).energyOut;
-  EXPECT_NEAR(crossing.layers[2].energyOut, whole, Tolerance * whole) << "one layer as thick as the first three";
+  EXPECT_NEAR(crossing.layers[2].energyOut, whole, Tolerance * whole)
+      << "one layer as thick as the first three";
 
   // A rest just below row 1's range stops; just above it leaves with row 1's energy, never less.
   const double first = table.RangeData(1, CsdaRange);
   const double justShort = Csda(0.01) - first * (1 - 1e-6);
-  EXPECT_EQ(Value(CrossLayer(table, justShort, 0.01)).stopDepth, justShort) << "stopped at the far side";
+  EXPECT_EQ(Value(CrossLayer(table, justShort, 0.01)).stopDepth, justShort)
+      << "stopped at the far side";
   const LayerCrossing above = Value(CrossLayer(table, Csda(0.01) - first * (1 + 1e-6), 0.01));
   EXPECT_FALSE(above.stopDepth);
   EXPECT_GE(above.energyOut, table.Energy(1));
@@ -99,8 +112,10 @@ TEST(RangeFunctions, RefuseValuesOutsideTheTableNamingItsLimits) {
       {RefusalOf(EnergyFromCsdaRange(table, 200)), "200 g/cm2" + ranges},
       {RefusalOf(EnergyFromCsdaRange(table, 3e-8)), "3e-08 g/cm2" + ranges},
       {RefusalOf(RangeAtEnergy(table, -5)), energyMust + "-5 MeV"},
-      {RefusalOf(CsdaRangeAtEnergy(table, std::numeric_limits<double>::quiet_NaN())), energyMust + "nan MeV"},
-      {RefusalOf(EnergyFromCsdaRange(table, 0)), "the range must be a finite number above zero, not 0 g/cm2"},
+      {RefusalOf(CsdaRangeAtEnergy(table, std::numeric_limits<double>::quiet_NaN())),
+       energyMust + "nan MeV"},
+      {RefusalOf(EnergyFromCsdaRange(table, 0)),
+       "the range must be a finite number above zero, not 0 g/cm2"},
       {RefusalOf(CrossLayer(table, -1e-3, 5)),
        "the thickness must be a finite number of zero or more, not -0.001 g/cm2"},
       {RefusalOf(CrossLayers(stack, 5)), "layer 2: no material is given"},
@@ -118,14 +133,17 @@ TEST(RangeFunctions, RefuseATableWithUnfitRangesThatStillLoads) {
   MaterialTable zeroFirst = PowerLawTable(), negativeProjected = PowerLawTable();
   zeroFirst.rows[0].range[0] = 0;
   negativeProjected.rows[9].range[1] = -1;
-  for (const auto& [table, row] : {std::pair{&*read.table, "of row 50 ("}, {&zeroFirst, "of row 1 is"}}) {
-    for (const std::string& refusal : {RefusalOf(RangeAtEnergy(*table, 0.5)),
-                                       RefusalOf(EnergyFromCsdaRange(*table, 0.01)),
-                                       RefusalOf(CrossLayer(*table, 0, 0.5))})
+  for (const auto& [table, row] :
+       {std::pair{&*read.table, "of row 50 ("}, {&zeroFirst, "of row 1 is"}}) {
+    for (const std::string& refusal :
+         {RefusalOf(RangeAtEnergy(*table, 0.5)), RefusalOf(EnergyFromCsdaRange(*table, 0.01)),
+          RefusalOf(CrossLayer(*table, 0, 0.5))})
       EXPECT_NE(refusal.find("CSDA range " + std::string(row)), std::string::npos) << refusal;
   }
-  EXPECT_NE(RefusalOf(RangeAtEnergy(negativeProjected, 5)).find("projected range of row 10"), std::string::npos);
-  EXPECT_EQ(Value(CrossLayer(negativeProjected, 0, 5)).energyOut, 5) << "layers need the CSDA ranges only";
+  EXPECT_NE(RefusalOf(RangeAtEnergy(negativeProjected, 5)).find("projected range of row 10"),
+            std::string::npos);
+  EXPECT_EQ(Value(CrossLayer(negativeProjected, 0, 5)).energyOut, 5)
+      << "layers need the CSDA ranges only";
 }
 
 TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTableAndASplitLayerLeavesTheSameEnergy) {
@@ -137,11 +155,14 @@ TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTableAndASplitLayerLeavesTheSame
     const double energy = table.Energy(r), range = table.RangeData(r, CsdaRange);
     const Ranges ranges = Value(RangeAtEnergy(table, energy));
     EXPECT_NEAR(ranges.csda, range, Tolerance * range) << "row " << r;
-    EXPECT_NEAR(ranges.projected, table.RangeData(r, ProjectedRange), Tolerance * ranges.projected) << "row " << r;
-    EXPECT_NEAR(Value(EnergyFromCsdaRange(table, range)), energy, Tolerance * energy) << "row " << r;
+    EXPECT_NEAR(ranges.projected, table.RangeData(r, ProjectedRange), Tolerance * ranges.projected)
+        << "row " << r;
+    EXPECT_NEAR(Value(EnergyFromCsdaRange(table, range)), energy, Tolerance * energy)
+        << "row " << r;
     const Layer halves[] = {{&table, 0.15 * range}, {&table, 0.15 * range}};
     const double whole = Value(CrossLayer(table, 0.3 * range, energy)).energyOut;
-    EXPECT_NEAR(Value(CrossLayers(halves, energy)).energyOut, whole, Tolerance * whole) << "row " << r;
+    EXPECT_NEAR(Value(CrossLayers(halves, energy)).energyOut, whole, Tolerance * whole)
+        << "row " << r;
   }
 }
 

@@ -1,4 +1,0 @@
-#pragma once
-// The materials shipped with the program; see MaterialList.h.
-
-#include "core/tables/MaterialList.h"

@@ -1,0 +1,25 @@
+#include "ui/graph/Cursors.h"
+
+#include "core/lookup/CursorPlacement.h"
+#include "ui/graph/Form2.h"
+#include "ui/common/LineShape.h"
+
+namespace alphastop::ui {
+
+void MoveEnergyCursor(double energy) {
+  LineShape& line = Form2::Instance().Line1();
+  const float x = EnergyCursorX(energy);
+  line.SetX1(x);
+  line.SetX2(x);
+  line.SetVisible(true);
+}
+
+void MoveStopPowerCursor(double stopPower) {
+  LineShape& line = Form2::Instance().Line2();
+  const float y = StopPowerCursorY(stopPower);
+  line.SetY1(y);
+  line.SetY2(y);
+  line.SetVisible(true);
+}
+
+}  // namespace alphastop::ui
