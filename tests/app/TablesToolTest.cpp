@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/data/MaterialFile.h"
 #include "support/TableFiles.h"
 #include "support/ToolRun.h"
 
@@ -47,7 +48,8 @@ TEST_F(TableTool, WritesOneTableFromAFormulaWeightsOrAtomsWithTheDefaultIWhereNo
   std::ifstream atoms(dir.Path() / "a.asc");
   std::string line3;
   for (int k = 0; k < 3; ++k) std::getline(atoms, line3);
-  EXPECT_EQ(line3, "Density 1.000E+00 g/cm3    Mean excitation energy 75.3 eV");
+  EXPECT_EQ(line3, "Density 1.000E+00 g/cm3    Mean excitation energy 75.3 eV    Phase condensed");
+  EXPECT_EQ(ReadMaterialHeader((dir.Path() / "v.asc").string()).header.phase, TablePhase::Gas);
 }
 
 TEST_F(TableTool, RejectsBadMaterialsWithExitCodeTwoAndAMessage) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 #include <variant>
+#include <vector>
 
 #include "core/data/NumberField.h"
 #include "core/data/TextEncoding.h"
@@ -16,7 +17,6 @@ namespace alphastop {
 namespace {
 
 constexpr int TitleLine = 2;
-constexpr int DensityLine = 3;
 constexpr int HeaderLines = FirstDataLine - 1;  // lines 1..10 come before the rows
 
 const char* const FieldNames[NumbersPerRow] = {
@@ -65,43 +65,23 @@ std::optional<ReadError> CheckIsText(const std::string& path, int line, const st
   return std::nullopt;
 }
 
-// The next word of rest, skipping the blanks before it; rest moves on past the word.
-std::string_view NextWord(std::string_view& rest) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-  std::size_t start = 0;
-  while (start < rest.size() && isBlank(rest[start])) ++start;
-  std::size_t end = start;
-  while (end < rest.size() && !isBlank(rest[end])) ++end;
-  const std::string_view word = rest.substr(start, end - start);
-  rest.remove_prefix(end);
-  return word;
-}
-
-// "Density 2.330E+00 g/cm3" and whatever follows it gives 2.33; any other line nothing, as
-// lines 3 to 10 are free text that many files fill otherwise.
-std::optional<double> DensityOnLine(std::string_view line) {
-  if (NextWord(line) != "Density") return std::nullopt;
-  const auto number = ParseNumberField(NextWord(line));
-  if (NextWord(line) != "g/cm3") return std::nullopt;
-  const double* density = std::get_if<double>(&number);  // finite where it is a number
-  if (!density || !(*density > 0)) return std::nullopt;
-  return *density;
-}
-
-void TakeHeaderLine(int line, const std::string& bytes, MaterialHeader& header) {
-  if (line == TitleLine) header.title = DecodeLine(bytes);
-  if (line == DensityLine) header.density = DensityOnLine(bytes);
+// The title and facts of the header lines read so far (lines[0] is line 1).
+void TakeHeader(const std::vector<std::string>& lines, MaterialHeader& header) {
+  if (lines.size() >= TitleLine) header.title = lines[TitleLine - 1];
+  static_cast<MaterialFacts&>(header) = FactsOfHeader(lines);
 }
 
 std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream,
                                     MaterialHeader* header) {
   std::string bytes;
+  std::vector<std::string> lines;
   for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes))
       return Fail(path, line, "the file ends here; the table's rows begin at line 11");
     if (auto error = CheckIsText(path, line, bytes)) return error;
-    if (header) TakeHeaderLine(line, bytes, *header);
+    if (header) lines.push_back(DecodeLine(bytes));
   }
+  if (header) TakeHeader(lines, *header);
   return std::nullopt;
 }
 
@@ -205,18 +185,21 @@ TitleResult ReadTitleLine(const std::string& path) {
 HeaderResult ReadMaterialHeader(const std::string& path) {
   TextStream stream(path);
   if (auto error = OpenError(path, stream)) return {{}, error};
-  MaterialHeader header;
   std::string bytes;
-  for (int line = 1; line <= DensityLine; ++line) {
+  std::vector<std::string> lines;
+  for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes)) {
       if (line > TitleLine) break;
       return {{}, Fail(path, line, "the file ends before its title on line 2")};
     }
-    // A line 3 that is no text gives no density, as the load would refuse the file.
+    // A line that is no text ends the facts, as the load would refuse the file.
     auto notText = CheckIsText(path, line, bytes);
     if (notText && line <= TitleLine) return {{}, std::move(notText)};
-    if (!notText) TakeHeaderLine(line, bytes, header);
+    if (notText) break;
+    lines.push_back(DecodeLine(bytes));
   }
+  MaterialHeader header;
+  TakeHeader(lines, header);
   return {std::move(header), std::nullopt};
 }
 
@@ -228,7 +211,7 @@ ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasse
     if (auto error = OpenError(path, stream)) return {std::nullopt, error};
     if (auto error = ReadHeader(path, stream, &header)) return {std::nullopt, error};
     table.MaterialTitle = std::move(header.title);
-    table.density = header.density;
+    static_cast<MaterialFacts&>(table) = std::move(header);
     if (auto error = ReadNumbers(path, stream, table)) return {std::nullopt, error};
   }
   if (betweenPasses) betweenPasses();
@@ -247,7 +230,7 @@ std::optional<ReadError> LoadMaterialTable(std::string path, const PendingEvents
   MaterialTable& shared = SharedMaterialTable();
   shared.LoadedFile = std::move(path);
   shared.MaterialTitle = std::move(result.table->MaterialTitle);
-  shared.density = result.table->density;
+  static_cast<MaterialFacts&>(shared) = std::move(*result.table);
   shared.rows = std::move(result.table->rows);
   return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Reading a material data file: line 1 ignored, line 2 the title, line 3 the density
-// where it begins "Density <number> g/cm3" (the rest of lines 3-10 ignored), lines 11-132
+// Reading a material data file: line 2 the title, lines 1 and 3-10 what they say of the
+// material where they say it (MaterialFacts.h; otherwise free text), lines 11-132
 // the 122 data rows of seven numbers (energy MeV; electronic, nuclear, total stopping
 // power MeV cm2/g; CSDA and projected range g/cm2; a seventh number that is dropped).
 // Lines may end in CRLF, LF or CR. Text is UTF-8, or Latin-1 where it is not valid UTF-8.
@@ -30,9 +30,8 @@ struct TitleResult {
 // has no line 2, or is UTF-16 or binary (a NUL byte in lines 1 and 2).
 TitleResult ReadTitleLine(const std::string& path);
 
-struct MaterialHeader {
-  std::string title;              // line 2, as ReadTitleLine gives it
-  std::optional<double> density;  // g/cm3, as a load would give it
+struct MaterialHeader : MaterialFacts {  // as a load would give them
+  std::string title;                     // line 2, as ReadTitleLine gives it
 };
 
 struct HeaderResult {
@@ -40,8 +39,8 @@ struct HeaderResult {
   std::optional<ReadError> error;  // the warnings of ReadTitleLine, no others
 };
 
-// Lines 2 and 3 of the file at path, for listing many materials without reading their
-// rows. A line 3 that is absent or gives no density is no fault: density stays nullopt.
+// Lines 1 to 10 of the file at path, for listing many materials without reading their
+// rows. A header that ends early or states no facts is no fault: they stay absent.
 HeaderResult ReadMaterialHeader(const std::string& path);
 
 // Run between the two passes over the file, so that the window can repaint.

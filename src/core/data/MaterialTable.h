@@ -1,11 +1,14 @@
 #pragma once
-// The table of the material currently loaded: title, density, 122 rows of energy, stopping
-// powers and ranges, and the path of the file last picked. One instance lives for the whole run.
+// The table of the material currently loaded: title, what its header says of the material
+// (density, I, phase, composition), 122 rows of energy, stopping powers and ranges, and the
+// path of the file last picked. One instance lives for the whole run.
 
 #include <array>
 #include <cassert>
 #include <optional>
 #include <string>
+
+#include "core/data/MaterialFacts.h"
 
 namespace alphastop {
 
@@ -26,14 +29,11 @@ struct TableRow {
   std::string text;                   // the first 59 characters of the data line, UTF-8
 };
 
-struct MaterialTable {
+struct MaterialTable : MaterialFacts {
   std::string DataFile;  // path of the file last picked ("as/Name.as" from the working folder); ""
                          // until a pick
   std::string LoadedFile;     // the path the last load read; "" until a load
   std::string MaterialTitle;  // line 2 of the file read by the last load, UTF-8
-  // g/cm3, finite and above zero, from line 3 where it begins "Density <number> g/cm3";
-  // nullopt where line 3 says nothing of the kind, which is no fault of the file.
-  std::optional<double> density;
   std::array<TableRow, RowCount> rows{};
 
   // Rows are numbered from 1, columns as in StopPowerColumn and RangeColumn.

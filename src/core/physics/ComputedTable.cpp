@@ -20,8 +20,9 @@ double AsWritten(double value) {
 MaterialTable TableOfMaterial(const Material& material) {
   const StoppingTable computed = ComputeStoppingTable(material);
   MaterialTable table;
-  table.MaterialTitle = MaterialTitle(material);
-  table.density = AsWritten(material.density);
+  const std::vector<std::string> header = FormatTableHeader(material);
+  table.MaterialTitle = header[1];
+  static_cast<MaterialFacts&>(table) = FactsOfHeader(header);
   for (std::size_t r = 0; r < computed.size(); ++r) {
     const StoppingRow& row = computed[r];
     TableRow& out = table.rows[r];

@@ -27,26 +27,30 @@ std::string FormatStoppingRow(const StoppingRow& row) {
   return line;
 }
 
-std::string FormatStoppingTable(const Material& material, const StoppingTable& table) {
-  std::string text;
-  text +=
-      "Stopping powers and ranges of helium ions computed with the AlphaStop model "
-      "(not a reference table)\n";
-  text += MaterialTitle(material) + "\n";
-  text += "Density " + FormatScientific(material.density) + " g/cm3    Mean excitation energy " +
-          FormatFixed(material.meanExcitationEnergy, 1) + " eV\n";
-  text += "Composition, atomic number: fraction by weight\n";
+std::vector<std::string> FormatTableHeader(const Material& material) {
   std::string composition;
   for (const ElementFraction& part : material.composition) {
     if (!composition.empty()) composition += "  ";
     composition += std::to_string(part.z) + ": " + FormatFixed(part.weight, 6);
   }
-  text += composition + "\n";
-  text += "\n";
-  text += "Kinetic   Electron. Nuclear   Total     CSDA      Projected Detour\n";
-  text += "energy    stopping  stopping  stopping  range     range     factor\n";
-  text += "MeV       MeV cm2/g MeV cm2/g MeV cm2/g g/cm2     g/cm2\n";
-  text += "\n";
+  const char* phase = material.phase == Phase::Gas ? "gas" : "condensed";
+  return {"Stopping powers and ranges of helium ions " + std::string(ModelLineMark) +
+              " (not a reference table)",
+          MaterialTitle(material),
+          "Density " + FormatScientific(material.density) + " g/cm3    Mean excitation energy " +
+              FormatFixed(material.meanExcitationEnergy, 1) + " eV    Phase " + phase,
+          "Composition, atomic number: fraction by weight",
+          composition,
+          "",
+          "Kinetic   Electron. Nuclear   Total     CSDA      Projected Detour",
+          "energy    stopping  stopping  stopping  range     range     factor",
+          "MeV       MeV cm2/g MeV cm2/g MeV cm2/g g/cm2     g/cm2",
+          ""};
+}
+
+std::string FormatStoppingTable(const Material& material, const StoppingTable& table) {
+  std::string text;
+  for (const std::string& line : FormatTableHeader(material)) text += line + "\n";
   for (const StoppingRow& row : table) text += FormatStoppingRow(row) + "\n";
   return text;
 }

@@ -133,6 +133,38 @@ TEST(MaterialHeader, DensityIsReadFromLineThreeOrIsAbsentWithTheTableOtherwiseTh
   EXPECT_EQ(twoLines.header.density, std::nullopt);
 }
 
+TEST(MaterialHeader, OtherFactsComeOnlyFromLinesOfTheirOwnForm) {
+  struct Case {
+    const char* line3;
+    const char* line5;
+    std::optional<double> ivalue;
+    TablePhase phase;
+    std::size_t elements;
+  };
+  const Case cases[] = {
+      {"Density 1.2E-03 g/cm3    Mean excitation energy 85.7 eV    Phase gas",
+       "6: 0.000124  7: 0.755268  8: 0.231781  18: 0.012827", 85.7, TablePhase::Gas, 4},
+      {"Density 1 g/cm3 Phase condensed", "1: 0.5  8: 0.5", std::nullopt, TablePhase::Condensed, 2},
+      {"Density 1 g/cm3 Mean excitation energy 0 eV Phase gas", "1: 1", std::nullopt,
+       TablePhase::Unstated, 1},
+      {"Density 1 g/cm3 Phase plasma", "1:0.5 8:0.5", std::nullopt, TablePhase::Unstated, 0},
+      {"Density 1 g/cm3", "1: 0.5  93: 0.5", std::nullopt, TablePhase::Unstated, 0},
+      {"Phase gas", "1: 0.5  8: x", std::nullopt, TablePhase::Unstated, 0}};
+  TempFolder folder;
+  for (const Case& c : cases) {
+    auto lines = ValidTableLines();
+    lines[2] = c.line3;
+    lines[3] = "Composition, atomic number: fraction by weight";
+    lines[4] = c.line5;
+    const std::string path = folder.Write("f.as", JoinLines(lines));
+    const MaterialTable table = ReadOk(path);
+    EXPECT_TRUE(table.meanExcitationEnergy == c.ivalue && table.phase == c.phase &&
+                table.composition.size() == c.elements && !table.computedByModel)
+        << c.line3 << " | " << c.line5;
+    EXPECT_EQ(ReadMaterialHeader(path).header.composition.size(), c.elements) << c.line5;
+  }
+}
+
 TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstFile) {
   TempFolder folder;
   const std::string first = folder.Write("as/First.as", JoinLines(ValidTableLines("FIRST")));

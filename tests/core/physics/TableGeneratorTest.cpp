@@ -167,7 +167,8 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   EXPECT_TRUE(lines[0].find("AlphaStop") != std::string::npos &&
               lines[0].find("not a reference table") != std::string::npos);
   EXPECT_EQ(lines[2] + "|" + lines[4],
-            "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV|1: 0.111894  8: 0.888106");
+            "Density 1.000E+00 g/cm3    Mean excitation energy 75.0 eV    Phase condensed|1: "
+            "0.111894  8: 0.888106");
   const testing::TempFolder folder;
   const auto path = folder.Path() / "asc" / "Water_liquid.asc";  // the folder is created
   WriteStoppingTable(path, water, table);
@@ -178,6 +179,11 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
   const ReadResult read = ReadMaterialTable(path.string());
   ASSERT_TRUE(read.table) << read.error->Message();
   EXPECT_EQ(read.table->MaterialTitle, "WATER, LIQUID");
+  // The facts of the header come back as the material had them.
+  EXPECT_TRUE(read.table->density == 1.0 && read.table->meanExcitationEnergy == 75.0 &&
+              read.table->phase == TablePhase::Condensed && read.table->computedByModel);
+  ASSERT_EQ(read.table->composition.size(), 2u);
+  EXPECT_TRUE(read.table->composition[1].z == 8 && read.table->composition[1].weight == 0.888106);
   for (int r = 1; r <= RowCount; ++r) {
     const std::string& line = lines[9 + r];
     const StoppingRow& row = table[r - 1];
