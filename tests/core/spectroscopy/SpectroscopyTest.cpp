@@ -1,0 +1,217 @@
+// Alpha spectroscopy on tables the program computes from its shipped materials: straggling
+// against Bohr's formula worked by hand, gases at their pressure, tilted layers, thickness
+// from an energy loss, depth profiles, what is refused, and the shipped nuclide list.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <tuple>
+
+#include "core/materials/MaterialList.h"
+#include "core/physics/ComputedTable.h"
+#include "core/range/LayerStack.h"
+#include "core/range/RangeInterpolation.h"
+#include "core/spectroscopy/DepthProfile.h"
+#include "core/spectroscopy/EnergyLossThickness.h"
+#include "core/spectroscopy/LayerConditions.h"
+#include "core/spectroscopy/Nuclides.h"
+#include "core/spectroscopy/Straggling.h"
+#include "core/units/ConditionText.h"
+#include "core/units/Thickness.h"
+
+namespace alphastop {
+namespace {
+
+const MaterialTable& Table(const std::string& name) {
+  static std::map<std::string, MaterialTable> tables;
+  if (!tables.contains(name))
+    for (const tables::Material& material : tables::ShippedMaterials())
+      if (material.name == name) tables[name] = tables::TableOfMaterial(material);
+  return tables.at(name);
+}
+const MaterialTable& Silicon() { return Table("Silicon"); }
+const MaterialTable& Air() { return Table("Air, dry (near sea level)"); }
+
+template <typename T>
+T Value(const Checked<T>& checked) {
+  if (const auto* no = std::get_if<Refusal>(&checked)) ADD_FAILURE() << "refused: " << no->message;
+  return std::holds_alternative<T>(checked) ? std::get<T>(checked) : T{};
+}
+
+double EnergyOut(const MaterialTable& table, double thickness, double energyIn) {
+  return Value(CrossLayer(table, thickness, energyIn)).energyOut;
+}
+
+TEST(Straggling, FollowsBohrWhereFastAndLindhardScharffWhereSlow) {
+  // K m_e c^2 z^2 Z/A, K = 0.307075 MeV cm2/mol, m_e c^2 = 0.510999 MeV, z = 2, times the
+  // relativistic factor gamma^2 (1 - beta^2/2) / (1 + 2 gamma m_e/M), 1.00120 at 5.5 MeV:
+  //   silicon, Z/A = 14/28.0855: 0.156915 * 4 * 0.498478 * 1.00120 = 0.31325 MeV^2 cm2/g;
+  //   gold at 5.5 MeV: chi = beta^2 137.036^2 / 79 = 0.0029468 * 18778.9 / 79 = 0.70048,
+  //   L/2 = (1.36 sqrt(chi) - 0.016 chi^1.5) / 2 = 0.56443, so
+  //   0.156915 * 4 * (79/196.96657) * 1.00120 * 0.56443 = 0.14226 MeV^2 cm2/g.
+  EXPECT_NEAR(Value(StragglingRate(Silicon(), 5.486)), 0.31325, 0.0002);
+  EXPECT_NEAR(Value(StragglingRate(Table("Gold"), 5.5)), 0.14226, 0.0002);
+
+  // 5.486 MeV in 1 um of silicon (2.33e-4 g/cm2): sigma^2 = 0.31325 * 2.33e-4 MeV^2, sigma
+  // = 8.543 keV, FWHM 20.12 keV; the stopping power rises by 2 % across the layer, which
+  // widens the spread leaving it by about 1 %.
+  const double micrometre = MicrometresToArealDensity(1, 2.33);
+  const double out = EnergyOut(Silicon(), micrometre, 5.486);
+  EXPECT_NEAR(FwhmPerSigma * Value(EnergyStragglingOut(Silicon(), 5.486, out, 0)), 20.12e-3,
+              0.3e-3);
+  // A nanometre: the thin-layer limit, Bohr's variance times the thickness.
+  const double thin = micrometre / 1000;
+  EXPECT_NEAR(
+      std::pow(Value(EnergyStragglingOut(Silicon(), 5.486, EnergyOut(Silicon(), thin, 5.486), 0)),
+               2),
+      0.31325 * thin, 0.31325 * thin * 2e-3);
+}
+
+TEST(Straggling, CarriesThroughALayerCutInTwoAsThroughTheWholeAndGivesARangeSpreadNearOnePercent) {
+  for (const MaterialTable* table : {&Silicon(), &Air(), &Table("Gold")}) {
+    const double range = Value(CsdaRangeAtEnergy(*table, 5.486));
+    const double middle = EnergyOut(*table, 0.4 * range, 5.486);
+    const double end = EnergyOut(*table, 0.8 * range, 5.486);
+    const double whole = Value(EnergyStragglingOut(*table, 5.486, end, 0));
+    const double halves = Value(EnergyStragglingOut(
+        *table, middle, end, Value(EnergyStragglingOut(*table, 5.486, middle, 0))));
+    EXPECT_NEAR(halves, whole, 1e-4 * whole) << table->MaterialTitle;
+    // Range straggling of alpha particles is of the order of 1 % of the range (Bohr 1915;
+    // M.S. Livingston and H.A. Bethe, Rev. Mod. Phys. 9, 245 (1937)).
+    const double spread = Value(RangeStraggling(*table, 5.486)) / range;
+    EXPECT_GT(spread, 0.005) << table->MaterialTitle;
+    EXPECT_LT(spread, 0.02) << table->MaterialTitle;
+  }
+}
+
+TEST(LayerConditions, GasAtHalfPressureAndTiltedLayersLeaveTheEnergyOfTheSameMatter) {
+  // 2 cm of air at 506.625 hPa hold as much air as 1 cm at 1013.25 hPa, and at 20 C the
+  // table's own density holds.
+  const auto densityAt = [](const std::string& pressure, const std::string& temperature) {
+    return *Value(LayerDensity(Air(), {.pressure = Value(ParsePressure(pressure)),
+                                       .temperature = Value(ParseTemperature(temperature)),
+                                       .density = {}}));
+  };
+  const double half = 2 * densityAt("506.625 hPa", "20 C");
+  const double full = 1 * densityAt("1013.25hPa", "293.15 K");
+  EXPECT_NEAR(densityAt("1 atm", "20\u00B0C"), *Air().density, 1e-12 * *Air().density);
+  EXPECT_NEAR(EnergyOut(Air(), half, 5.486), EnergyOut(Air(), full, 5.486), 1e-9);
+  EXPECT_GT(5.486 - EnergyOut(Air(), full, 5.486), 0.1) << "a centimetre of air takes > 100 keV";
+
+  // 5 um of silicon at 60 degrees is a path of 10 um.
+  const double fiveMicrometres = MicrometresToArealDensity(5, *Silicon().density);
+  const double tilted = Value(PathThickness(fiveMicrometres, Value(ParseAngle("60 deg"))));
+  EXPECT_NEAR(EnergyOut(Silicon(), tilted, 5.486), EnergyOut(Silicon(), 2 * fiveMicrometres, 5.486),
+              1e-9);
+}
+
+TEST(EnergyLossThickness, GivesTheThicknessThatCrossedGivesBackTheEnergyOut) {
+  for (const auto& [name, in, out] : {std::tuple{"Silicon", 5.48556, 5.1},
+                                      {"Gold", 8.78486, 0.5},
+                                      {"Air, dry (near sea level)", 5.3, 0.01},
+                                      {"Polyethylene terephthalate (Mylar)", 100.0, 99.9}}) {
+    const double thickness = Value(ThicknessFromEnergyLoss(Table(name), in, out));
+    EXPECT_NEAR(EnergyOut(Table(name), thickness, in), out, 1e-9 * in) << name;
+  }
+}
+
+TEST(DepthProfile, IntegratesToTheEnergyEachLayerTakesAndEndsAtTheStop) {
+  const MaterialTable& mylar = Table("Polyethylene terephthalate (Mylar)");
+  const DepthLayer layers[] = {{&mylar, MicrometresToArealDensity(2, 1.4), 1.4},
+                               {&Air(), 0, Air().density},
+                               {&Air(), MicrometresToArealDensity(2e4, 0.0012), 0.0012},
+                               {&Silicon(), 0.1, Silicon().density}};
+  const DepthProfile profile = Value(ProfileThroughLayers(layers, 5.48556));
+  ASSERT_TRUE(profile.stopped);
+  ASSERT_FALSE(profile.points.empty());
+  EXPECT_EQ(profile.points.back().layer, 4);
+  EXPECT_EQ(profile.points.back().energy, 0);
+  std::map<int, double> integral, entering, leaving;
+  for (std::size_t k = 0; k < profile.points.size(); ++k) {
+    const DepthPoint& point = profile.points[k];
+    if (!entering.contains(point.layer)) entering[point.layer] = point.energy;
+    leaving[point.layer] = point.energy;
+    if (k > 0 && profile.points[k - 1].layer == point.layer)
+      integral[point.layer] += (point.depth - profile.points[k - 1].depth) *
+                               (point.stopping + profile.points[k - 1].stopping) / 2;
+    ASSERT_TRUE(point.depthMicrometres && point.stoppingKeVPerMicrometre);
+    EXPECT_NEAR(*point.stoppingKeVPerMicrometre,
+                point.stopping * *layers[point.layer - 1].density * 0.1, 1e-9);
+  }
+  // Layer by layer the integral follows the energy each takes only as closely as the table's
+  // ranges follow its stopping powers between two rows, which is looser for a thin layer.
+  double total = 0;
+  for (int layer = 1; layer <= 4; ++layer) {
+    const double lost = entering[layer] - leaving[layer];
+    EXPECT_NEAR(integral[layer], lost, 0.02 * lost + 1e-12) << "layer " << layer;
+    total += integral[layer];
+  }
+  EXPECT_NEAR(total, 5.48556, 0.005 * 5.48556) << "the whole track to the stop";
+
+  // A layer of exactly the range stops the particle at its far side.
+  const double range = Value(CsdaRangeAtEnergy(Air(), 5.48556));
+  const DepthLayer exact[] = {{&Air(), range, {}}};
+  EXPECT_TRUE(Value(ProfileThroughLayers(exact, 5.48556)).stopped);
+}
+
+TEST(Spectroscopy, RefusesWhatCannotBeAndNamesIt) {
+  MaterialTable untold = Silicon();
+  untold.composition.clear();
+  const auto message = [](const auto& checked) {
+    const auto* no = std::get_if<Refusal>(&checked);
+    return no ? no->message : std::string("(not refused)");
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {message(LayerDensity(Silicon(), {.pressure = 1e5, .temperature = {}, .density = {}})),
+       "\"SILICON\" is not a gas"},
+      {message(LayerDensity(Air(), {.pressure = 1e5, .temperature = {}, .density = 1.0})),
+       "not both"},
+      {message(ParseEnergyOrNuclide("Xx-999")), "\"Xx-999\": unknown nuclide"},
+      {message(ParseEnergyOrNuclide("5 furlongs")), "unknown unit \"furlongs\""},
+      {message(ParseAngle("90")), "\"90\": an angle of incidence must be"},
+      {message(ParseAngle("-5")), "\"-5\": an angle"},
+      {message(ParseAngle("steep")), "\"steep\": not a number"},
+      {message(ParsePressure("20")), "\"20\": a pressure needs a unit (Pa, kPa"},
+      {message(ParsePressure("20 psi")), "unknown unit \"psi\""},
+      {message(ParseTemperature("-300 C")), "above absolute zero"},
+      {message(ParseDensity("0")), "greater than zero"},
+      {message(ThicknessFromEnergyLoss(Silicon(), 5, 5.1)), "less than the energy in"},
+      {message(ThicknessFromEnergyLoss(Silicon(), 5000, 5)), "energy in: 5000 MeV is outside"},
+      {message(EnergyStragglingOut(untold, 5, 4, 0)), "\"SILICON\" gives no composition"},
+      {message(ProfileThroughLayers(std::vector<DepthLayer>{{}}, 5)), "layer 1: no material"},
+  };
+  for (const auto& [got, expected] : cases)
+    EXPECT_NE(got.find(expected), std::string::npos) << got << "\n  should hold: " << expected;
+}
+
+TEST(Nuclides, ShippedListHoldsTheCommonEmittersWithSoundLines) {
+  ASSERT_TRUE(std::holds_alternative<std::vector<Nuclide>>(ParseNuclideList(ShippedNuclidesText())))
+      << std::get<Refusal>(ParseNuclideList(ShippedNuclidesText())).message;
+  for (const char* name :
+       {"Am-241", "Am-243", "Po-208", "Po-209", "Po-210", "Po-212", "Po-214", "Po-216",
+        "Po-218", "Rn-220", "Rn-222", "Ra-224", "Ra-226", "Th-228", "Th-229", "Th-230",
+        "Th-232", "U-232",  "U-233",  "U-234",  "U-235",  "U-238",  "Np-237", "Pu-238",
+        "Pu-239", "Pu-240", "Pu-242", "Cm-242", "Cm-244", "Cf-252", "Gd-148"})
+    EXPECT_TRUE(std::holds_alternative<Nuclide>(FindNuclide(name))) << name;
+  for (const Nuclide& nuclide : ShippedNuclides()) {
+    // Gd-148's single line, 3.18 MeV, is the lowest of the common emitters; Po-212's 8.78
+    // MeV the highest.
+    EXPECT_GE(nuclide.PrincipalLine().energyKeV, 3000) << nuclide.name;
+    EXPECT_LE(nuclide.PrincipalLine().energyKeV, 9000) << nuclide.name;
+    double sum = 0;
+    for (const AlphaLine& line : nuclide.lines) sum += line.intensityPercent;
+    EXPECT_LE(sum, 100.01) << nuclide.name << ": more alphas than decays";
+  }
+  // The principal lines of americium-241 and polonium-210, in every spelling.
+  for (const char* spelling : {"Am-241", "am241", "AM-241", " Am 241 "})
+    EXPECT_DOUBLE_EQ(Value(ParseEnergyOrNuclide(spelling)), 5.48556) << spelling;
+  EXPECT_DOUBLE_EQ(Value(ParseEnergyOrNuclide("Po210")), 5.30433);
+  EXPECT_DOUBLE_EQ(Value(ParseEnergyOrNuclide("800 keV")), 0.8);
+  EXPECT_NE(std::get<Refusal>(ParseNuclideList("Am-241\t5485.56\t84.8\nAm-241\t5442.80\t130\n"))
+                .message.find("line 2"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace alphastop
