@@ -40,14 +40,33 @@ class LookupTest : public QObject {
   void outOfRangeEntriesWarnAndEmptyTheBoxesButLeaveTheLinesAndASecondEnterTakesTheRoundedEnergy() {
     QVERIFY(w->TypeEnergy("2").isEmpty());
     const QStringList lines = Lines();
-    for (const char* typed : {"abc", "", "-5", "0.000999", "1000.001", "1e999"}) {
+    for (const char* typed : {"abc", "", "-5", "0.000999", "1000.001", "1e999", "2 GeV"}) {
       QCOMPARE(w->TypeEnergy(typed), QStringList{"AlphaStop|This value is out of range."});
       QCOMPARE(w->Readouts(), NoReadouts);
     }
     QCOMPARE(Lines(), lines);
     QVERIFY(w->TypeEnergy("0.001").isEmpty() && w->TypeEnergy("1000").isEmpty());
-    QVERIFY(w->TypeEnergy("1 5 MeV").isEmpty());
-    QCOMPARE(w->Control("Text3")->text(), QString("1.500E+01"));
+    // A unit after the number is applied, as the range window reads it.
+    const std::pair<const char*, const char*> units[] = {{"1 5 MeV", "1.500E+01"},
+                                                         {"800keV", "8.000E-01"},
+                                                         {"1 GeV", "1.000E+03"},
+                                                         {"5.5 keV", "5.500E-03"}};
+    for (const auto& [typed, shown] : units) {
+      QVERIFY(w->TypeEnergy(typed).isEmpty());
+      QCOMPARE(w->Control("Text3")->text(), QString(shown));
+    }
+    // Other text after the number is named, and the readouts and lines stay for another try.
+    const QStringList shown = w->Readouts().mid(1), placed = Lines();
+    for (const char* typed : {"5,5", "5 furlongs"}) {
+      w->Control("Text3")->setText(typed);
+      const QStringList warnings =
+          AnswerMessageBoxes([&] { QTest::keyClick(w->Control("Text3"), Qt::Key_Return); });
+      QCOMPARE(warnings.size(), 1);
+      QVERIFY2(warnings[0].contains(QString("\"%1\"").arg(typed)) && warnings[0].contains("keV"),
+               qPrintable(warnings[0]));
+      QCOMPARE(w->Readouts(), QStringList{typed} + shown);
+      QCOMPARE(Lines(), placed);
+    }
     // A second Enter looks up the energy as rewritten, rounded.
     QVERIFY(w->TypeEnergy("1.23456").isEmpty());
     QCOMPARE(w->Control("Text3")->text(), QString("1.235E+00"));
