@@ -26,15 +26,21 @@
 namespace alphastop::testing {
 
 // Runs action; every modal message box it opens is read and closed with OK (Yes where it
-// asks). Returns "title|text" of each box, in the order they appeared.
-inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
+// asks), or with key pressed where the box has the focus. Returns "title|text" of each box,
+// in the order they appeared.
+inline QStringList AnswerMessageBoxes(const std::function<void()>& action,
+                                      Qt::Key key = Qt::Key_unknown) {
   QStringList texts;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       texts << box->windowTitle() + "|" + box->text();
-      QAbstractButton* answer = box->button(QMessageBox::Ok);
-      box->button(answer ? QMessageBox::Ok : QMessageBox::Yes)->click();
+      if (key != Qt::Key_unknown)
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
+      else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        ok->click();
+      else
+        box->button(QMessageBox::Yes)->click();
     }
   });
   timer.start(5);
