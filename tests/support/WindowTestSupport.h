@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,6 +47,23 @@ inline QStringList AnswerMessageBoxes(const std::function<void()>& action,
   timer.start(5);
   action();
   return texts;
+}
+
+// Runs action; the file dialog it opens is given path and accepted, as its Save button
+// does. Returns the folder each dialog opened in.
+inline QStringList AnswerFileDialogs(const QString& path, const std::function<void()>& action) {
+  QStringList openedIn;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      openedIn << dialog->directory().absolutePath();
+      dialog->selectFile(path);
+      QMetaObject::invokeMethod(dialog, "accept");
+    }
+  });
+  timer.start(5);
+  action();
+  return openedIn;
 }
 
 inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
