@@ -84,11 +84,8 @@ inline QStringList TableItems() {
 }
 
 inline QString Ends(float x1, float y1, float x2, float y2) {
-  return QString("%1 %2 %3 %4")
-      .arg(x1, 0, 'g', 9)
-      .arg(y1, 0, 'g', 9)
-      .arg(x2, 0, 'g', 9)
-      .arg(y2, 0, 'g', 9);
+  const auto text = [](float v) { return QString::number(v, 'g', 9); };
+  return text(x1) + ' ' + text(y1) + ' ' + text(x2) + ' ' + text(y2);
 }
 // A cursor line's ends where it shows; a hidden line has no position.
 inline QString LineText(const ui::LineShape& line) {

@@ -33,23 +33,8 @@ QByteArray Bytes(const QString& path) {
 }
 
 // Points of the longest polyline stroked in each colour, and every text, of an SVG file.
-// While it lives, a file this process writes cannot grow past bytes: a write beyond fails.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, previous_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
-
- private:
-  rlimit previous_{};
-};
-
 struct SvgContent {
-  QHash<QString, int> longestPolyline;  // points of the longest polyline stroked in each colour
+  QHash<QString, int> longestPolyline;
   QStringList texts;
 };
 
@@ -150,8 +135,13 @@ class GraphExportTest : public QObject {
     };
     refused(jpg);
     refused(jpg + "/graph.png");
-    {
-      const FileSizeLimit limit(100);
+    {  // files of this process cannot grow past 100 bytes: a write beyond fails
+      rlimit previous{};
+      getrlimit(RLIMIT_FSIZE, &previous);
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{100, previous.rlim_max};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &previous); });
       refused(png);
       refused(svg);
     }
