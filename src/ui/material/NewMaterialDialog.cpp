@@ -140,8 +140,7 @@ QString NewMaterialDialog::NameClash(const std::string& fileName) const {
   const CatalogFolder usersFolder[] = {{ProcessUserCompoundFolder(), MaterialKind::Compound}};
   const std::optional<CatalogEntry> own = FindMaterialNamed(ListTableFiles(usersFolder), stem);
   if (!own || own->name == stem) return {};
-  return tr("you have a material named %1: type that name to replace it, or choose another")
-      .arg(FromUtf8(own->name));
+  return tr("you have %1 already: type \"%1\" to replace it").arg(FromUtf8(own->name));
 }
 
 void NewMaterialDialog::FieldsEdited() {
