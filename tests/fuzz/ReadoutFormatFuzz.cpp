@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <variant>
 
 #include "FuzzCheck.h"
 #include "core/lookup/EnergyInput.h"
@@ -14,6 +15,13 @@ using alphastop::ReadTypedEnergy;
 using alphastop::fuzz::Require;
 
 namespace {
+
+// A readout typed back into the energy box: a number alone, never refused.
+double TypedBack(const std::string& text) {
+  const alphastop::Checked<double> read = ReadTypedEnergy(text);
+  Require(std::holds_alternative<double>(read), "a readout types back as a number", text);
+  return std::get<double>(read);
+}
 
 // Normal doubles below the largest (1.798E+308).
 bool TypesBack(double value) {
@@ -32,7 +40,7 @@ void CheckOne(double value) {
     Require(FormatReadout(-value) == "-" + text, "a negative value reads as its minus", text);
   // Typed back into the energy box: readouts that round past the largest double or into the
   // subnormals cannot be typed back; the energy box refuses those anyway.
-  const double back = ReadTypedEnergy(text);
+  const double back = TypedBack(text);
   if (std::isinf(back))
     return Require(std::fabs(value) > 1.797e308, "a readout read back as infinity", text);
   if (back == 0 && value != 0)
@@ -52,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < count; ++i) CheckOne(values[i]);
   if (count == 2 && TypesBack(values[0]) && TypesBack(values[1])) {
     const double low = std::min(values[0], values[1]), high = std::max(values[0], values[1]);
-    Require(ReadTypedEnergy(FormatReadout(low)) <= ReadTypedEnergy(FormatReadout(high)),
+    Require(TypedBack(FormatReadout(low)) <= TypedBack(FormatReadout(high)),
             "readouts keep the order of their values",
             FormatReadout(low) + " " + FormatReadout(high));
   }

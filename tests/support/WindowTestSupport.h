@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,20 +27,43 @@
 namespace alphastop::testing {
 
 // Runs action; every modal message box it opens is read and closed with OK (Yes where it
-// asks). Returns "title|text" of each box, in the order they appeared.
-inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
+// asks), or with key pressed where the box has the focus. Returns "title|text" of each box,
+// in the order they appeared.
+inline QStringList AnswerMessageBoxes(const std::function<void()>& action,
+                                      Qt::Key key = Qt::Key_unknown) {
   QStringList texts;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       texts << box->windowTitle() + "|" + box->text();
-      QAbstractButton* answer = box->button(QMessageBox::Ok);
-      box->button(answer ? QMessageBox::Ok : QMessageBox::Yes)->click();
+      if (key != Qt::Key_unknown)
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
+      else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        ok->click();
+      else
+        box->button(QMessageBox::Yes)->click();
     }
   });
   timer.start(5);
   action();
   return texts;
+}
+
+// Runs action; the file dialog it opens is given path and accepted, as its Save button
+// does. Returns the folder each dialog opened in.
+inline QStringList AnswerFileDialogs(const QString& path, const std::function<void()>& action) {
+  QStringList openedIn;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      openedIn << dialog->directory().absolutePath();
+      dialog->selectFile(path);
+      QMetaObject::invokeMethod(dialog, "accept");
+    }
+  });
+  timer.start(5);
+  action();
+  return openedIn;
 }
 
 inline QString Readout(double value) { return QString::fromStdString(FormatReadout(value)); }
@@ -60,11 +84,8 @@ inline QStringList TableItems() {
 }
 
 inline QString Ends(float x1, float y1, float x2, float y2) {
-  return QString("%1 %2 %3 %4")
-      .arg(x1, 0, 'g', 9)
-      .arg(y1, 0, 'g', 9)
-      .arg(x2, 0, 'g', 9)
-      .arg(y2, 0, 'g', 9);
+  const auto text = [](float v) { return QString::number(v, 'g', 9); };
+  return text(x1) + ' ' + text(y1) + ' ' + text(x2) + ' ' + text(y2);
 }
 // A cursor line's ends where it shows; a hidden line has no position.
 inline QString LineText(const ui::LineShape& line) {

@@ -25,7 +25,6 @@ constexpr Unit ThicknessUnits[] = {
     {"\u03BCm", 1e-4, Length}, {"mm", 1e-1, Length}, {"cm", 1, Length},
     {"m", 1e2, Length},        {"ug/cm2", 1e-6},     {"\u00B5g/cm2", 1e-6},
     {"\u03BCg/cm2", 1e-6},     {"mg/cm2", 1e-3},     {"g/cm2", 1}};
-constexpr std::string_view EnergyUnitList = "eV, keV, MeV or GeV";
 constexpr std::string_view ThicknessUnitList = "um, nm, mm, cm, m, ug/cm2, mg/cm2 or g/cm2";
 
 std::string_view Trimmed(std::string_view text) {
@@ -78,11 +77,18 @@ Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> unit
 }  // namespace
 
 Checked<double> ParseEnergy(std::string_view text) {
-  const auto quantity = ReadQuantity(text, EnergyUnits, true, EnergyUnitList);
+  const auto quantity = ReadQuantity(text, EnergyUnits, true, EnergyUnitNames);
   if (const auto* no = std::get_if<Refusal>(&quantity)) return *no;
   const double energy = std::get<Quantity>(quantity).value;
   if (!(energy > 0)) return Refusal{QuotedText(text) + ": an energy must be greater than zero"};
   return energy;
+}
+
+std::optional<double> EnergyUnitInMeV(std::string_view name) {
+  const auto unit = std::ranges::find_if(
+      EnergyUnits, [&](const Unit& u) { return SameName(u.name, name, true); });
+  if (unit == std::end(EnergyUnits)) return std::nullopt;
+  return unit->factor;
 }
 
 Checked<Thickness> ParseThickness(std::string_view text) {

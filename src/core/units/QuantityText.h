@@ -7,6 +7,7 @@
 // Empty text, text that is no number, numbers beyond a double ("1e999", "nan", "inf") and
 // quantities that overflow in their unit are refused.
 
+#include <optional>
 #include <string_view>
 
 #include "core/units/Checked.h"
@@ -18,6 +19,12 @@ namespace alphastop {
 // and GeV, in any letter case ("mev" is MeV: milli-electronvolts lie far below every
 // table); a bare number is in MeV.
 Checked<double> ParseEnergy(std::string_view text);
+
+// The MeV in one of the energy unit named eV, keV, MeV or GeV, in any letter case, as
+// ParseEnergy reads units; nullopt for any other name.
+std::optional<double> EnergyUnitInMeV(std::string_view name);
+// The energy units as a message lists them.
+inline constexpr std::string_view EnergyUnitNames = "eV, keV, MeV or GeV";
 
 // A thickness or a range, finite and zero or more ("-5" is refused). Units spelt exactly
 // as here, since m and M differ: the lengths nm, um, mm, cm and m (µm also with the micro

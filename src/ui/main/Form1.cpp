@@ -347,7 +347,13 @@ void Form1::Text3Click() { ClearReadouts(); }
 
 void Form1::Text3KeyPress(int keyCode) {
   if (keyCode != '\r') return;
-  const double energy = ReadTypedEnergy(Text3->text().toStdString());
+  const Checked<double> typed = ReadTypedEnergy(Text3->text().toStdString());
+  // Text that is no energy is named; the readouts and the cursor lines stay for another try.
+  if (const auto* no = std::get_if<Refusal>(&typed)) {
+    ShowWarning(this, FromUtf8(no->message) + '.');
+    return;
+  }
+  const double energy = std::get<double>(typed);
   const std::optional<StopPowers> result =
       IsEnergyInRange(energy) ? InterpolateStopPower(SharedMaterialTable(), energy) : std::nullopt;
   if (!result) {

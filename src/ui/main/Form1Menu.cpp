@@ -97,10 +97,13 @@ void Form1::DeleteUsersMaterial() {
   const QListWidgetItem* item = File2->selectedItems().value(0);
   if (!item || !File2->IsUsersOwn(item)) return;
   const QString path = File2->PathOf(item);
+  // The user asked for this deletion and the question names the material: Enter confirms it,
+  // Escape or No keeps it.
   const auto answer =
       QMessageBox::question(this, QString::fromUtf8(ApplicationTitle),
                             tr("Delete your material \"%1\"?\nIts table %2 is removed.")
-                                .arg(item->text(), QDir::toNativeSeparators(path)));
+                                .arg(item->text(), QDir::toNativeSeparators(path)),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
   if (answer != QMessageBox::Yes) return;
   if (!QFile::remove(path)) {
     ShowWarning(this, tr("Cannot delete \"%1\".").arg(QDir::toNativeSeparators(path)));

@@ -5,6 +5,7 @@
 
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Palette.h"
 #include "ui/common/SingleWindow.h"
 #include "ui/common/Twips.h"
 
@@ -17,6 +18,8 @@ struct LabelDesign {
   TwipsBox box;
 };
 
+constexpr int NoteHeight = 360;  // twips added below the citation for the note on the tables
+
 }  // namespace
 
 Form3& Form3::Instance() { return SingleWindow<Form3>::Instance(); }
@@ -26,7 +29,7 @@ void Form3::Open() { SingleWindow<Form3>::Open(); }
 Form3::Form3() : QWidget(nullptr) {
   setObjectName("Form3");
   setWindowTitle(tr("Reference"));
-  setFixedSize(TwipsToPixels(7950), TwipsToPixels(4305));
+  setFixedSize(TwipsToPixels(7950), TwipsToPixels(4305 + NoteHeight));
 
   const QFont font = DesignFont(Face::Serif, 15.75);
   const LabelDesign labels[] = {
@@ -41,8 +44,15 @@ Form3::Form3() : QWidget(nullptr) {
     QLabel* label = MakeLabel(this, design.name, QString::fromUtf8(design.text), design.box, font);
     label->adjustSize();  // one line of text, never cut
   }
-  auto* close =
-      MakeButton(this, "Command1", tr("Close"), {3480, 3600, 1215, 495}, font, LightYellow);
+  // The citation names the report the tables follow; the shipped tables themselves are the
+  // program's own. The note takes one line under the citation, moving "Close" down by as much.
+  QLabel* note = MakeLabel(this, "ModelNote",
+                           tr("The shipped tables are computed by AlphaStop's model after the "
+                              "methods of ICRU Report 49."),
+                           {240, 3480, 7470, 255}, DesignFont(Face::Serif, 9.75), Qt::AlignHCenter);
+  SetTextColour(note, DarkGrey);
+  auto* close = MakeButton(this, "Command1", tr("Close"), {3480, 3600 + NoteHeight, 1215, 495},
+                           font, LightYellow);
   connect(close, &QPushButton::clicked, this, &Form3::Command1Click);
 }
 

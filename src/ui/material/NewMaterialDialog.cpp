@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,9 +13,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 #include "core/catalog/MaterialCatalog.h"
 #include "core/paths/UserFolder.h"
-#include "core/report/RangeReports.h"
+#include "core/lookup/Interpolation.h"
+#include "core/range/RangeInterpolation.h"
 #include "core/physics/ComputedTable.h"
 #include "core/materials/MaterialInput.h"
 #include "core/physics/StoppingTable.h"
@@ -130,10 +132,15 @@ void NewMaterialDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-QString NewMaterialDialog::ShippedNameClash(const QString& fileName) const {
-  const std::string stem = QFileInfo(fileName).completeBaseName().toStdString();
-  if (!FindMaterialNamed(shippedTables_, stem)) return {};
-  return tr("a shipped table is named %1: choose another name").arg(FromUtf8(stem));
+QString NewMaterialDialog::NameClash(const std::string& fileName) const {
+  const std::string stem = std::filesystem::path(fileName).stem().string();
+  if (FindMaterialNamed(shippedTables_, stem))
+    return tr("a shipped table is named %1: choose another name").arg(FromUtf8(stem));
+  // Listed at every key: the user may delete one of them in the main window meanwhile.
+  const CatalogFolder usersFolder[] = {{ProcessUserCompoundFolder(), MaterialKind::Compound}};
+  const std::optional<CatalogEntry> own = FindMaterialNamed(ListTableFiles(usersFolder), stem);
+  if (!own || own->name == stem) return {};
+  return tr("you have %1 already: type \"%1\" to replace it").arg(FromUtf8(own->name));
 }
 
 void NewMaterialDialog::FieldsEdited() {
@@ -155,7 +162,7 @@ void NewMaterialDialog::FieldsEdited() {
   }
   material_ = checked.material;
   if (material_) {
-    if (const QString clash = ShippedNameClash(FromUtf8(material_->fileName)); !clash.isEmpty()) {
+    if (const QString clash = NameClash(material_->fileName); !clash.isEmpty()) {
       messages[static_cast<std::size_t>(MaterialField::Name)] = clash;
       material_.reset();
     }
@@ -174,14 +181,19 @@ void NewMaterialDialog::FieldsEdited() {
   std::optional<MaterialTable> table;
   if (material_) table = tables::TableOfMaterial(*material_);
   for (int r = 0; r < 3; ++r) {
-    const Checked<ReportRow> row =
-        table ? StoppingRow(*table, PreviewEnergies[r]) : Checked<ReportRow>(Refusal{});
-    const auto* values = std::get_if<ReportRow>(&row);
-    // electronic, nuclear, total and CSDA range are cells 1 to 4 of a stopping row
+    std::optional<StopPowers> stopping;
+    std::optional<double> csda;
+    if (table) {
+      stopping = InterpolateStopPower(*table, PreviewEnergies[r]);
+      const Checked<double> range = CsdaRangeAtEnergy(*table, PreviewEnergies[r]);
+      if (const auto* value = std::get_if<double>(&range)) csda = *value;
+    }
+    const std::optional<double> cells[] = {
+        stopping ? std::optional(stopping->electronic) : std::nullopt,
+        stopping ? std::optional(stopping->nuclear) : std::nullopt,
+        stopping ? std::optional(stopping->total) : std::nullopt, csda};
     for (int c = 0; c < 4; ++c)
-      preview_->item(r, c)->setText(values ? FromUtf8(FormatReadout(std::get<double>(
-                                                 (*values)[static_cast<std::size_t>(c + 1)])))
-                                           : QString());
+      preview_->item(r, c)->setText(cells[c] ? FromUtf8(FormatReadout(*cells[c])) : QString());
   }
 }
 

@@ -45,8 +45,10 @@ class NewMaterialDialog : public QDialog {
 
   void FieldsEdited();
   void SaveClicked();
-  // Why the name cannot be used where it is fine for the parser: it is a shipped table's.
-  QString ShippedNameClash(const QString& fileName) const;
+  // Why a material of this file name cannot be saved where its name is fine for the parser:
+  // a shipped table, or one of the user's own spelt otherwise, has that name, letter case
+  // aside. The user's own of exactly that name is no clash: Save asks to replace it.
+  QString NameClash(const std::string& fileName) const;
 
   QLineEdit* name_ = nullptr;
   QLineEdit* composition_ = nullptr;
@@ -60,7 +62,7 @@ class NewMaterialDialog : public QDialog {
   QTableWidget* preview_ = nullptr;
   QPushButton* save_ = nullptr;
   std::optional<tables::Material> material_;  // the material the fields give, while all are good
-  std::vector<CatalogEntry> shippedTables_;   // the names a new material may not take
+  std::vector<CatalogEntry> shippedTables_;   // names a new material may not take
 };
 
 }  // namespace alphastop::ui

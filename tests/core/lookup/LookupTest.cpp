@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/data/MaterialFile.h"
+#include "core/data/TextEncoding.h"
 #include "core/lookup/EnergyInput.h"
 #include "core/lookup/Interpolation.h"
 #include "core/text/NumberFormat.h"
@@ -21,7 +22,7 @@ namespace {
 using Limits = std::numeric_limits<double>;
 constexpr double Infinity = Limits::infinity();
 
-TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
+TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhereAndItsEnergyUnit) {
   const struct {
     const char* text;
     double energy;
@@ -45,14 +46,14 @@ TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
                {"1 e 2", 100},
                {"1e\t-\n3", 0.001},
                {"1.\r5", 1.5},
-               // the reading stops at the first character that cannot continue the number
+               // a unit of energy after the number, in any letter case
                {"5 MeV", 5},
-               {"1.2.3", 1.2},
-               {"1,5", 1},
-               {"1e", 1},
-               {"1e+", 1},
-               {"1e-x", 1},
-               {"7d2", 7},
+               {"800keV", 0.8},
+               {"1 GeV", 1000},
+               {"5.5 keV", 0.0055},
+               {"2500eV", 0.0025},
+               {"1e2eV", 1e-4},
+               {"7 m e v", 7},
                // no leading number
                {"", 0},
                {"abc", 0},
@@ -61,16 +62,32 @@ TEST(ReadTypedEnergy, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
                {"--5", 0},
                {"+-5", 0},
                {"e5", 0},
+               {",5", 0},
                {" \t\r\n", 0},
                // beyond a double
                {"1e999", Infinity},
                {"-1e999", -Infinity},
                {"0.0000000001e400", Infinity},
                {"1e99999999999999999999", Infinity},
+               {"1e999 keV", Infinity},
                {"1e-999", 0},
                {"100000e-330", 0},
                {"1e-310", 1e-310}};
-  for (const auto& c : cases) EXPECT_EQ(ReadTypedEnergy(c.text), c.energy) << '"' << c.text << '"';
+  for (const auto& c : cases) {
+    const Checked<double> read = ReadTypedEnergy(c.text);
+    ASSERT_TRUE(std::holds_alternative<double>(read)) << '"' << c.text << '"';
+    EXPECT_DOUBLE_EQ(std::get<double>(read), c.energy) << '"' << c.text << '"';
+  }
+  // Anything else after the number is refused, named as typed: no energy is guessed.
+  const std::pair<const char*, const char*> refused[] = {
+      {"5,5", "\",5\""},   {"1.2.3", "\".3\""}, {"5 furlongs", "\"furlongs\""}, {"1e", "\"e\""},
+      {"1e-x", "\"e-x\""}, {"7d2", "\"d2\""},   {"5 Me V x", "\"Me V x\""}};
+  for (const auto& [text, rest] : refused) {
+    const Checked<double> read = ReadTypedEnergy(text);
+    const auto* no = std::get_if<Refusal>(&read);
+    ASSERT_TRUE(no) << text;
+    EXPECT_TRUE(no->message.starts_with(QuotedText(text) + ": " + rest)) << no->message;
+  }
 }
 
 TEST(ReadoutFormat, WritesFourSignificantDigitsAndASignedExponentWhateverTheCLocale) {

@@ -4,7 +4,6 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QMenu>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -34,21 +33,6 @@ QByteArray Bytes(const QString& path) {
 }
 
 // Points of the longest polyline stroked in each colour, and every text, of an SVG file.
-// While it lives, a file this process writes cannot grow past bytes: a write beyond fails.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, previous_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
-
- private:
-  rlimit previous_{};
-};
-
 struct SvgContent {
   QHash<QString, int> longestPolyline;
   QStringList texts;
@@ -63,16 +47,15 @@ SvgContent ReadSvg(const QString& path) {
     if (xml.isEndElement() && xml.name() == u"g") strokes.removeLast();
     if (!xml.isStartElement()) continue;
     const QXmlStreamAttributes attributes = xml.attributes();
-    if (xml.name() == u"g") {
+    if (xml.name() == u"g")
       strokes << (attributes.hasAttribute("stroke") ? attributes.value("stroke").toString()
                                                     : strokes.last());
-    } else if (xml.name() == u"polyline") {
+    if (xml.name() == u"polyline") {
       const int points = int(attributes.value("points").split(u' ', Qt::SkipEmptyParts).size());
       int& longest = content.longestPolyline[strokes.last()];
       longest = std::max(longest, points);
-    } else if (xml.name() == u"text") {
-      content.texts << xml.readElementText();
     }
+    if (xml.name() == u"text") content.texts << xml.readElementText();
   }
   return content;
 }
@@ -95,18 +78,12 @@ class GraphExportTest : public QObject {
     QVERIFY2(warnings[0].contains("No material is loaded"), qPrintable(warnings[0]));
   }
 
-  void theImageIsTheWindowAsItShowsTheGraph() {
+  void theImageIsTheWindowsAndPngAndSvgHaveItsSizeWithCurvesAndTextAsVectorsInSvg() {
     w->Load("Alpha.as");
     ui::Form2& form2 = MainWindow::Graph();
     QVERIFY(QTest::qWaitForWindowExposed(&form2));
-    const QImage window = form2.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage image = ui::GraphImage(SharedMaterialTable(), form2.devicePixelRatioF());
-    QCOMPARE(image.size(), window.size());
-    QVERIFY(image == window);
-  }
-
-  void pngAndSvgHaveTheWindowsSizeAndTheSvgKeepsCurvesAndTextAsVectors() {
-    w->Load("Alpha.as");
+    QVERIFY(ui::GraphImage(SharedMaterialTable(), form2.devicePixelRatioF()) ==
+            form2.grab().toImage().convertToFormat(QImage::Format_RGB32));
     const QString png = InFolder(w->folder, "graph.png"), svg = InFolder(w->folder, "graph.SVG");
     QCOMPARE(ui::SaveGraph(SharedMaterialTable(), png, 3), std::nullopt);
     QCOMPARE(ui::SaveGraph(SharedMaterialTable(), svg), std::nullopt);
@@ -158,8 +135,13 @@ class GraphExportTest : public QObject {
     };
     refused(jpg);
     refused(jpg + "/graph.png");
-    {
-      const FileSizeLimit limit(100);
+    {  // files of this process cannot grow past 100 bytes: a write beyond fails
+      rlimit previous{};
+      getrlimit(RLIMIT_FSIZE, &previous);
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{100, previous.rlim_max};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &previous); });
       refused(png);
       refused(svg);
     }
@@ -174,16 +156,8 @@ class GraphExportTest : public QObject {
     QVERIFY(QDir().mkpath(folder));
     QStringList openedIn;
     const auto saveAs = [&](const QString& name) {
-      QTimer answer;
-      connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-          openedIn << dialog->directory().absolutePath();
-          dialog->selectFile(folder + "/" + name);
-          static_cast<QDialog*>(dialog)->accept();  // as the Save button does
-        }
-      });
-      answer.start(5);
-      ui::SaveGraphWithDialog(&MainWindow::Graph());
+      openedIn += AnswerFileDialogs(folder + "/" + name,
+                                    [&] { ui::SaveGraphWithDialog(&MainWindow::Graph()); });
     };
     saveAs("drawing.svg");
     saveAs("picture");

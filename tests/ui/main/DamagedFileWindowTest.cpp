@@ -70,32 +70,28 @@ class DamagedFileWindowTest : public QObject {
         {QString("Line %1: ").arg(expected.line), QString::fromStdString(expected.detail)});
   }
 
-  void aFileThatTurnsIntoAFolderOrVanishesIsRefused_data() {
-    QTest::addColumn<QString>("change");  // what becomes of the listed file, and when
-    QTest::addColumn<QString>("mention");
-    QTest::newRow("a folder before the pick") << "folder"
-                                              << "folder";
-    QTest::newRow("removed before the pick") << "removed"
-                                             << "does not exist";
-    QTest::newRow("removed between the pick and the load") << "late"
-                                                           << "does not exist";
-  }
+  // A listed file that becomes a folder or is removed before the pick, or is removed between
+  // the pick and the load.
   void aFileThatTurnsIntoAFolderOrVanishesIsRefused() {
-    QFETCH(QString, change);
-    QFETCH(QString, mention);
-    w->folder.Write("as/Swap.as", JoinLines(ValidTableLines("SWAP")));
-    w->Refresh();
-    const QStringList before = ScreenState(*w);
-    if (change != "late") std::filesystem::remove("as/Swap.as");
-    if (change == "folder") std::filesystem::create_directory("as/Swap.as");
-    const QString pickWarnings = w->Pick("File1", "Swap.as").join('\n');
-    QCOMPARE(w->Control("Text1")->text(), QString(change == "late" ? "SWAP" : ""));
-    QVERIFY2(change == "late"
-                 ? pickWarnings.isEmpty()
-                 : pickWarnings.contains("as/Swap.as") && pickWarnings.contains(mention),
-             qPrintable(pickWarnings));
-    if (change == "late") std::filesystem::remove("as/Swap.as");
-    ExpectRefusedLoad(before, "as/Swap.as", {mention});
+    for (const auto& [change, mention] : {std::pair{"folder", "folder"},
+                                          {"removed", "does not exist"},
+                                          {"late", "does not exist"}}) {
+      const QString late = change == std::string("late") ? "late" : "";
+      w->folder.Write("as/Swap.as", JoinLines(ValidTableLines("SWAP")));
+      w->Refresh();
+      const QStringList before = ScreenState(*w);
+      if (late.isEmpty()) std::filesystem::remove_all("as/Swap.as");
+      if (change == std::string("folder")) std::filesystem::create_directory("as/Swap.as");
+      const QString pickWarnings = w->Pick("File1", "Swap.as").join('\n');
+      QCOMPARE(w->Control("Text1")->text(), QString(late.isEmpty() ? "" : "SWAP"));
+      QVERIFY2(late.isEmpty()
+                   ? pickWarnings.contains("as/Swap.as") && pickWarnings.contains(mention)
+                   : pickWarnings.isEmpty(),
+               qPrintable(pickWarnings));
+      if (!late.isEmpty()) std::filesystem::remove("as/Swap.as");
+      ExpectRefusedLoad(before, "as/Swap.as", {mention});
+      std::filesystem::remove_all("as/Swap.as");
+    }
   }
 };
 

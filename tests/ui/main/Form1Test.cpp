@@ -3,7 +3,7 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -44,6 +44,12 @@ class Form1Test : public QObject {
     QVERIFY(!form3->isVisible() && w.window.isVisible());
     w.Click("Command3");
     QVERIFY(form3->isVisible());
+    // The note on the shipped tables stands in one line under the citation, above "Close".
+    const auto* note = form3->findChild<QLabel*>("ModelNote");
+    QVERIFY(note->text().contains("ICRU Report 49") && note->sizeHint().width() <= note->width());
+    QVERIFY(note->x() >= 0 && note->geometry().right() < form3->width());
+    QVERIFY(form3->findChild<QLabel*>("Label4")->geometry().bottom() < note->y());
+    QVERIFY(note->geometry().bottom() < form3->findChild<QPushButton*>("Command1")->y());
     // A pick shows the title, and the last pick wins across both lists.
     QVERIFY(w.Pick("File1", "Beta.as").isEmpty());
     QCOMPARE(w.Control("Text1")->text(), QString("BETA"));
@@ -110,24 +116,6 @@ class Form1Test : public QObject {
     tabTwiceRound(state());
   }
 
-  void aDamagedFirstFileGreetsNobodyAndOkStillAsksForAPick() {
-    WorkingFolder folder;
-    folder.Write("as/Aaa.as", std::string("\0\1\2binary", 9));
-    ui::Form1 window;
-    const QStringList greetings = AnswerMessageBoxes([&] {
-      window.show();
-      window.activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&window));
-      QTest::qWait(20);
-    });
-    QCOMPARE(greetings, QStringList());
-    QCOMPARE(window.findChild<QListWidget*>("File1")->item(0)->text(), QString("Aaa.as"));
-    QCOMPARE(AnswerMessageBoxes([&] {
-               QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton);
-             }),
-             QStringList{"AlphaStop|Select material"});
-  }
-
   // File > Export table writes the whole table as CSV where the dialog says; a folder that
   // does not exist gets a warning and no file. Ctrl+C on List1 copies the selected rows.
   void theTableIsExportedAsCsvAndSelectedRowsAreCopied() {
@@ -138,15 +126,7 @@ class Form1Test : public QObject {
     w.Load("Beta.as");
     QVERIFY(exportTable->isEnabled() && saveGraph->isEnabled());
     const auto exportTo = [&](const QString& path) {
-      QTimer answer;
-      QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-          dialog->selectFile(path);
-          QMetaObject::invokeMethod(dialog, "accept");
-        }
-      });
-      answer.start(5);
-      return AnswerMessageBoxes([&] { exportTable->trigger(); });
+      return AnswerMessageBoxes([&] { AnswerFileDialogs(path, [&] { exportTable->trigger(); }); });
     };
     const QString path = QString::fromStdString((w.folder.Path() / "beta.csv").string());
     QCOMPARE(exportTo(path), QStringList());
@@ -178,37 +158,33 @@ class Form1Test : public QObject {
     QCOMPARE(copied[2].split('\t').first().toDouble(), SharedMaterialTable().Energy(3));
   }
 
-  void aMissingFolderLeavesItsListEmptyAndSaysWhereItLooked() {
-    WorkingFolder folder;
-    std::filesystem::remove_all(folder.Path() / "asc");
-    ui::Form1 w;
-    w.show();
-    auto* file2 = w.findChild<ui::FileListBox*>("File2");
-    QCOMPARE(file2->count(), 0);
-    QVERIFY(file2->EmptyText().contains("asc"));
-    QVERIFY(file2->EmptyText().contains(QString::fromStdString(folder.Path().string())));
-    QCOMPARE(w.findChild<QListWidget*>("File1")->count(), 2);
-  }
-
+  // Each list says where its tables come from, or where it looked when it found none;
+  // ALPHASTOP_DATA comes before the working folder.
   void theListsSayWhereTheirTablesComeFromAndAlphastopDataTakesPrecedence() {
     WorkingFolder working;
+    std::filesystem::remove_all(working.Path() / "asc");
     TempFolder data;
     data.Write("asc/Delta.asc", JoinLines(ValidTableLines("DELTA")));
-    const QString dataPath = QString::fromStdString(data.Path().string());
+    const QString workingPath = QString::fromStdString(working.Path().string()),
+                  dataPath = QString::fromStdString(data.Path().string());
+    const auto lists = [](ui::Form1& w) {
+      return std::pair{w.findChild<ui::FileListBox*>("File1"),
+                       w.findChild<ui::FileListBox*>("File2")};
+    };
     {
       ui::Form1 w;
       w.show();
-      QCOMPARE(w.findChild<QListWidget*>("File1")->toolTip(),
-               "Elements from " + QString::fromStdString(working.Path().string()) +
-                   "/as (working folder)");
+      const auto [file1, file2] = lists(w);
+      QCOMPARE(file1->toolTip(), "Elements from " + workingPath + "/as (working folder)");
+      QCOMPARE(file2->count(), 0);
+      QVERIFY(file2->EmptyText().contains(workingPath + "/asc"));
     }
     const auto unset = qScopeGuard([] { qunsetenv("ALPHASTOP_DATA"); });
     qputenv("ALPHASTOP_DATA", data.Path().c_str());
     {
       ui::Form1 w;
       w.show();
-      auto* file1 = w.findChild<ui::FileListBox*>("File1");
-      auto* file2 = w.findChild<ui::FileListBox*>("File2");
+      const auto [file1, file2] = lists(w);
       QCOMPARE(file1->count(), 0);
       QVERIFY(file1->EmptyText().contains(dataPath + "/as"));
       QCOMPARE(file2->toolTip(),
@@ -219,16 +195,13 @@ class Form1Test : public QObject {
       QCOMPARE(w.findChild<QLineEdit*>("Text1")->text(), QString("DELTA"));
     }
     qputenv("ALPHASTOP_DATA", (data.Path() / "missing").c_str());
-    {
-      ui::Form1 w;
-      w.show();
-      for (const char* name : {"File1", "File2"}) {
-        auto* list = w.findChild<QListWidget*>(name);
-        QCOMPARE(list->count(), 0);
-        QVERIFY2(list->toolTip().contains(dataPath +
-                                          "/missing\" given by ALPHASTOP_DATA does not exist"),
-                 qPrintable(list->toolTip()));
-      }
+    ui::Form1 w;
+    w.show();
+    for (QListWidget* list : {lists(w).first, lists(w).second}) {
+      QCOMPARE(list->count(), 0);
+      QVERIFY2(
+          list->toolTip().contains(dataPath + "/missing\" given by ALPHASTOP_DATA does not exist"),
+          qPrintable(list->toolTip()));
     }
   }
 };

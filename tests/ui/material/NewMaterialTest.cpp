@@ -1,10 +1,14 @@
 // The new-material dialog: each bad field is named beside it and keeps Save disabled; a good
-// material is saved among the user's own, listed and picked at once, holds the table that
-// alphastop-tables writes for the same input, and can be deleted again.
+// material previews the rows its table will hold, is saved among the user's own, listed and
+// picked at once, holds the table that alphastop-tables writes for the same input, takes no
+// second name that differs only in letter case, and can be deleted again.
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "core/data/MaterialFile.h"
@@ -14,6 +18,17 @@
 
 using namespace alphastop;
 using namespace alphastop::testing;
+
+// Dialog buttons in GNOME's order, No before Yes: a question that names no default button
+// then answers Enter with No.
+class GnomeButtonOrder : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    return hint == SH_DialogButtonLayout ? QDialogButtonBox::GnomeLayout
+                                         : QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
 
 class NewMaterialTest : public QObject {
   Q_OBJECT
@@ -25,6 +40,8 @@ class NewMaterialTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { QApplication::setStyle(new GnomeButtonOrder); }
+
   void badFieldsAreNamedAndAGoodMaterialIsSavedPickedAndDeleted() {
     MainWindow w;
     w.window.findChild<QAction*>("NewMaterialAction")->trigger();
@@ -44,7 +61,7 @@ class NewMaterialTest : public QObject {
                {2, "0", "DensityMessage", "\"0\""},
                {2, "heavy", "DensityMessage", "\"heavy\""},
                {3, "5", "MeanExcitationMessage", "\"5\""},
-               {0, "Gamma", "NameMessage", "shipped"},
+               {0, "gAMMA", "NameMessage", "shipped"},
                {0, "", "NameMessage", ""}};
     for (const auto& c : bad) {
       QStringList texts = good;
@@ -58,6 +75,10 @@ class NewMaterialTest : public QObject {
     QVERIFY(dialog->findChild<QLineEdit*>("MaterialMeanExcitation")
                 ->placeholderText()
                 .contains("from the composition"));
+    const auto* preview = dialog->findChild<QTableWidget*>("MaterialPreview");
+    QStringList previewed;
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < 4; ++c) previewed << preview->item(r, c)->text();
 
     QVERIFY(AnswerMessageBoxes([&] { QTest::mouseClick(save, Qt::LeftButton); }).isEmpty());
     const QString path = QString::fromStdString(
@@ -78,11 +99,37 @@ class NewMaterialTest : public QObject {
                      fromTool = ReadMaterialTable(written.string());
     QVERIFY(fromDialog.table && fromTool.table);
     QCOMPARE(TableDifference(*fromDialog.table, *fromTool.table), std::string());
+    // 1, 5 and 10 MeV are rows of the table: the preview showed their electronic, nuclear and
+    // total stopping powers and CSDA range as the file writes them.
+    QStringList rows;
+    for (const char* energy : {"1.000E+00", "5.000E+00", "1.000E+01"})
+      for (int r = 1; r <= RowCount; ++r)
+        if (fromDialog.table->RowText(r).starts_with(energy))
+          rows << QString::fromStdString(fromDialog.table->RowText(r))
+                      .split(' ', Qt::SkipEmptyParts)
+                      .mid(1, 4);
+    QCOMPARE(previewed, rows);
 
-    QCOMPARE(AnswerMessageBoxes([&] {
-               w.window.findChild<QAction*>("DeleteMaterialAction")->trigger();
-             }).size(),
-             1);
+    // Another material of that name in other letter case would be listed with the same title;
+    // the very same name replaces it, after asking.
+    w.window.findChild<QAction*>("NewMaterialAction")->trigger();
+    Fill(dialog, {"POLYETHYLENE naphthalate", "C14H10O4", "1.36", ""});
+    QVERIFY(!save->isEnabled());
+    QVERIFY(dialog->findChild<QLabel*>("NameMessage")->text().contains("Polyethylene_naphthalate"));
+    Fill(dialog, good);
+    QVERIFY(save->isEnabled());
+    dialog->hide();
+
+    // The question names the material; Escape keeps it, Enter deletes it as asked.
+    const auto deleteWith = [&](Qt::Key key) {
+      return AnswerMessageBoxes(
+          [&] { w.window.findChild<QAction*>("DeleteMaterialAction")->trigger(); }, key);
+    };
+    QCOMPARE(deleteWith(Qt::Key_Escape).size(), 1);
+    QVERIFY(QFile::exists(path));
+    const QStringList asked = deleteWith(Qt::Key_Return);
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].contains("Polyethylene_naphthalate.asc"));
     QVERIFY(!QFile::exists(path));
     QCOMPARE(file2->ItemOf(path), nullptr);
     QCOMPARE(SharedMaterialTable().DataFile, std::string());
