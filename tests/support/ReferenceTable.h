@@ -58,14 +58,14 @@ inline std::optional<ReferenceTable> ReadReferenceTable(const std::filesystem::p
 
 // The material a reference table describes; below 0.01 g/cm3 it is taken to be a gas.
 inline tables::Material MaterialOfReference(const ReferenceTable& reference) {
-  tables::Material material{
-      reference.title,
-      reference.fileName,
-      reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed,
-      reference.density,
-      reference.meanExcitationEnergy,
-      reference.composition,
-      reference.title.find("AMORPHOUS") != std::string::npos};
+  tables::Material material;
+  material.name = reference.title;
+  material.fileName = reference.fileName;
+  material.phase = reference.density < 0.01 ? tables::Phase::Gas : tables::Phase::Condensed;
+  material.density = reference.density;
+  material.meanExcitationEnergy = reference.meanExcitationEnergy;
+  material.composition = reference.composition;
+  material.amorphous = reference.title.find("AMORPHOUS") != std::string::npos;
   double sum = 0.0;
   for (const auto& part : material.composition) sum += part.weight;
   for (auto& part : material.composition) part.weight /= sum;

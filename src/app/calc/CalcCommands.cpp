@@ -59,8 +59,17 @@ void StoppingAt(const CalcMaterials& materials, const std::string& material,
   const NamedTable named = materials.Load(material);
   Report report{
       .about = MaterialFacts(named.name, named.table), .columns = StoppingColumns(), .rows = {}};
-  for (const std::string& text : energies)
-    report.rows.push_back(Accept(StoppingRow(named.table, EnergyOf(text)), text, false));
+  // How sure the values are, as the table's header states it; empty for a table that is not
+  // the program's own.
+  report.columns.push_back({"electronic_uncertainty_percent", "electronic uncertainty", "%"});
+  report.columns.push_back({"csda_range_uncertainty_percent", "CSDA range uncertainty", "%"});
+  for (const std::string& text : energies) {
+    const double energy = EnergyOf(text);
+    ReportRow row = Accept(StoppingRow(named.table, energy), text, false);
+    row.push_back(NumberOrEmpty(ElectronicUncertaintyPercent(named.table, energy)));
+    row.push_back(NumberOrEmpty(CsdaRangeUncertaintyPercent(named.table, energy)));
+    report.rows.push_back(std::move(row));
+  }
   Write(report, output);
 }
 

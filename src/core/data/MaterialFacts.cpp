@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "core/data/NumberField.h"
+#include "core/text/NumberFormat.h"
 
 namespace alphastop {
 namespace {
@@ -11,6 +12,7 @@ constexpr int ModelLine = 1;
 constexpr int FactsLine = 3;
 constexpr int CompositionHeadingLine = 4;
 constexpr int CompositionLine = 5;
+constexpr int UncertaintyLine = 6;
 constexpr int HeaviestElement = 92;
 
 // The next word of rest, skipping the blanks before it; rest moves on past the word.
@@ -72,7 +74,68 @@ std::vector<tables::ElementFraction> CompositionOnLine(std::string_view rest) {
   return parts;
 }
 
+// "0.4 % up to 1 MeV, 2 % up to 3.5 MeV, 0.3 % above": steps until the one "above"; the
+// word after "above" is the list's end mark (";" or nothing).
+std::optional<std::vector<UncertaintyStep>> TakeSteps(std::string_view& rest,
+                                                      std::string_view endMark) {
+  std::vector<UncertaintyStep> steps;
+  for (;;) {
+    const auto percent = PositiveNumber(NextWord(rest));
+    if (!percent || NextWord(rest) != "%") return std::nullopt;
+    const std::string_view word = NextWord(rest);
+    if (word == std::string("above") + std::string(endMark)) {
+      steps.push_back({std::nullopt, *percent});
+      return steps;
+    }
+    if (word != "up" || NextWord(rest) != "to") return std::nullopt;
+    const auto end = PositiveNumber(NextWord(rest));
+    if (!end || NextWord(rest) != "MeV," || (!steps.empty() && !(*end > *steps.back().upToMeV)))
+      return std::nullopt;
+    steps.push_back({end, *percent});
+  }
+}
+
+std::optional<TableUncertainty> UncertaintyOnLine(std::string_view rest) {
+  if (!TakeWords(rest, {"Uncertainty,", "electronic:"})) return std::nullopt;
+  auto electronic = TakeSteps(rest, ";");
+  if (!electronic || !TakeWords(rest, {"CSDA", "range:"})) return std::nullopt;
+  auto range = TakeSteps(rest, "");
+  if (!range || !NextWord(rest).empty()) return std::nullopt;
+  return TableUncertainty{std::move(*electronic), std::move(*range)};
+}
+
+std::string FormatSteps(const std::vector<UncertaintyStep>& steps) {
+  std::string text;
+  for (const UncertaintyStep& step : steps) {
+    text += FormatFullPrecision(step.percent) + " % ";
+    text += step.upToMeV ? "up to " + FormatFullPrecision(*step.upToMeV) + " MeV, " : "above";
+  }
+  return text;
+}
+
+std::optional<double> PercentAt(const std::optional<TableUncertainty>& uncertainty,
+                                std::vector<UncertaintyStep> TableUncertainty::*steps,
+                                double energyMeV) {
+  if (!uncertainty) return std::nullopt;
+  for (const UncertaintyStep& step : (*uncertainty).*steps)
+    if (!step.upToMeV || energyMeV <= *step.upToMeV) return step.percent;
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::string FormatUncertaintyLine(const TableUncertainty& uncertainty) {
+  return "Uncertainty, electronic: " + FormatSteps(uncertainty.electronic) +
+         "; CSDA range: " + FormatSteps(uncertainty.csdaRange);
+}
+
+std::optional<double> ElectronicUncertaintyPercent(const MaterialFacts& facts, double energyMeV) {
+  return PercentAt(facts.uncertainty, &TableUncertainty::electronic, energyMeV);
+}
+
+std::optional<double> CsdaRangeUncertaintyPercent(const MaterialFacts& facts, double energyMeV) {
+  return PercentAt(facts.uncertainty, &TableUncertainty::csdaRange, energyMeV);
+}
 
 MaterialFacts FactsOfHeader(std::span<const std::string> lines) {
   const auto line = [&](int number) -> std::string_view {
@@ -84,6 +147,7 @@ MaterialFacts FactsOfHeader(std::span<const std::string> lines) {
   std::string_view heading = line(CompositionHeadingLine);
   if (NextWord(heading).starts_with("Composition"))
     facts.composition = CompositionOnLine(line(CompositionLine));
+  if (facts.computedByModel) facts.uncertainty = UncertaintyOnLine(line(UncertaintyLine));
   return facts;
 }
 

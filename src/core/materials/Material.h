@@ -2,6 +2,7 @@
 // A material as the table generator sees it: density, mean excitation energy, phase and
 // composition by weight.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,10 @@ struct Material {
   double meanExcitationEnergy = 0.0;  // I, eV
   std::vector<ElementFraction> composition;
   bool amorphous = false;  // an amorphous solid (selects amorphous-carbon data)
+  // The molecule whose low-energy fit the material takes (HeliumFits.h names them): its id,
+  // "" for none, or unset for the one whose composition and phase it has. The shipped list
+  // names it, since materials of one composition may differ (polyethylene, polypropylene).
+  std::optional<std::string> moleculeFit;
 };
 
 // The title written on line 2 of a table: the name in capitals ("WATER, LIQUID").

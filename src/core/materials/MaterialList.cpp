@@ -33,7 +33,8 @@ double Number(std::string_view field) {
 
 Material ParseLine(std::string_view line) {
   const auto fields = Split(line, '|');
-  if (fields.size() != 6) throw std::invalid_argument("expected 6 fields separated by '|'");
+  if (fields.size() != 6 && fields.size() != 7)
+    throw std::invalid_argument("expected 6 or 7 fields separated by '|'");
   Material material;
   material.name = std::string(fields[0]);
   material.fileName = std::string(fields[1]);
@@ -50,6 +51,11 @@ Material ParseLine(std::string_view line) {
   auto composition = ParseComposition(fields[5], CompositionForm::Weights);
   if (const auto* no = std::get_if<Refusal>(&composition)) throw std::invalid_argument(no->message);
   material.composition = std::get<std::vector<ElementFraction>>(std::move(composition));
+  constexpr std::string_view FitKey = "fit=";
+  if (fields.size() == 7 && !fields[6].starts_with(FitKey))
+    throw std::invalid_argument("the last field must be fit=<molecule>");
+  material.moleculeFit =
+      fields.size() == 7 ? std::string(TrimSpace(fields[6].substr(FitKey.size()))) : "";
   return material;
 }
 

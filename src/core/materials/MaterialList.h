@@ -1,7 +1,10 @@
 #pragma once
 // The materials file: one material a line, fields separated by '|':
 //   name | file name | gas or condensed | density (g/cm3) | I (eV) | Z:fraction Z:fraction ...
-// The phase is gas, condensed, or amorphous (a condensed amorphous solid).
+//   [| fit=<molecule>]
+// The phase is gas, condensed, or amorphous (a condensed amorphous solid). The last field names
+// the molecule whose low-energy fit the material takes (Material::moleculeFit); without it the
+// material takes none.
 // Lines that are blank or start with '#' are skipped. Fractions are by weight.
 
 #include "core/materials/Material.h"

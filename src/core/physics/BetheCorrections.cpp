@@ -32,6 +32,15 @@ double AshleyRitchieBrandt(double w) {
   return lower->second + t * (upper->second - lower->second);
 }
 
+// ICRU Report 49's cut-off parameter b of element z, for z < 64 and z != 47.
+double BarkasCutOff(int z) {
+  if (z == 2) return 0.6;
+  if (z <= 10 || z == 18) return 1.8;
+  if (z <= 25) return 1.4;
+  if (z <= 50) return 1.35;
+  return 1.3;
+}
+
 }  // namespace
 
 Kinematics HeliumKinematics(double energyMeV) {
@@ -45,8 +54,12 @@ double BetheLogTerm(const Kinematics& k, double meanExcitationEv) {
 }
 
 double BarkasTerm(const Kinematics& k, int z2) {
+  constexpr int Silver = 47;
+  constexpr int FirstHeavy = 64;
+  if (z2 == Silver) return 0.006812 * std::pow(k.beta2, -0.45);
+  if (z2 >= FirstHeavy) return 0.002833 * std::pow(k.beta2, -0.6);
   const double x = k.beta2 / (FineStructure * FineStructure * z2);
-  const double w = 1.8 / std::sqrt(x);
+  const double w = BarkasCutOff(z2) / std::sqrt(x);
   return AshleyRitchieBrandt(w) / (std::sqrt(static_cast<double>(z2)) * x * std::sqrt(x));
 }
 

@@ -1,47 +1,67 @@
 #pragma once
-// Electronic stopping power of helium ions, MeV cm2/g, following the method of ICRU Report 49
-// (1993): the fit of Ziegler (1977) at low energies, Bethe theory with shell, Barkas, Bloch
-// and density-effect corrections at high energies, and a smooth joining in between.
-// Compounds and mixtures by Bragg additivity.
+// Electronic stopping power of helium ions, MeV cm2/g, after the method of ICRU Report 49
+// (1993):
+//   - up to JoinStartMeV, ICRU 49's fits (HeliumFits.h): a material with a molecule row takes
+//     it; every other material is the Bragg sum, by weight, of the element rows, with hydrogen,
+//     nitrogen and oxygen as the gases H2, N2 and O2 and carbon in compounds as amorphous
+//     carbon. No phase or binding correction: those tried (condensed H, N, O and oxide oxygen
+//     stopping 12 to 20 % less) made the compared materials worse as a whole. Below 1 keV the
+//     stopping goes with the velocity, S ~ sqrt(T) (Lindhard and Scharff).
+//   - from JoinEndMeV, Bethe's formula for z = 2,
+//       S = K z^2 (Z/A) / beta^2 [ln(2 m c^2 beta^2 gamma^2 / I) - beta^2 - X + z L1 + L2 -
+//       delta/2]
+//     with the material's own I; X (the shell correction C/Z) and L1 (Barkas) summed over the
+//     elements by their shares of the electrons (Bragg additivity). X of each element as
+//     ElementShellCorrection gives it (ICRU 49's own for the 25 elements it tabulates); L1 after
+//     Ashley, Ritchie and Brandt with ICRU 49's parameters, L2 after Bloch, delta after
+//     Sternheimer and Peierls (BetheCorrections.h).
+//   - in between, a cubic in ln T for ln S that continues both with their values and slopes.
 
-#include "core/physics/LocalPlasmaShells.h"
 #include "core/materials/Material.h"
+#include "core/physics/HeliumFits.h"
+#include "core/physics/ShellCorrections.h"
+
+#include <vector>
 
 namespace alphastop::tables {
 
-// Energies (MeV) between which the fit is joined to Bethe theory.
-inline constexpr double JoinStartMeV = 1.25;
-inline constexpr double JoinEndMeV = 8.0;
+// The join, the same for every material: from where the fits end (about 1 MeV, as their
+// source says) to where ICRU 49's shell corrections lie well past its proton fitting region.
+// The end was chosen among 3 to 5 MeV as the one that serves the compared materials best as a
+// whole; ICRU 49's own join ends between about 2 and 6 MeV, depending on the material.
+inline constexpr double JoinStartMeV = 1.0;
+inline constexpr double JoinEndMeV = 3.5;
 
-// The low-energy fit summed by weight over the composition (Bragg additivity), with the
-// binding and phase reduction of H, N and O in condensed compounds. The stopping is taken
-// proportional to sqrt(T) (to the velocity) below 1 keV for elements and below 10 keV for
-// compounds and mixtures. Any energy > 0.
-double LowEnergyElectronicStopping(const Material& material, double energyMeV);
+// Below this energy the stopping goes with the velocity.
+inline constexpr double VelocityProportionalBelowMeV = 1e-3;
 
-// What a material needs at every energy, prepared once: the local-plasma shell model and the
-// ends of the join, as ln S and its slope d ln S / d ln T.
-struct ElectronicStoppingModel {
-  Material material;
-  LocalPlasmaModel shells;
-  double startLog = 0.0;  // ln S of the fit at JoinStartMeV
-  double startSlope = 0.0;
-  double endLog = 0.0;  // ln S of Bethe's formula at JoinEndMeV
-  double endSlope = 0.0;
+// One element of a material in Bethe's formula.
+struct BetheElement {
+  double electronShare = 0.0;  // of the material's electrons
+  ElementShellCorrection shell;
 };
 
+// What a material needs at every energy, prepared once.
+struct ElectronicStoppingModel {
+  Material material;
+  const MoleculeFitRow* molecule = nullptr;  // the material's own fit, if it has one
+  std::vector<BetheElement> elements;
+  double startLog = 0.0, startSlope = 0.0;  // ln S of the fits, d ln S / d ln T, at JoinStartMeV
+  double endLog = 0.0, endSlope = 0.0;      // the same of Bethe's formula at JoinEndMeV
+};
+
+// Precondition: a material ValidateMaterial accepts. Throws std::invalid_argument where the
+// material names a molecule fit that does not exist.
 ElectronicStoppingModel PrepareElectronicStopping(const Material& material);
 
-// Bethe's formula with the Barkas, Bloch and density corrections and the local-plasma shell
-// correction. Used from JoinEndMeV up; any energy > 0.
+// The fits for the material: its molecule row, or the Bragg sum of element rows. Any T > 0.
+double LowEnergyElectronicStopping(const ElectronicStoppingModel& model, double energyMeV);
+
+// Bethe's formula with all its corrections. Any T > 0; meant from about 2 MeV up.
 double BetheElectronicStopping(const ElectronicStoppingModel& model, double energyMeV);
 
-// Bethe's formula with the Barkas, Bloch and density corrections but no shell correction.
-double BetheStoppingWithoutShells(const Material& material, double energyMeV);
-
-// The electronic stopping power at any energy > 0: the fit up to JoinStartMeV, Bethe from
-// JoinEndMeV, and between them a cubic in ln T for ln S that continues both curves with their
-// values and slopes (log-log Hermite interpolation).
+// The electronic stopping power at any T > 0: the fits up to JoinStartMeV, Bethe from
+// JoinEndMeV, the cubic between.
 double ElectronicStopping(const ElectronicStoppingModel& model, double energyMeV);
 
 // The same, preparing the model on each call.

@@ -1,5 +1,7 @@
 #include "core/physics/TableWriter.h"
 
+#include "core/physics/TableUncertainty.h"
+
 #include <charconv>
 #include <fstream>
 #include <stdexcept>
@@ -41,7 +43,7 @@ std::vector<std::string> FormatTableHeader(const Material& material) {
               FormatFixed(material.meanExcitationEnergy, 1) + " eV    Phase " + phase,
           "Composition, atomic number: fraction by weight",
           composition,
-          "",
+          FormatUncertaintyLine(UncertaintyOf(material)),
           "Kinetic   Electron. Nuclear   Total     CSDA      Projected Detour",
           "energy    stopping  stopping  stopping  range     range     factor",
           "MeV       MeV cm2/g MeV cm2/g MeV cm2/g g/cm2     g/cm2",

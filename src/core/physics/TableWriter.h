@@ -2,8 +2,9 @@
 // Writes a computed stopping table in the material data file format that the calculator reads:
 //   line 1      says the table comes from AlphaStop's model (not a reference table)
 //   line 2      the title, the material name in capitals
-//   lines 3-10  density, I-value and phase, composition, column headings, a blank line (the
-//               facts as core/data/MaterialFacts.h reads them back)
+//   lines 3-10  density, I-value and phase, composition, the uncertainty of the values
+//               (TableUncertainty.h), column headings, a blank line (the facts as
+//               core/data/MaterialFacts.h reads them back)
 //   lines 11-132  122 rows of seven numbers "1.234E-05" separated by one blank: energy (MeV),
 //               electronic, nuclear, total stopping (MeV cm2/g), CSDA and projected range
 //               (g/cm2), detour factor. The first 59 characters of a row hold the first six.

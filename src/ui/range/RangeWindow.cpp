@@ -198,6 +198,10 @@ QWidget* RangeWindow::BuildEnergySection() {
     grid->addWidget(csda_[static_cast<std::size_t>(u)], 3, u + 1);
     grid->addWidget(projected_[static_cast<std::size_t>(u)], 4, u + 1);
   }
+  csdaUncertainty_ = ResultLabel("CsdaUncertainty");
+  csdaUncertainty_->setToolTip(
+      tr("How far the CSDA range may lie from ICRU Report 49's tables, as the table states it"));
+  grid->addWidget(csdaUncertainty_, 3, 4);
   connect(energyBox_, &QLineEdit::textChanged, this, &RangeWindow::EnergyEdited);
   return box;
 }
@@ -246,7 +250,7 @@ void RangeWindow::ShowLoadedMaterial() {
 }
 
 void RangeWindow::EnergyEdited() {
-  QString message;
+  QString message, uncertainty;
   std::array<QString, 3> csda, projected;
   const MaterialTable& table = SharedMaterialTable();
   const std::optional<double> energy = TypedEnergy(energyBox_, message);
@@ -260,9 +264,12 @@ void RangeWindow::EnergyEdited() {
       };
       csda = texts(ranges->csda);
       projected = texts(ranges->projected);
+      if (const auto percent = CsdaRangeUncertaintyPercent(table, *energy))
+        uncertainty = QString::fromUtf8("\u00b1 ") + FromUtf8(FormatFullPrecision(*percent)) + " %";
     }
   }
   SetText(energyMessage_, message);
+  SetText(csdaUncertainty_, uncertainty);
   for (std::size_t u = 0; u < 3; ++u) {
     SetText(csda_[u], csda[u]);
     SetText(projected_[u], projected[u]);

@@ -45,6 +45,7 @@ class RangeWindow : public QWidget {
   QLabel* energyMessage_ = nullptr;
   std::array<QLabel*, 3> csda_{};       // g/cm2, mg/cm2, um
   std::array<QLabel*, 3> projected_{};  // g/cm2, mg/cm2, um
+  QLabel* csdaUncertainty_ = nullptr;   // "± 0.7 %", as the table states it
   QLineEdit* rangeBox_ = nullptr;
   QLabel* rangeMessage_ = nullptr;
   QLabel* rangeEnergy_ = nullptr;

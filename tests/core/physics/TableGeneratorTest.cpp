@@ -21,10 +21,12 @@
 #include "core/physics/ElectronicStopping.h"
 #include "core/materials/Elements.h"
 #include "core/physics/EnergyGrid.h"
+#include "core/physics/HeliumFits.h"
 #include "core/materials/MaterialList.h"
 #include "core/physics/NuclearStopping.h"
 #include "core/physics/RangeIntegration.h"
 #include "core/physics/StoppingTable.h"
+#include "core/physics/TableUncertainty.h"
 #include "core/physics/TableWriter.h"
 #include "core/physics/UniversalScattering.h"
 #include "support/TableFiles.h"
@@ -32,13 +34,20 @@
 namespace alphastop::tables {
 namespace {
 
+Material MaterialOf(const char* name, Phase phase, double density, double ivalue,
+                    std::vector<ElementFraction> composition) {
+  Material m;
+  m.name = name;
+  m.fileName = std::string(name) + (composition.size() == 1 ? ".as" : ".asc");
+  m.phase = phase;
+  m.density = density;
+  m.meanExcitationEnergy = ivalue;
+  m.composition = std::move(composition);
+  return m;
+}
+
 Material Water() {
-  return {"Water, liquid",
-          "Water_liquid.asc",
-          Phase::Condensed,
-          1.0,
-          75.0,
-          {{1, 0.111894}, {8, 0.888106}}};
+  return MaterialOf("Water, liquid", Phase::Condensed, 1.0, 75.0, {{1, 0.111894}, {8, 0.888106}});
 }
 
 TEST(BetheTheory, AlphaInWaterAtHundredMeVPerNucleonIsFourTimesTheProtonValue) {
@@ -66,25 +75,91 @@ TEST(BetheTheory, BarkasAndBlochFadeAtHighEnergyAndTheDensityEffectAppearsOnlyTh
   EXPECT_NEAR(DensityEffect(Kinematics{1.0 - 1e-4, 1e4}, Water()), 4.606 * 2.0 - 3.502, 0.01);
 }
 
-TEST(LowEnergyFit,
-     FollowsTheZieglerFormulaWithTheVelocityBelowItsRangeAndLessForCondensedCompounds) {
-  // Elements go with the velocity below 1 keV, compounds below 10 keV.
-  const Material aluminum{"Aluminum", "Aluminum.as", Phase::Condensed, 2.699, 166.0, {{13, 1.0}}};
-  const double atOneKeV = LowEnergyElectronicStopping(aluminum, 1e-3);
-  EXPECT_NEAR(LowEnergyElectronicStopping(aluminum, 0.25e-3), 0.5 * atOneKeV, 1e-9 * atOneKeV);
-  Material vapour = Water();
+TEST(PublishedData, ShellCorrectionsAndBarkasTermsAreThoseOfTheirTable) {
+  // Each point of the file gives X with the L1 it was recovered with: BarkasTerm must give that
+  // L1 (ICRU 49's b of each element, and silver's and the heavy elements' own forms) and
+  // ShellCorrection that X, each to the 5 decimals of the file.
+  int blocks = 0;
+  for (int z = 1; z <= MaxAtomicNumber; ++z) {
+    for (const bool amorphous : {false, true}) {
+      const ShellCorrectionBlock* block = ShellCorrectionBlockOf(z, amorphous);
+      if (!block || (amorphous && z != 6)) continue;
+      ++blocks;
+      for (const ShellCorrectionPoint& p : block->points) {
+        const Kinematics k = HeliumKinematics(p.energy);
+        ASSERT_NEAR(BarkasTerm(k, z), p.barkas, 6e-5) << block->material << " " << p.energy;
+        ASSERT_NEAR(ShellCorrection(*block, k, p.energy), p.shell, 6e-5) << block->material;
+      }
+    }
+  }
+  EXPECT_EQ(blocks, 26);  // ICRU 49's 25 elements, carbon as graphite and amorphous
+  // An element without a block takes an estimate between those of its neighbours' blocks.
+  const Kinematics k = HeliumKinematics(8.0);
+  const double fluorine = ShellCorrection(MakeElementShellCorrection(9, 115.0, false), k, 8.0);
+  const double oxygen = ShellCorrection(*ShellCorrectionBlockOf(8, false), k, 8.0);
+  const double neon = ShellCorrection(*ShellCorrectionBlockOf(10, false), k, 8.0);
+  EXPECT_TRUE(std::min(oxygen, neon) - 0.05 < fluorine && fluorine < std::max(oxygen, neon) + 0.05);
+}
+
+TEST(LowEnergyFit, TakesTheMoleculeRowOfTheMaterialAndGoesWithTheVelocityBelowOneKeV) {
+  const auto rowOf = [](const Material& m) -> std::string {
+    const MoleculeFitRow* row = MoleculeRowOf(m);
+    return row ? row->id : "";
+  };
+  Material vapour = Water(), ethylene = MaterialOf("Ethylene", Phase::Gas, 1.2e-3, 50.7,
+                                                   CompositionOfFormula("C2H4"));
   vapour.phase = Phase::Gas;
-  const double atTenKeV = LowEnergyElectronicStopping(vapour, 0.01);
-  for (double e : {1e-3, 2.5e-3, 5e-3})
-    EXPECT_NEAR(LowEnergyElectronicStopping(vapour, e), atTenKeV * std::sqrt(e / 0.01),
-                1e-9 * atTenKeV);
-  // Condensed compounds stop less than their vapour below a few MeV.
-  for (double e : {0.01, 0.1, 0.5})
-    EXPECT_NEAR(LowEnergyElectronicStopping(Water(), e) / LowEnergyElectronicStopping(vapour, e),
-                0.88, 1e-9);
-  EXPECT_LT(LowEnergyElectronicStopping(Water(), 2.0), LowEnergyElectronicStopping(vapour, 2.0));
-  EXPECT_DOUBLE_EQ(LowEnergyElectronicStopping(Water(), 3.5),
-                   LowEnergyElectronicStopping(vapour, 3.5));
+  Material polyethylene = ethylene, polypropylene = ethylene;
+  polyethylene.phase = polypropylene.phase = Phase::Condensed;
+  polypropylene.moleculeFit = "";  // as the shipped list says: ICRU 49 fitted polyethylene
+  Material named = vapour;
+  named.moleculeFit = "LiF";
+  const std::pair<Material, std::string> cases[] = {{Water(), "water, liquid"},
+                                                    {vapour, ""},
+                                                    {ethylene, ""},
+                                                    {polyethylene, "polyethylene (C2H4)n"},
+                                                    {polypropylene, ""},
+                                                    {named, "LiF"}};
+  for (const auto& [material, id] : cases) EXPECT_EQ(rowOf(material), id) << material.name;
+  named.moleculeFit = "no such molecule";
+  EXPECT_THROW(MoleculeRowOf(named), std::invalid_argument);
+  // Every row is the one of exactly one shipped material.
+  std::multiset<std::string> assigned;
+  for (const Material& m : ShippedMaterials()) assigned.insert(rowOf(m));
+  for (const MoleculeFitRow& row : MoleculeFitRows())
+    EXPECT_EQ(assigned.count(row.id), 1u) << row.id;
+  // Per gram, a molecule row goes with its own mass: liquid water is 18.0153 g/mol.
+  const HeliumFitRow& water = MoleculeRowOf(Water())->fit;
+  EXPECT_NEAR(FitMassStopping(water, 0.5), FitStopping(water, 0.5) * 602.214076 / 18.0153, 1e-9);
+
+  for (const Material& m :
+       {Water(), vapour, MaterialOf("Gold", Phase::Condensed, 19.32, 790.0, {{79, 1.0}})}) {
+    const ElectronicStoppingModel model = PrepareElectronicStopping(m);
+    const double atOneKeV = LowEnergyElectronicStopping(model, 1e-3);
+    for (double e : {1e-5, 2.5e-4, 5e-4})
+      EXPECT_NEAR(LowEnergyElectronicStopping(model, e), atOneKeV * std::sqrt(e / 1e-3),
+                  1e-12 * atOneKeV)
+          << m.name;
+  }
+}
+
+TEST(ElectronicStopping, JoinsTheFitsToBetheWithContinuousValuesAndSlopes) {
+  const Material materials[] = {
+      Water(), MaterialOf("Gold", Phase::Condensed, 19.32, 790.0, {{79, 1.0}}),
+      MaterialOf("Xenon", Phase::Gas, 5.485e-3, 482.0, {{54, 1.0}}),
+      MaterialOf("Teflon", Phase::Condensed, 2.2, 99.1, CompositionOfFormula("C2F4"))};
+  for (const Material& material : materials) {
+    const ElectronicStoppingModel model = PrepareElectronicStopping(material);
+    const auto logS = [&](double e) { return std::log(ElectronicStopping(model, e)); };
+    for (const double joint : {JoinStartMeV, JoinEndMeV}) {
+      constexpr double h = 1e-4;
+      const double below = logS(joint * (1 - 1e-9)), above = logS(joint * (1 + 1e-9));
+      EXPECT_NEAR(below, above, 1e-6) << material.name << " at " << joint;
+      const double slopeBelow = (below - logS(joint * (1 - h))) / -std::log1p(-h);
+      const double slopeAbove = (logS(joint * (1 + h)) - above) / std::log1p(h);
+      EXPECT_NEAR(slopeBelow, slopeAbove, 2e-3) << material.name << " at " << joint;
+    }
+  }
 }
 
 TEST(NuclearStopping,
@@ -130,8 +205,8 @@ TEST(RangeIntegration, GivesTheAnalyticRanges) {
 }
 
 TEST(StoppingTable, OfWaterAndGoldIsPositiveRepeatableAndItsRangesFollowTheStoppingPower) {
-  const Material gold{"Gold", "Gold.as", Phase::Condensed, 19.32, 790.0, {{79, 1.0}}};
-  for (const Material& material : {Water(), gold}) {
+  for (const Material& material :
+       {Water(), MaterialOf("Gold", Phase::Condensed, 19.32, 790.0, {{79, 1.0}})}) {
     SCOPED_TRACE(material.name);
     const StoppingTable table = ComputeStoppingTable(material),
                         again = ComputeStoppingTable(material);
@@ -184,6 +259,20 @@ TEST(TableWriter, WritesAFileTheCalculatorReadsBack) {
               read.table->phase == TablePhase::Condensed && read.table->computedByModel);
   ASSERT_EQ(read.table->composition.size(), 2u);
   EXPECT_TRUE(read.table->composition[1].z == 8 && read.table->composition[1].weight == 0.888106);
+  // So does the uncertainty of line 6, step by step; a table the model did not make has none.
+  const TableUncertainty stated = UncertaintyOf(water);
+  ASSERT_TRUE(read.table->uncertainty.has_value()) << lines[5];
+  for (const auto& [steps, percentAt] :
+       {std::pair(stated.electronic, &ElectronicUncertaintyPercent),
+        std::pair(stated.csdaRange, &CsdaRangeUncertaintyPercent)}) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      const double end = steps[i].upToMeV.value_or(1e3), start = i ? *steps[i - 1].upToMeV : 1e-3;
+      EXPECT_EQ(percentAt(*read.table, end), steps[i].percent) << lines[5];
+      EXPECT_EQ(percentAt(*read.table, start * 1.001), steps[i].percent) << lines[5];
+    }
+  }
+  lines[0] = "Stopping powers and ranges of helium ions";
+  EXPECT_FALSE(FactsOfHeader(lines).uncertainty.has_value());
   for (int r = 1; r <= RowCount; ++r) {
     const std::string& line = lines[9 + r];
     const StoppingRow& row = table[r - 1];
@@ -224,8 +313,8 @@ TEST(ChemicalFormula, GivesFractionsByWeightOfGroupsRepeatsAndDecimalCounts) {
 }
 
 TEST(MaterialCheck, RenormalisesSmallDeviationsAndRejectsValuesOutOfRange) {
-  Material close{"m", "m.asc", Phase::Condensed,
-                 1.0, 75.0,    {{1, 0.1115}, {8, 0.8880}}};  // adds up to 0.9995
+  Material close = MaterialOf("m", Phase::Condensed, 1.0, 75.0,
+                              {{1, 0.1115}, {8, 0.8880}});  // adds up to 0.9995
   EXPECT_FALSE(ValidateMaterial(close).has_value());
   EXPECT_NEAR(close.composition[0].weight + close.composition[1].weight, 1.0, 1e-12);
   const Material good = Water();

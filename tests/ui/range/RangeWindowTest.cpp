@@ -47,6 +47,7 @@ class RangeWindowTest : public QObject {
     QCOMPARE(LabelText(range, "CsdaGramsPerCm2"), QString("1.000E-01"));
     QCOMPARE(LabelText(range, "ProjectedMilligramsPerCm2"), QString("9.000E+01"));
     QCOMPARE(LabelText(range, "CsdaMicrometres"), QString("1.000E+03"));
+    QCOMPARE(LabelText(range, "CsdaUncertainty"), QString());  // not the program's own table
     Type(range, "EnergyBox", "5 furlongs");
     QVERIFY(LabelText(range, "EnergyMessage").contains("\"5 furlongs\""));
     QCOMPARE(LabelText(range, "CsdaGramsPerCm2"), QString());  // nothing stale shown as current
