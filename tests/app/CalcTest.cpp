@@ -120,6 +120,8 @@ struct Tables : TempFolder {
     auto lines = ValidTableLines("NO DENSITY");
     lines[2] = "no density here";
     Write("asc/Vague.asc", JoinLines(lines));
+    Write("asc/Red_glass.asc", JoinLines(ValidTableLines("RED")));
+    Write("asc/Blue_glass.asc", JoinLines(ValidTableLines("BLUE")));
   }
 };
 
@@ -143,8 +145,11 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
       {"layers 5 formula=H2O,density=1,colour=red:1um", "unknown key \"colour\""},
       {"graph Unobtainium out.png", "\"Unobtainium\""},
       {"graph Dense out.jpg", "\".jpg\""},
-      {"graph Dense out.png --scale 9", "\"9\""},
-      {"graph Dense out.png --scale 1.5", "\"1.5\""},
+      {"graph Dense out.png --scale 9", "9"},
+      {"graph Dense out.png --scale 1.5", "1.5"},
+      {"graph Dense nowhere/out.png", "alphastop-calc: \"nowhere/out.png\": there is no folder"},
+      {"energy Dense -3um", "\"-3um\": a range cannot be negative"},
+      {"stopping glass 5", "\"glass\" fits several materials: Blue_glass, Red_glass"},
   };
   for (const auto& [arguments, named] : cases) {
     const ToolRun run = Calc(arguments, tables);
@@ -155,6 +160,15 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
   }
   const ToolRun lengthWithArealUnit = Calc("energy Vague 3mg/cm2", tables);
   EXPECT_EQ(lengthWithArealUnit.status, 0) << lengthWithArealUnit.err;
+  // A title's word finds its table.
+  EXPECT_EQ(Calc("stopping density 5", tables).status, 0);
+  TempFolder empty;
+  std::filesystem::create_directories(empty.Path() / "as");
+  const ToolRun none = Calc("--data \"" + empty.Path().string() + "\" materials", empty);
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("no tables found in \"" + (empty.Path() / "as").string()),
+            std::string::npos)
+      << none.err;
 }
 
 TEST(CalcTool, AMaterialWrittenOutGivesWhatTheTableWrittenOfItGives) {

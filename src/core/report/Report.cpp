@@ -9,9 +9,11 @@
 namespace alphastop {
 namespace {
 
-std::string TextOf(const ReportCell& cell, bool fullPrecision) {
+std::string TextOf(const ReportCell& cell, bool fullPrecision, bool length = false) {
   if (const auto* number = std::get_if<double>(&cell))
-    return fullPrecision ? FormatFullPrecision(*number) : FormatScientific(*number);
+    return fullPrecision ? FormatFullPrecision(*number)
+           : length      ? FormatLength(*number)
+                         : FormatScientific(*number);
   if (const auto* count = std::get_if<long>(&cell)) return std::to_string(*count);
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return {};
@@ -72,9 +74,13 @@ std::string WriteText(const Report& report) {
   std::vector<std::vector<std::string>> lines{{}, {}};
   for (const ReportColumn& column : report.columns) {
     lines[0].push_back(column.heading);
-    lines[1].push_back(column.unit);
+    lines[1].push_back(column.length ? std::string() : column.unit);
   }
-  for (const ReportRow& row : report.rows) lines.push_back(Texts(row, false));
+  for (const ReportRow& row : report.rows) {
+    std::vector<std::string>& line = lines.emplace_back();
+    for (std::size_t i = 0; i < row.size(); ++i)
+      line.push_back(TextOf(row[i], false, i < report.columns.size() && report.columns[i].length));
+  }
   std::vector<std::size_t> widths(report.columns.size(), 0);
   for (const auto& line : lines)
     for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], Width(line[i]));

@@ -10,6 +10,7 @@
 #include "core/data/MaterialFile.h"
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
+#include "support/CheckedValue.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
 
@@ -34,17 +35,8 @@ MaterialTable PowerLawTable() {
   return table;
 }
 
-template <typename T>
-T Value(const Checked<T>& checked) {
-  if (const auto* no = std::get_if<Refusal>(&checked)) ADD_FAILURE() << "refused: " << no->message;
-  return std::holds_alternative<T>(checked) ? std::get<T>(checked) : T{};
-}
-
-template <typename T>
-std::string RefusalOf(const Checked<T>& checked) {
-  return std::holds_alternative<Refusal>(checked) ? std::get<Refusal>(checked).message
-                                                  : "(not refused)";
-}
+using testing::RefusalText;
+using testing::Value;
 
 TEST(RangeAtEnergy, FollowsThePowerLawBetweenTheRowsAndBack) {
   const MaterialTable table = PowerLawTable();
@@ -107,20 +99,20 @@ TEST(RangeFunctions, RefuseValuesOutsideTheTableNamingItsLimits) {
   const std::string ranges = " is outside this table's CSDA ranges, 3.170E-08 to 1.262E+02 g/cm2";
   const std::string energyMust = "the energy must be a finite number above zero, not ";
   const std::pair<std::string, std::string> cases[] = {
-      {RefusalOf(RangeAtEnergy(table, 5000)), "5000 MeV" + energies},
-      {RefusalOf(CsdaRangeAtEnergy(table, 0.0005)), "0.0005 MeV" + energies},
-      {RefusalOf(EnergyFromCsdaRange(table, 200)), "200 g/cm2" + ranges},
-      {RefusalOf(EnergyFromCsdaRange(table, 3e-8)), "3e-08 g/cm2" + ranges},
-      {RefusalOf(RangeAtEnergy(table, -5)), energyMust + "-5 MeV"},
-      {RefusalOf(CsdaRangeAtEnergy(table, std::numeric_limits<double>::quiet_NaN())),
+      {RefusalText(RangeAtEnergy(table, 5000)), "5000 MeV" + energies},
+      {RefusalText(CsdaRangeAtEnergy(table, 0.0005)), "0.0005 MeV" + energies},
+      {RefusalText(EnergyFromCsdaRange(table, 200)), "200 g/cm2" + ranges},
+      {RefusalText(EnergyFromCsdaRange(table, 3e-8)), "3e-08 g/cm2" + ranges},
+      {RefusalText(RangeAtEnergy(table, -5)), energyMust + "-5 MeV"},
+      {RefusalText(CsdaRangeAtEnergy(table, std::numeric_limits<double>::quiet_NaN())),
        energyMust + "nan MeV"},
-      {RefusalOf(EnergyFromCsdaRange(table, 0)),
+      {RefusalText(EnergyFromCsdaRange(table, 0)),
        "the range must be a finite number above zero, not 0 g/cm2"},
-      {RefusalOf(CrossLayer(table, -1e-3, 5)),
+      {RefusalText(CrossLayer(table, -1e-3, 5)),
        "the thickness must be a finite number of zero or more, not -0.001 g/cm2"},
-      {RefusalOf(CrossLayers(stack, 5)), "layer 2: no material is given"},
-      {RefusalOf(CrossLayers(std::span(stack, 1), 5000)), "layer 1: 5000 MeV" + energies},
-      {RefusalOf(CrossLayers({}, -1)), energyMust + "-1 MeV"}};
+      {RefusalText(CrossLayers(stack, 5)), "layer 2: no material is given"},
+      {RefusalText(CrossLayers(std::span(stack, 1), 5000)), "layer 1: 5000 MeV" + energies},
+      {RefusalText(CrossLayers({}, -1)), energyMust + "-1 MeV"}};
   for (const auto& [refusal, expected] : cases) EXPECT_EQ(refusal, expected);
 }
 
@@ -128,19 +120,18 @@ TEST(RangeFunctions, RefuseATableWithUnfitRangesThatStillLoads) {
   testing::TempFolder folder;
   auto lines = testing::ValidTableLines();
   lines[59].replace(40, 9, "1.000E-09");  // row 50's CSDA range, below row 49's
-  const ReadResult read = ReadMaterialTable(folder.Write("odd.as", testing::JoinLines(lines)));
-  ASSERT_TRUE(read.table) << read.error->Message();
+  const MaterialTable read =
+      Value(ReadMaterialTable(folder.Write("odd.as", testing::JoinLines(lines))));
   MaterialTable zeroFirst = PowerLawTable(), negativeProjected = PowerLawTable();
   zeroFirst.rows[0].range[0] = 0;
   negativeProjected.rows[9].range[1] = -1;
-  for (const auto& [table, row] :
-       {std::pair{&*read.table, "of row 50 ("}, {&zeroFirst, "of row 1 is"}}) {
+  for (const auto& [table, row] : {std::pair{&read, "of row 50 ("}, {&zeroFirst, "of row 1 is"}}) {
     for (const std::string& refusal :
-         {RefusalOf(RangeAtEnergy(*table, 0.5)), RefusalOf(EnergyFromCsdaRange(*table, 0.01)),
-          RefusalOf(CrossLayer(*table, 0, 0.5))})
+         {RefusalText(RangeAtEnergy(*table, 0.5)), RefusalText(EnergyFromCsdaRange(*table, 0.01)),
+          RefusalText(CrossLayer(*table, 0, 0.5))})
       EXPECT_NE(refusal.find("CSDA range " + std::string(row)), std::string::npos) << refusal;
   }
-  EXPECT_NE(RefusalOf(RangeAtEnergy(negativeProjected, 5)).find("projected range of row 10"),
+  EXPECT_NE(RefusalText(RangeAtEnergy(negativeProjected, 5)).find("projected range of row 10"),
             std::string::npos);
   EXPECT_EQ(Value(CrossLayer(negativeProjected, 0, 5)).energyOut, 5)
       << "layers need the CSDA ranges only";
@@ -148,9 +139,7 @@ TEST(RangeFunctions, RefuseATableWithUnfitRangesThatStillLoads) {
 
 TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTableAndASplitLayerLeavesTheSameEnergy) {
   ALPHASTOP_REQUIRE_REFERENCE(reference);
-  const ReadResult read = ReadMaterialTable((reference / "as/Silicon.as").string());
-  ASSERT_TRUE(read.table);
-  const MaterialTable& table = *read.table;
+  const MaterialTable table = Value(ReadMaterialTable((reference / "as/Silicon.as").string()));
   for (int r = 1; r <= RowCount; ++r) {
     const double energy = table.Energy(r), range = table.RangeData(r, CsdaRange);
     const Ranges ranges = Value(RangeAtEnergy(table, energy));

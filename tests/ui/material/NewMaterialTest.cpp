@@ -74,10 +74,10 @@ class NewMaterialTest : public QObject {
                     written.string() + "\"",
                 w.folder.Path());
     QCOMPARE(tool.status, 0);
-    const ReadResult fromDialog = ReadMaterialTable(path.toStdString()),
-                     fromTool = ReadMaterialTable(written.string());
-    QVERIFY(fromDialog.table && fromTool.table);
-    QCOMPARE(TableDifference(*fromDialog.table, *fromTool.table), std::string());
+    const Checked<MaterialTable> fromDialog = ReadMaterialTable(path.toStdString()),
+                                 fromTool = ReadMaterialTable(written.string());
+    QVERIFY(ValueOf(fromDialog) && ValueOf(fromTool));
+    QCOMPARE(TableDifference(*ValueOf(fromDialog), *ValueOf(fromTool)), std::string());
 
     QCOMPARE(AnswerMessageBoxes([&] {
                w.window.findChild<QAction*>("DeleteMaterialAction")->trigger();

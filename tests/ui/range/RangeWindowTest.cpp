@@ -47,7 +47,7 @@ class RangeWindowTest : public QObject {
     QCOMPARE(LabelText(range, "CsdaGramsPerCm2"), Readout(at5.csda));
     QCOMPARE(LabelText(range, "ProjectedMilligramsPerCm2"), Readout(at5.projected * 1e3));
     QCOMPARE(LabelText(range, "CsdaMicrometres"),
-             Readout(at5.csda / 1.0 * 1e4));  // density 1 g/cm3
+             QString::fromStdString(FormatLength(at5.csda / 1.0 * 1e4)));  // density 1 g/cm3
     Type(range, "EnergyBox", "5 furlongs");
     QVERIFY(LabelText(range, "EnergyMessage").contains("\"5 furlongs\""));
     QCOMPARE(LabelText(range, "CsdaGramsPerCm2"), QString());  // nothing stale shown as current
@@ -69,7 +69,8 @@ class RangeWindowTest : public QObject {
     QCOMPARE(Cell(layers, 0, 3), Readout(out1));
     QCOMPARE(Cell(layers, 1, 2), Readout(out1));
     QCOMPARE(Cell(layers, 1, 3), Readout(0));
-    QCOMPARE(Cell(layers, 1, 5), Readout(std::get<double>(CsdaRangeAtEnergy(table, out1)) * 1e4));
+    QCOMPARE(Cell(layers, 1, 5), QString::fromStdString(FormatLength(
+                                     std::get<double>(CsdaRangeAtEnergy(table, out1)) * 1e4)));
     QCOMPARE(Cell(layers, 2, 2), QString());
 
     // Moving the thick layer last lets the particle through the other two.
