@@ -30,8 +30,8 @@ Checked<LoadedMaterial> Computed(std::string_view text) {
   const tables::CheckedMaterial checked =
       tables::ParseMaterialInput(std::get<tables::MaterialInput>(input));
   if (!checked.material) return Refusal{QuotedText(text) + ": " + checked.faults.front().message};
-  return LoadedMaterial{std::get<tables::MaterialInput>(input).name, {},
-                        tables::TableOfMaterial(*checked.material)};
+  return LoadedMaterial{
+      std::get<tables::MaterialInput>(input).name, {}, tables::TableOfMaterial(*checked.material)};
 }
 
 Checked<LoadedMaterial> Read(const std::string& name, const std::string& path) {

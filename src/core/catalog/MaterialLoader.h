@@ -33,8 +33,8 @@ struct LoadedMaterial {
 
 // A kind of table file the loader reads.
 struct TableFileKind {
-  const char* description;                              // "AlphaStop table (.as, .asc)"
-  bool (*claims)(const std::filesystem::path& path);    // by the file's name
+  const char* description;                                  // "AlphaStop table (.as, .asc)"
+  bool (*claims)(const std::filesystem::path& path);        // by the file's name
   Checked<MaterialTable> (*read)(const std::string& path);  // refusals are Unreadable
 };
 

@@ -90,7 +90,8 @@ Checked<CatalogEntry> FindMaterial(std::span<const CatalogEntry> entries, std::s
   return Refusal{"unknown material " + QuotedText(TrimSpace(text)) + std::string(whereLookedFor)};
 }
 
-std::vector<std::size_t> RankMatches(std::span<const CatalogEntry> entries, std::string_view typed) {
+std::vector<std::size_t> RankMatches(std::span<const CatalogEntry> entries,
+                                     std::string_view typed) {
   const std::string folded = Folded(typed);
   std::vector<std::size_t> exact, starting, inside;
   for (std::size_t k = 0; k < entries.size(); ++k) {

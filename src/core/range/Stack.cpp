@@ -79,7 +79,8 @@ StackResult EvaluateStack(const StackInput& input, MaterialCache& materials) {
   for (std::size_t k = 0; k < tables.size(); ++k) {
     LayerResult& layer = result.layers[k];
     if (!tables[k]) break;
-    const Checked<LayerCrossing> crossing = CrossLayer(*tables[k], *layer.thickness, result.energyOut);
+    const Checked<LayerCrossing> crossing =
+        CrossLayer(*tables[k], *layer.thickness, result.energyOut);
     if (const Refusal* no = Refused(crossing)) {
       layer.state = LayerState::Refused;
       layer.refusal = *no;

@@ -36,8 +36,8 @@ enum class LayerState {
 
 struct LayerResult {
   LayerState state = LayerState::NotReached;
-  std::string material;           // the table's name (LoadedMaterial::name), where it loads
-  std::optional<double> density;  // g/cm3, where the table gives it
+  std::string material;             // the table's name (LoadedMaterial::name), where it loads
+  std::optional<double> density;    // g/cm3, where the table gives it
   std::optional<double> thickness;  // g/cm2, where the thickness reads
   double energyIn = 0;              // MeV at the entrance, where reached
   double energyOut = 0;             // MeV at the exit; 0 where stopped in

@@ -10,6 +10,7 @@
 #include "core/data/MaterialFile.h"
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
+#include "core/range/Stack.h"
 #include "support/CheckedValue.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
@@ -153,6 +154,48 @@ TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTableAndASplitLayerLeavesTheSame
     EXPECT_NEAR(Value(CrossLayers(halves, energy)).energyOut, whole, Tolerance * whole)
         << "row " << r;
   }
+}
+
+// A stack as typed: each layer's own fault is named whether reached or not; the crossing is
+// CrossLayer's, layer after layer, up to the stop.
+TEST(EvaluateStack, GivesEveryLayersNumbersOrItsMessageAndStopsWhereTheParticleDoes) {
+  testing::TempFolder data;
+  data.Write("as/Dense.as", testing::JoinLines(testing::ValidTableLines("DENSE")));
+  auto vague = testing::ValidTableLines("VAGUE");
+  vague[2] = "no density here";
+  data.Write("as/Vague.as", testing::JoinLines(vague));
+  MaterialCache cache(CatalogOf({DataSource::Explicit, data.Path(), std::nullopt}));
+  const MaterialTable dense = Value(cache.Load("Dense")).table;
+  const MaterialTable vagueTable = Value(cache.Load("Vague")).table;
+
+  const StackResult stack = EvaluateStack(
+      {"5", {{"dense", "1mg/cm2"}, {"Dense", "0"}, {"Vague", "1"}, {"Dense", "1um"}}}, cache);
+  ASSERT_EQ(stack.layers.size(), 4u);
+  const LayerResult &first = stack.layers[0], &empty = stack.layers[1], &stop = stack.layers[2];
+  EXPECT_TRUE(first.state == LayerState::Crossed && first.material == "Dense" &&
+              first.energyIn == 5 && first.ThicknessMicrometres() == 10.0);
+  EXPECT_EQ(first.energyOut, Value(CrossLayer(dense, 1e-3, 5)).energyOut);
+  EXPECT_EQ(first.energyLost, first.energyIn - first.energyOut);
+  EXPECT_TRUE(empty.state == LayerState::Crossed && empty.energyOut == first.energyOut);
+  EXPECT_EQ(stop.state, LayerState::StoppedIn);
+  EXPECT_EQ(stop.stopDepth, Value(CsdaRangeAtEnergy(vagueTable, first.energyOut)));
+  EXPECT_FALSE(stop.StopDepthMicrometres()) << "no density, no length";
+  EXPECT_TRUE(stack.layers[3].state == LayerState::NotReached && stack.Stopped() &&
+              stack.energyOut == 0 && !stack.FirstRefusal());
+
+  const std::vector<LayerInput> faulty = {{"Nothing", "1um"}, {"Vague", "1um"}, {"Dense", "-1um"}};
+  const StackResult noEnergy = EvaluateStack({"five", faulty}, cache);
+  EXPECT_EQ(noEnergy.FirstRefusal()->message, "\"five\": not a number");
+  EXPECT_EQ(noEnergy.layers[0].refusal->message,
+            "unknown material \"Nothing\" in \"" + data.Path().string() + "\"");
+  EXPECT_NE(noEnergy.layers[1].refusal->message.find("density"), std::string::npos);
+  EXPECT_EQ(noEnergy.layers[2].refusal->message, "\"-1um\": a thickness cannot be negative");
+  EXPECT_EQ(EvaluateStack({"5", faulty}, cache).FirstRefusal()->message.substr(0, 25),
+            "layer 1: unknown material");
+  const StackResult tooHigh = EvaluateStack({"5000", {{"Dense", "1um"}}}, cache);
+  EXPECT_EQ(tooHigh.FirstRefusal()->message.substr(0, 32), "layer 1: 5000 MeV is outside thi");
+  EXPECT_TRUE(EvaluateStack({"", {{"Dense", "1um"}}}, cache).layers[0].state ==
+              LayerState::NotReached);
 }
 
 }  // namespace
