@@ -62,11 +62,10 @@ LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setSectionResizeMode(MaterialColumn, QHeaderView::Stretch);
   for (int c = ThicknessColumn; c <= StopsAtColumn; ++c)
-    header->resizeSection(
-        c,
-        std::max(header->fontMetrics().horizontalAdvance(table_->horizontalHeaderItem(c)->text()),
-                 header->fontMetrics().horizontalAdvance("0.000E+00 g/cm2")) +
-            24);
+    header->resizeSection(c, header->fontMetrics().horizontalAdvance(
+                                 c == StopsAtColumn ? QString::fromUtf8("0.000E+00 g/cm\u00b2")
+                                                    : table_->horizontalHeaderItem(c)->text()) +
+                                 24);
   table_->setMinimumWidth(720);
 
   auto* add = new QPushButton(tr("&Add layer"), this);
@@ -149,6 +148,8 @@ void LayerStackEditor::MaterialTyped(int row, QComboBox* box) {
   std::string material = box->currentText().trimmed().toStdString();
   if (const auto ranked = RankMatches(materials_, material); !ranked.empty())
     material = materials_[ranked.front()].name;
+  else if (const Checked<CatalogEntry> found = FindMaterial(materials_, material); ValueOf(found))
+    material = ValueOf(found)->name;  // a common name or a word of a title: "PET", "Plexiglas"
   const QSignalBlocker blocker(box);
   box->setEditText(QString::fromStdString(material));
   LayerInput& layer = layers_[static_cast<std::size_t>(row)];

@@ -116,7 +116,7 @@ RangeWindow::RangeWindow() : QWidget(nullptr) {
   layout->addWidget(BuildRangeSection());
   layout->addWidget(BuildLayerSection(), 1);
   layout->addWidget(buttons);
-  resize(760, 620);
+  resize(900, 620);
   ShowLoadedMaterial();
 }
 

@@ -25,14 +25,16 @@ const std::map<std::string, std::string> Titles = {
     {"Silicon_dioxide", "SILICON DIOXIDE"},
     {"Polyethylene", "POLYETHYLENE"},
     {"Polyethylene_terephthalate_mylar", "POLYETHYLENE TEREPHTHALATE (MYLAR)"},
-    {"Polymethyl_methacralate_lucite_perspex", "POLYMETHYL METHACRYLATE (LUCITE, PERSPEX, PLEXIGLAS)"},
+    {"Polymethyl_methacralate_lucite_perspex",
+     "POLYMETHYL METHACRYLATE (LUCITE, PERSPEX, PLEXIGLAS)"},
     {"Polytetrafluoroethylene_teflon", "POLYTETRAFLUOROETHYLENE (TEFLON)"},
     {"Pyrex_glass", "GLASS, PYREX"},
     {"Glass_plate", "GLASS, PLATE"}};
 
 std::vector<CatalogEntry> Entries() {
   std::vector<CatalogEntry> entries;
-  for (const auto& [name, title] : Titles) entries.push_back({name, name + ".asc", MaterialKind::Compound});
+  for (const auto& [name, title] : Titles)
+    entries.push_back({name, name + ".asc", MaterialKind::Compound});
   return entries;
 }
 
@@ -53,7 +55,8 @@ TEST(FindMaterial, TakesExactNamesFirstThenCommonNamesThenWordsOfNamesAndTitles)
       {"methacrylate", "Polymethyl_methacralate_lucite_perspex"},
       {"Polythene", "Polyethylene"},
       {"Pyrex", "Pyrex_glass"},
-      {"glass", "\"glass\" fits several materials: Glass_plate, Pyrex_glass; give one of these names"},
+      {"glass",
+       "\"glass\" fits several materials: Glass_plate, Pyrex_glass; give one of these names"},
       {"Kapton", "unknown material \"Kapton\" in here"},
       {"", "no material is given"}};
   for (const auto& [text, outcome] : cases) {
@@ -87,9 +90,11 @@ TEST(MaterialLoader, ReadsNamesOfAnyExtensionCasePathsAndWrittenOutMaterialsAndF
   EXPECT_TRUE(listed.starts_with("GOLD Water ")) << listed;
 
   EXPECT_EQ(testing::Value(LoadMaterial("gold", catalog)).table.MaterialTitle, "GOLD");
-  const LoadedMaterial path = testing::Value(LoadMaterial((data.Path() / "asc/Water.Asc").string(), catalog));
+  const LoadedMaterial path =
+      testing::Value(LoadMaterial((data.Path() / "asc/Water.Asc").string(), catalog));
   EXPECT_EQ(path.table.MaterialTitle, "WATER");
-  const LoadedMaterial computed = testing::Value(LoadMaterial("formula=H2O,density=1,name=Ice", catalog));
+  const LoadedMaterial computed =
+      testing::Value(LoadMaterial("formula=H2O,density=1,name=Ice", catalog));
   EXPECT_TRUE(computed.name == "Ice" && computed.path.empty() && computed.table.density == 1.0);
   const Checked<LoadedMaterial> damaged =
       LoadMaterial((testing::DamagedFolder() / "nan.as").string(), catalog);

