@@ -150,25 +150,6 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
       << none.err;
 }
 
-TEST(CalcTool, AMaterialWrittenOutGivesWhatTheTableWrittenOfItGives) {
-  TempFolder data;
-  const ToolRun written =
-      RunTool(ALPHASTOP_TABLES_TOOL, "--formula C10H8O4 --density 1.4 --name Mylar asc/Mylar.asc",
-              data.Path());
-  ASSERT_EQ(written.status, 0) << written.err;
-  for (const std::string query :
-       {"--format csv stopping # 0.001 5.5 800keV 1000", "--format json table #"}) {
-    const auto run = [&](const std::string& material) {
-      const std::string arguments = std::string(query).replace(query.find('#'), 1, material);
-      return Calc("--data \"" + data.Path().string() + "\" " + arguments, data);
-    };
-    const ToolRun fromFile = run("Mylar"), inline_ = run("formula=C10H8O4,density=1.4,name=Mylar");
-    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
-    ASSERT_EQ(inline_.status, 0) << inline_.err;
-    EXPECT_EQ(inline_.out, fromFile.out) << query;
-  }
-}
-
 // Window size in pixels, as the graph window's design has it.
 constexpr std::uint32_t GraphWidth = 630, GraphHeight = 757;
 

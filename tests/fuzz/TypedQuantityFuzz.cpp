@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Checked<double> areal = ToArealDensity(t, 2.33);
     if (const double* g = ValueOf(areal)) {
       static const std::regex length(
-          R"(0 µm|[0-9.]{5,6} (nm|µm|mm|cm|m)|[0-9]\.[0-9]{3}E\+[0-9]{2,3} m)");
+          R"(0 µm|[0-9.]{5,8} (nm|µm|mm|cm|m)|[0-9]\.[0-9]{3}E[+-][0-9]{2,3} (nm|m))");
       const std::string shown = FormatLength(ArealDensityToMicrometres(*g, 2.33));
       Require(std::regex_match(shown, length), "a length shows four digits and a unit", shown);
     }

@@ -44,14 +44,15 @@ const CatalogEntry* ExactName(std::span<const CatalogEntry> entries, std::string
   return nullptr;
 }
 
+// The entries whose names, and titles where titleOf is given, hold every word of text.
 std::vector<const CatalogEntry*> ByWords(std::span<const CatalogEntry> entries,
-                                         std::string_view text, const TitleOfEntry& titleOf) {
+                                         std::string_view text, const TitleOfEntry* titleOf) {
   const std::vector<std::string> wanted = Words(text);
   std::vector<const CatalogEntry*> found;
   if (wanted.empty()) return found;
   for (const CatalogEntry& entry : entries) {
     std::vector<std::string> words = Words(entry.name);
-    std::ranges::move(Words(titleOf(entry)), std::back_inserter(words));
+    if (titleOf) std::ranges::move(Words((*titleOf)(entry)), std::back_inserter(words));
     if (std::ranges::all_of(wanted, [&](const std::string& w) {
           return std::ranges::find(words, w) != words.end();
         }))
@@ -84,7 +85,9 @@ Checked<CatalogEntry> FindMaterial(std::span<const CatalogEntry> entries, std::s
   const std::string_view wanted = common.value_or(text);
   if (common)
     if (const CatalogEntry* exact = ExactName(entries, wanted)) return *exact;
-  const std::vector<const CatalogEntry*> found = ByWords(entries, wanted, titleOf);
+  // Names first, so that titles are read only where no name holds the words.
+  std::vector<const CatalogEntry*> found = ByWords(entries, wanted, nullptr);
+  if (found.empty()) found = ByWords(entries, wanted, &titleOf);
   if (found.size() == 1) return *found.front();
   if (found.size() > 1) return Ambiguous(text, found);
   return Refusal{"unknown material " + QuotedText(TrimSpace(text)) + std::string(whereLookedFor)};

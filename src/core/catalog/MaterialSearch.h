@@ -23,9 +23,9 @@ std::string ReadEntryTitle(const CatalogEntry& entry);
 // The entry text names, trying in turn, letter case aside and blanks taken as '_':
 //   1. a file's name ("water_liquid", "Water liquid");
 //   2. a common name, whose target is then looked up by 1 and 3 ("PET", "PMMA");
-//   3. the words of text, all among the words of one entry's name and title ("mylar",
-//      "lucite", "terephthalate mylar").
-// Titles are read (titleOf) only where 1 and 2 find nothing. Refused (bad input) where
+//   3. the words of text, all among the words of one entry's name ("mylar", "terephthalate
+//      mylar"), else of its name and title ("plexiglas").
+// Titles are read (titleOf) only where no name holds the words. Refused (bad input) where
 // nothing fits: 'unknown material "X"' followed by whereLookedFor, and where several
 // entries fit step 3:
 //   "glass" fits several materials: Glass_plate, Pyrex_glass; give one of these names

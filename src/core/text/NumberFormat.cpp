@@ -32,10 +32,12 @@ std::string FormatFullPrecision(double value) {
 
 namespace {
 
-// Four significant digits in fixed notation: 1.234, 12.34, 123.4, 1234; 0.5000 below 1.
+// Four significant digits in fixed notation: 1.234, 12.34, 123.4, 1234; 0.5000 and 0.005000
+// below 1, scientific notation below that.
 std::string FourDigits(double value) {
   const std::string scientific = FormatScientific(value, 3);
   const int exponent = std::stoi(scientific.substr(scientific.find('E') + 1));
+  if (exponent < -3) return scientific;
   char buffer[64];
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
                                           std::chars_format::fixed, std::max(0, 3 - exponent));
