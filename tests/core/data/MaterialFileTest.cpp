@@ -16,8 +16,6 @@
 #include "core/data/TextEncoding.h"
 #include "core/data/TextStream.h"
 #include "support/CheckedValue.h"
-#include "support/ReferenceTable.h"
-#include "support/SharedData.h"
 #include "support/TableFiles.h"
 
 namespace alphastop {
@@ -180,32 +178,6 @@ TEST(LoadMaterialTable, RunsPendingEventsOnceBetweenThePassesAndKeepsToTheFirstF
   EXPECT_EQ(shared.MaterialTitle + "|" + shared.RowText(1),
             "FIRST|" + ValidTableLines()[10].substr(0, 59));
   EXPECT_EQ(shared.DataFile, other) << "the pick itself stands";
-}
-
-TEST(ReferenceTable, IsReadBackExactly) {
-  ALPHASTOP_REQUIRE_REFERENCE(reference);
-  for (const char* name : {"as/Gold.as", "asc/Water_liquid.asc"}) {
-    const auto path = reference / name;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-      lines.push_back(testing::WithoutCarriageReturn(line));
-    const auto expected = testing::ReadReferenceTable(path);
-    ASSERT_TRUE(expected) << name;
-    const auto table = ReadOk(path.string());
-    EXPECT_TRUE(table.MaterialTitle == lines[1] &&
-                testing::Value(ReadTitleLine(path.string())) == lines[1])
-        << name;
-    EXPECT_EQ(table.density, expected->density) << name;
-    EXPECT_EQ(testing::Value(ReadMaterialHeader(path.string())).density, expected->density) << name;
-    for (int r = 1; r <= RowCount; ++r) {
-      const auto& v = expected->rows[r - 1];
-      const TableRow& row = table.rows[r - 1];
-      ASSERT_TRUE(row.energy == v[0] && row.stopPower == (std::array{v[1], v[2], v[3]}) &&
-                  row.range == (std::array{v[4], v[5]}) && row.text == lines[9 + r].substr(0, 59))
-          << name << " row " << r;
-    }
-  }
 }
 
 TEST(DamagedFiles, EachFileOfTheCorpusGivesItsListedOutcome) {
