@@ -6,7 +6,9 @@ namespace alphastop::calc {
 
 CalcMaterials::CalcMaterials(const std::string& dataOption, const char* argv0)
     : data_(FindDataFolder(ProcessDataFolderInputs(dataOption, argv0))),
-      catalog_(CatalogOf(data_)) {}
+      catalog_(CatalogOf(data_)) {
+  catalog_.unknownNameHint = "; alphastop-calc materials lists the names";
+}
 
 const std::vector<CatalogEntry>& CalcMaterials::List() const {
   if (data_.error && data_.error->kind == RefusalKind::BadInput) throw CalcError(*data_.error);
@@ -20,11 +22,7 @@ const std::vector<CatalogEntry>& CalcMaterials::List() const {
 LoadedMaterial CalcMaterials::Load(const std::string& text) const {
   if (data_.error && data_.error->kind == RefusalKind::BadInput) throw CalcError(*data_.error);
   Checked<LoadedMaterial> loaded = LoadMaterial(text, catalog_);
-  if (const Refusal* no = Refused(loaded)) {
-    if (no->message.starts_with("unknown material"))
-      throw CalcError(Refusal{no->message + "; alphastop-calc materials lists the names"});
-    throw CalcError(*no);
-  }
+  if (const Refusal* no = Refused(loaded)) throw CalcError(*no);
   return std::get<LoadedMaterial>(std::move(loaded));
 }
 

@@ -49,6 +49,9 @@ struct MaterialCatalog {
   std::vector<CatalogEntry> entries;   // ListTableFiles of the folders
   std::filesystem::path dataFolder;    // the data folder chosen; empty where none was
   std::optional<Refusal> dataError;    // why the data folder could not be used, where it could not
+  // Appended to the refusal of a name no table has, where a program can say more:
+  // "; alphastop-calc materials lists the names".
+  std::string unknownNameHint;
 };
 
 // The shipped tables of the data folder and the user's own.

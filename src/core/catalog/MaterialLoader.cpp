@@ -48,10 +48,12 @@ Checked<LoadedMaterial> Read(const std::string& name, const std::string& path) {
   return LoadedMaterial{name, path, std::get<MaterialTable>(std::move(read))};
 }
 
+// What follows an unknown name in its refusal: where it was looked for, and the hint.
 std::string Where(const MaterialCatalog& catalog) {
-  if (catalog.dataError) return " (" + catalog.dataError->message + ")";
-  return catalog.dataFolder.empty() ? std::string()
-                                    : " in " + QuotedText(catalog.dataFolder.string());
+  if (catalog.dataError) return " (" + catalog.dataError->message + ")" + catalog.unknownNameHint;
+  return (catalog.dataFolder.empty() ? std::string()
+                                     : " in " + QuotedText(catalog.dataFolder.string())) +
+         catalog.unknownNameHint;
 }
 
 }  // namespace
