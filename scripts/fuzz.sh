@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a bounded time.
 #   scripts/fuzz.sh [seconds per target, default 60] [target...]
+# Without targets, every fuzz_* program tests/fuzz/CMakeLists.txt builds is run.
 # Corpora grow in build-fuzz/corpus/<target>; an input that breaks a promise is kept in
 # build-fuzz/artifacts/ and the script fails, naming it.
 set -euo pipefail
@@ -14,17 +15,21 @@ cmake --preset fuzz -S "$root" >/dev/null
 cmake --build "$build"
 
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(material_file number_field typed_energy readout_format)
+if [ ${#targets[@]} -eq 0 ]; then
+  for program in "$build"/tests/fuzz/fuzz_*; do
+    [ -x "$program" ] && targets+=("$(basename "$program" | sed 's/^fuzz_//')")
+  done
+fi
 shared="${ALPHASTOP_SHARED:-$root/../shared}"
 seeds="$root/tests/fuzz/seeds"
 mkdir -p "$build/artifacts"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-seed_lines() {  # one seed file per line of a list
+seed_lines() {  # one seed file per line of a list; "\n" in a line stands for a line end
   local list="$1" corpus="$2" n=0
   while IFS= read -r line; do
     n=$((n + 1))
-    printf '%s' "$line" >"$corpus/seed-$n"
+    printf '%b' "$line" >"$corpus/seed-$n"
   done <"$list"
 }
 
@@ -44,7 +49,7 @@ for target in "${targets[@]}"; do
         echo "fuzz: no $shared/reference; material_file starts from the damaged files alone"
       fi
       ;;
-    number_field | typed_energy) seed_lines "$seeds/$target.txt" "$corpus" ;;
+    *) if [ -f "$seeds/$target.txt" ]; then seed_lines "$seeds/$target.txt" "$corpus"; fi ;;
   esac
   echo "== fuzz_$target for ${seconds}s"
   log="$build/fuzz_$target.log"

@@ -38,8 +38,8 @@ constexpr std::array<double, 8> TypedEnergies{0.001, 0.0123, 0.5, 1.0, 5.0, 42.0
 
 void ReadWholeTable(benchmark::State& state, const std::string& path) {
   for (auto _ : state) {
-    ReadResult result = ReadMaterialTable(path);
-    if (!result.table) state.SkipWithError(result.error->Message().c_str());
+    Checked<MaterialTable> result = ReadMaterialTable(path);
+    if (const Refusal* no = Refused(result)) state.SkipWithError(no->message.c_str());
     benchmark::DoNotOptimize(result);
   }
 }
@@ -113,25 +113,27 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   const BenchTables tables = FindBenchTables();
   const std::string path = (tables.folder / tables.ElementPath()).string();
-  ReadResult loaded = ReadMaterialTable(path);
-  ReadResult other = ReadMaterialTable((tables.folder / ("as/" + tables.otherElement)).string());
-  for (const ReadResult* read : {&loaded, &other}) {
-    if (read->table) continue;
-    PrintNote(read->error->Message());
-    return EXIT_FAILURE;
+  const Checked<MaterialTable> loadedRead = ReadMaterialTable(path);
+  const Checked<MaterialTable> otherRead =
+      ReadMaterialTable((tables.folder / ("as/" + tables.otherElement)).string());
+  for (const Checked<MaterialTable>* read : {&loadedRead, &otherRead}) {
+    if (const Refusal* no = Refused(*read)) {
+      PrintNote(no->message);
+      return EXIT_FAILURE;
+    }
   }
+  const MaterialTable* const loaded = ValueOf(loadedRead);
+  const MaterialTable* const other = ValueOf(otherRead);
   PrintNote(tables.Origin());
 
   WithQuartiles(benchmark::RegisterBenchmark(ReadTable, ReadWholeTable, path));
-  WithQuartiles(
-      benchmark::RegisterBenchmark(Interpolate, InterpolateAtTypedEnergies, *loaded.table));
-  WithQuartiles(benchmark::RegisterBenchmark(RangeAt, RangesAtTypedEnergies, *loaded.table));
-  WithQuartiles(benchmark::RegisterBenchmark(EnergyFrom, EnergiesFromRanges, *loaded.table));
-  WithQuartiles(
-      benchmark::RegisterBenchmark(ThreeLayers, ThroughThreeLayers, *loaded.table, *other.table));
-  WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded.table));
+  WithQuartiles(benchmark::RegisterBenchmark(Interpolate, InterpolateAtTypedEnergies, *loaded));
+  WithQuartiles(benchmark::RegisterBenchmark(RangeAt, RangesAtTypedEnergies, *loaded));
+  WithQuartiles(benchmark::RegisterBenchmark(EnergyFrom, EnergiesFromRanges, *loaded));
+  WithQuartiles(benchmark::RegisterBenchmark(ThreeLayers, ThroughThreeLayers, *loaded, *other));
+  WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded));
 
-  WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded.table));
+  WithQuartiles(benchmark::RegisterBenchmark(TableCsv, WriteTableCsv, *loaded));
 
   const tables::CheckedMaterial typed =
       tables::ParseMaterialInput({"Mylar", "C10H8O4", "1.4", "", tables::Phase::Condensed, {}});

@@ -10,17 +10,14 @@
 
 #include <QApplication>
 
-#include <algorithm>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "core/data/MaterialFile.h"
+#include "core/catalog/MaterialLoader.h"
 #include "core/data/TextEncoding.h"
 #include "core/graph/GraphFile.h"
-#include "core/physics/ComputedTable.h"
-#include "core/materials/InlineMaterial.h"
-#include "core/materials/MaterialInput.h"
 #include "ui/graph/GraphExport.h"
 
 namespace {
@@ -28,8 +25,12 @@ namespace {
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
+// The name in messages: argv[0]'s file name, so that run by alphastop-calc, which passes its
+// own, the messages carry the name of the program the user ran.
+std::string programName = "alphastop-graph";
+
 int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "alphastop-graph: %s\n", message.c_str());
+  std::fprintf(stderr, "%s: %s\n", programName.c_str(), message.c_str());
   return status;
 }
 
@@ -44,13 +45,14 @@ void DrawOffscreenWithoutDisplay() {
 // (an unset XDG_RUNTIME_DIR, a missing font) concern no file this program writes.
 void KeepOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg)
-    std::fprintf(stderr, "alphastop-graph: %s\n", qPrintable(message));
+    std::fprintf(stderr, "%s: %s\n", programName.c_str(), qPrintable(message));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   using namespace alphastop;
+  if (argc > 0 && argv[0][0] != '\0') programName = std::filesystem::path(argv[0]).filename();
   if (argc < 3 || argc > 4)
     return Fail(ExitUsage, "usage: alphastop-graph TABLE OUT.png|OUT.svg [SCALE]");
   const std::string table = argv[1], out = argv[2];
@@ -61,27 +63,15 @@ int main(int argc, char* argv[]) {
   if (!GraphFormatOf(out))
     return Fail(ExitUsage, QuotedText(out) + ": the name must end in .png or .svg");
 
-  MaterialTable loaded;
-  if (tables::IsInlineMaterial(table)) {
-    const Checked<tables::MaterialInput> input = tables::ParseInlineMaterial(table);
-    if (const auto* no = std::get_if<Refusal>(&input)) return Fail(ExitUsage, no->message);
-    const tables::CheckedMaterial checked =
-        tables::ParseMaterialInput(std::get<tables::MaterialInput>(input));
-    if (!checked.material) return Fail(ExitUsage, checked.faults.front().message);
-    loaded = tables::TableOfMaterial(*checked.material);
-  } else {
-    ReadResult read = ReadMaterialTable(table);
-    if (read.error) {
-      std::string message = read.error->Message();
-      std::replace(message.begin(), message.end(), '\n', ' ');
-      return Fail(ExitFailed, message);
-    }
-    loaded = std::move(*read.table);
-  }
+  // A path or a written-out material, as alphastop-calc passes them: no catalog is needed.
+  Checked<LoadedMaterial> loaded = LoadMaterial(table, MaterialCatalog{});
+  if (const Refusal* no = Refused(loaded))
+    return Fail(no->kind == RefusalKind::Unreadable ? ExitFailed : ExitUsage, OneLine(*no));
   DrawOffscreenWithoutDisplay();
   qInstallMessageHandler(KeepOnlyQtErrors);
   QApplication app(argc, argv);
-  if (const auto error = ui::SaveGraph(loaded, QString::fromLocal8Bit(out.c_str()), *scale))
+  if (const auto error = ui::SaveGraph(std::get<LoadedMaterial>(loaded).table,
+                                       QString::fromLocal8Bit(out.c_str()), *scale))
     return Fail(ExitFailed, error->toStdString());
   return EXIT_SUCCESS;
 }

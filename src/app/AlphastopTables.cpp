@@ -7,6 +7,8 @@
 //       writes one table to OUT; without --ivalue, I follows from the composition.
 // Exit codes: 0 success, 1 a file could not be written, 2 bad arguments or material.
 
+#include <CLI/CLI.hpp>
+
 #include "core/materials/MaterialInput.h"
 #include "core/materials/MaterialList.h"
 #include "core/physics/StoppingTable.h"
@@ -17,8 +19,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <string_view>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -26,17 +27,21 @@ using namespace alphastop::tables;
 
 constexpr int ExitWriteFailed = 1;
 constexpr int ExitUsage = 2;
+constexpr const char* Program = "alphastop-tables";
 
 class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-void PrintUsage(std::ostream& out) {
-  out << "usage: alphastop-tables --all DIR\n"
-         "       alphastop-tables (--formula C10H8O4 | --weights Z:W,Z:W,... | --atoms H:2,O:1)\n"
-         "                        --density G_CM3 [--ivalue EV] [--gas] [--name NAME] OUT\n"
-         "       without --ivalue, I comes from the composition by the rule of ICRU Report 37\n";
-}
+struct Arguments {
+  std::string all;
+  std::string formula, weights, atoms;
+  std::optional<std::string> density;
+  std::string ivalue;
+  bool gas = false;
+  std::string name;
+  std::string output;
+};
 
 std::filesystem::path OutputPath(const std::filesystem::path& dir, const Material& material) {
   const bool element = std::filesystem::path(material.fileName).extension() == ".as";
@@ -50,83 +55,84 @@ int WriteAll(const std::filesystem::path& dir) {
   return 0;
 }
 
-int WriteOne(const std::vector<std::string_view>& args) {
+MaterialInput InputOf(const Arguments& a) {
   MaterialInput input;
-  std::optional<std::string> output;
-  bool haveDensity = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    const auto value = [&]() -> std::string_view {
-      if (i + 1 >= args.size()) throw UsageError(std::string(arg) + " needs a value");
-      return args[++i];
-    };
-    const auto composition = [&](CompositionForm form) {
-      if (input.form) throw UsageError("give one of --formula, --weights and --atoms");
-      input.form = form;
-      input.composition = std::string(value());
-    };
-    if (arg == "--formula") {
-      composition(CompositionForm::Formula);
-    } else if (arg == "--weights") {
-      composition(CompositionForm::Weights);
-    } else if (arg == "--atoms") {
-      composition(CompositionForm::Atoms);
-    } else if (arg == "--density") {
-      input.density = std::string(value());
-      haveDensity = true;
-    } else if (arg == "--ivalue") {
-      input.meanExcitationEnergy = std::string(value());
-    } else if (arg == "--gas") {
-      input.phase = Phase::Gas;
-    } else if (arg == "--name") {
-      input.name = std::string(value());
-    } else if (arg.starts_with("--")) {
-      throw UsageError("unknown option " + std::string(arg));
-    } else if (output) {
-      throw UsageError("more than one output file given");
-    } else {
-      output = std::string(arg);
-    }
+  for (const auto& [text, form] : {std::pair{&a.formula, CompositionForm::Formula},
+                                   std::pair{&a.weights, CompositionForm::Weights},
+                                   std::pair{&a.atoms, CompositionForm::Atoms}}) {
+    if (text->empty()) continue;
+    if (input.form) throw UsageError("give one of --formula, --weights and --atoms");
+    input.form = form;
+    input.composition = *text;
   }
   if (!input.form) throw UsageError("give --formula, --weights or --atoms");
-  if (!haveDensity) throw UsageError("give --density");
-  if (!output) throw UsageError("give the output file");
-  if (input.name.empty()) {
-    input.name = input.form == CompositionForm::Formula
-                     ? input.composition
-                     : std::filesystem::path(*output).stem().string();
+  if (!a.density) throw UsageError("give --density");
+  if (a.output.empty()) throw UsageError("give the output file");
+  input.density = *a.density;
+  input.meanExcitationEnergy = a.ivalue;
+  input.phase = a.gas ? Phase::Gas : Phase::Condensed;
+  input.name = !a.name.empty() ? a.name
+               : input.form == CompositionForm::Formula
+                   ? input.composition
+                   : std::filesystem::path(a.output).stem().string();
+  return input;
+}
+
+int WriteOne(const Arguments& a) {
+  CheckedMaterial checked = ParseMaterialInput(InputOf(a));
+  if (!checked.material) {
+    std::cerr << Program << ": " << checked.faults.front().message << "\n";
+    return ExitUsage;
   }
-  CheckedMaterial checked = ParseMaterialInput(input);
-  if (!checked.material) throw std::invalid_argument(checked.faults.front().message);
   Material& material = *checked.material;
-  material.fileName = std::filesystem::path(*output).filename().string();
-  WriteStoppingTable(*output, material, ComputeStoppingTable(material));
+  material.fileName = std::filesystem::path(a.output).filename().string();
+  WriteStoppingTable(a.output, material, ComputeStoppingTable(material));
   return 0;
+}
+
+int Run(int argc, char** argv) {
+  Arguments a;
+  CLI::App app{"Writes stopping tables of helium ions computed with AlphaStop's model.", Program};
+  app.add_option("--all", a.all, "write every shipped material: DIR/as/*.as, DIR/asc/*.asc")
+      ->type_name("DIR");
+  app.add_option("--formula", a.formula, "a chemical formula, e.g. C10H8O4 or Ca(OH)2");
+  app.add_option("--weights", a.weights, "fractions by weight, e.g. 1:0.111894,8:0.888106");
+  app.add_option("--atoms", a.atoms, "atoms by symbol, e.g. H:2,O:1");
+  app.add_option("--density", a.density, "density in g/cm3")->type_name("G_CM3");
+  app.add_option("--ivalue", a.ivalue,
+                 "mean excitation energy in eV; without it, I comes from the composition by the "
+                 "rule of ICRU Report 37")
+      ->type_name("EV");
+  app.add_flag("--gas", a.gas, "the material is a gas");
+  app.add_option("--name", a.name, "the material's name, for the title on line 2");
+  app.add_option("OUT", a.output, "the table file to write");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::cout << app.help();
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    std::cerr << Program << ": " << e.what() << " (see " << Program << " --help)\n";
+    return ExitUsage;
+  }
+  if (!a.all.empty()) {
+    if (!a.output.empty() || !a.formula.empty() || !a.weights.empty() || !a.atoms.empty())
+      throw UsageError("--all takes exactly one folder and nothing else");
+    return WriteAll(a.all);
+  }
+  return WriteOne(a);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> args(argv + 1, argv + argc);
   try {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-      PrintUsage(args.empty() ? std::cerr : std::cout);
-      return args.empty() ? ExitUsage : 0;
-    }
-    if (args[0] == "--all") {
-      if (args.size() != 2) throw UsageError("--all takes exactly one folder");
-      return WriteAll(args[1]);
-    }
-    return WriteOne(args);
+    return Run(argc, argv);
   } catch (const UsageError& e) {
-    std::cerr << "alphastop-tables: " << e.what() << "\n";
-    PrintUsage(std::cerr);
-    return ExitUsage;
-  } catch (const std::invalid_argument& e) {
-    std::cerr << "alphastop-tables: " << e.what() << "\n";
+    std::cerr << Program << ": " << e.what() << " (see " << Program << " --help)\n";
     return ExitUsage;
   } catch (const std::exception& e) {
-    std::cerr << "alphastop-tables: " << e.what() << "\n";
+    std::cerr << Program << ": " << e.what() << "\n";
     return ExitWriteFailed;
   }
 }

@@ -40,79 +40,58 @@ std::vector<double> CsvNumbers(const std::string& line) {
   return numbers;
 }
 
-TEST(CalcReference, GivesARowsOwnValuesAtItsEnergyAndItsEnergyBackFromItsRange) {
+// Over the reference tables: a row's own values at its energy and its energy back from its
+// range, the layers up to the stop, a whole table with the file's own numbers.
+TEST(CalcReference, GivesTheTablesNumbersInEachFormat) {
   ALPHASTOP_REQUIRE_REFERENCE(reference);
   const auto silicon = ReadReferenceTable(reference / "as" / "Silicon.as");
-  ASSERT_TRUE(silicon);
+  const auto gold = ReadReferenceTable(reference / "as" / "Gold.as");
+  ASSERT_TRUE(silicon && gold);
   const auto& row = silicon->rows[80];
   TempFolder here;
-  const std::string data = "--data \"" + reference.string() + "\" --format csv ";
+  const auto run = [&](const std::string& arguments) {
+    const ToolRun done = Calc("--data \"" + reference.string() + "\" " + arguments, here);
+    EXPECT_EQ(done.status, 0) << arguments << ": " << done.err;
+    return done.out;
+  };
 
-  const ToolRun stopping = Calc(data + "stopping silicon " + std::to_string(row[0]) + "MeV", here);
-  ASSERT_EQ(stopping.status, 0) << stopping.err;
-  const auto lines = Lines(stopping.out);
-  ASSERT_EQ(lines.size(), 2u) << stopping.out;
-  EXPECT_EQ(lines[0],
+  const auto stopping =
+      Lines(run("--format csv stopping silicon " + std::to_string(row[0]) + "MeV"));
+  ASSERT_EQ(stopping.size(), 2u);
+  EXPECT_EQ(stopping[0],
             "energy_MeV,electronic_MeV_cm2_g,nuclear_MeV_cm2_g,total_MeV_cm2_g,csda_range_g_cm2,"
             "projected_range_g_cm2,csda_range_um,projected_range_um,"
             "electronic_uncertainty_percent,csda_range_uncertainty_percent");
-  const std::vector<double> values = CsvNumbers(lines[1]);
+  const std::vector<double> values = CsvNumbers(stopping[1]);
   ASSERT_GE(values.size(), 8u);
-  EXPECT_TRUE(lines[1].ends_with(",,")) << "a reference table states no uncertainty";
+  EXPECT_TRUE(stopping[1].ends_with(",,")) << "a reference table states no uncertainty";
   for (int c = 1; c <= 5; ++c) EXPECT_NEAR(values[c], row[c], 1e-12 * row[c]) << "column " << c;
   EXPECT_NEAR(values[6], row[4] / silicon->density * 1e4, 1e-12 * values[6]) << "CSDA range in um";
+  const auto energy =
+      Lines(run("--format csv energy Silicon " + std::to_string(row[4] * 1e3) + "mg/cm2"));
+  EXPECT_EQ(energy[0], "range_g_cm2,range_um,energy_MeV");
+  EXPECT_NEAR(CsvNumbers(energy[1])[2], row[0], 1e-9 * row[0]);
 
-  const ToolRun energy =
-      Calc(data + "energy Silicon " + std::to_string(row[4] * 1e3) + "mg/cm2", here);
-  ASSERT_EQ(energy.status, 0) << energy.err;
-  EXPECT_EQ(Lines(energy.out)[0], "range_g_cm2,range_um,energy_MeV");
-  EXPECT_NEAR(CsvNumbers(Lines(energy.out)[1])[2], row[0], 1e-9 * row[0]);
-}
+  const auto layers =
+      nlohmann::json::parse(run("--format json layers 5.5 Water_liquid:10um Silicon:1mm Gold:1um"));
+  ASSERT_EQ(layers["rows"].size(), 2u) << "no layer after the stop";
+  const auto &water = layers["rows"][0], &stop = layers["rows"][1];
+  EXPECT_TRUE(water["energy_in_MeV"] == 5.5 && water["energy_out_MeV"].get<double>() < 5.5 &&
+              water["stopped_at_um"].is_null() && stop["energy_in_MeV"] == water["energy_out_MeV"]);
+  EXPECT_NEAR(water["energy_lost_MeV"].get<double>(), 5.5 - water["energy_out_MeV"].get<double>(),
+              1e-12);
+  EXPECT_TRUE(stop["energy_out_MeV"] == 0.0 && stop["stopped_at_um"].get<double>() > 0 &&
+              stop["stopped_at_um"].get<double>() < 1000);
 
-TEST(CalcReference, LayersStopInTheLayerThatIsTooThickAndListNoLaterLayer) {
-  ALPHASTOP_REQUIRE_REFERENCE(reference);
-  TempFolder here;
-  const ToolRun run = Calc("--data \"" + reference.string() +
-                               "\" --format json layers 5.5 Water_liquid:10um Silicon:1mm Gold:1um",
-                           here);
-  ASSERT_EQ(run.status, 0) << run.err;
-  const auto json = nlohmann::json::parse(run.out);
-  ASSERT_EQ(json["rows"].size(), 2u) << run.out;
-  const auto& water = json["rows"][0];
-  const auto& silicon = json["rows"][1];
-  EXPECT_EQ(water["energy_in_MeV"], 5.5);
-  EXPECT_EQ(silicon["energy_in_MeV"], water["energy_out_MeV"]);
-  EXPECT_LT(water["energy_out_MeV"].get<double>(), 5.5);
-  EXPECT_TRUE(water["stopped_at_um"].is_null());
-  EXPECT_EQ(silicon["energy_out_MeV"], 0.0);
-  EXPECT_GT(silicon["stopped_at_um"].get<double>(), 0.0);
-  EXPECT_LT(silicon["stopped_at_um"].get<double>(), 1000.0);
-}
-
-TEST(CalcReference, ExportsAWholeTableWithTheFilesOwnNumbers) {
-  ALPHASTOP_REQUIRE_REFERENCE(reference);
-  const auto gold = ReadReferenceTable(reference / "as" / "Gold.as");
-  ASSERT_TRUE(gold);
-  TempFolder here;
-  const std::string data = "--data \"" + reference.string() + "\" ";
-  const ToolRun csv = Calc(data + "--format csv table gold", here);
-  ASSERT_EQ(csv.status, 0) << csv.err;
-  const auto lines = Lines(csv.out);
-  ASSERT_EQ(lines.size(), 123u);
-  EXPECT_EQ(lines[0],
-            "energy_MeV,electronic_MeV_cm2_g,nuclear_MeV_cm2_g,total_MeV_cm2_g,csda_range_g_cm2,"
-            "projected_range_g_cm2");
-  for (std::size_t r = 0; r < 122; ++r) {
-    const std::vector<double> values = CsvNumbers(lines[r + 1]);
-    ASSERT_EQ(values, std::vector<double>(gold->rows[r].begin(), gold->rows[r].begin() + 6))
+  const auto table = Lines(run("--format csv table gold"));
+  ASSERT_EQ(table.size(), 123u);
+  for (std::size_t r = 0; r < 122; ++r)
+    ASSERT_EQ(CsvNumbers(table[r + 1]),
+              std::vector<double>(gold->rows[r].begin(), gold->rows[r].begin() + 6))
         << "row " << r + 1;
-  }
-  const ToolRun json = Calc(data + "--format json table Gold", here);
-  ASSERT_EQ(json.status, 0) << json.err;
-  const auto parsed = nlohmann::json::parse(json.out);
-  EXPECT_EQ(parsed["title"], gold->title);
-  EXPECT_EQ(parsed["density_g_cm3"], gold->density);
-  EXPECT_EQ(parsed["rows"].size(), 122u);
+  const auto json = nlohmann::json::parse(run("--format json table Gold"));
+  EXPECT_TRUE(json["title"] == gold->title && json["density_g_cm3"] == gold->density &&
+              json["rows"].size() == 122u);
 }
 
 // Made-up tables: one with its density on line 3, one without.
@@ -122,6 +101,8 @@ struct Tables : TempFolder {
     auto lines = ValidTableLines("NO DENSITY");
     lines[2] = "no density here";
     Write("asc/Vague.asc", JoinLines(lines));
+    Write("asc/Red_glass.asc", JoinLines(ValidTableLines("RED")));
+    Write("asc/Blue_glass.asc", JoinLines(ValidTableLines("BLUE")));
   }
 };
 
@@ -145,8 +126,11 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
       {"layers 5 formula=H2O,density=1,colour=red:1um", "unknown key \"colour\""},
       {"graph Unobtainium out.png", "\"Unobtainium\""},
       {"graph Dense out.jpg", "\".jpg\""},
-      {"graph Dense out.png --scale 9", "\"9\""},
-      {"graph Dense out.png --scale 1.5", "\"1.5\""},
+      {"graph Dense out.png --scale 9", "9"},
+      {"graph Dense out.png --scale 1.5", "1.5"},
+      {"graph Dense nowhere/out.png", "alphastop-calc: \"nowhere/out.png\": there is no folder"},
+      {"energy Dense -3um", "\"-3um\": a range cannot be negative"},
+      {"stopping glass 5", "\"glass\" fits several materials: Blue_glass, Red_glass"},
   };
   for (const auto& [arguments, named] : cases) {
     const ToolRun run = Calc(arguments, tables);
@@ -157,28 +141,19 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
   }
   const ToolRun lengthWithArealUnit = Calc("energy Vague 3mg/cm2", tables);
   EXPECT_EQ(lengthWithArealUnit.status, 0) << lengthWithArealUnit.err;
-}
-
-TEST(CalcTool, AMaterialWrittenOutGivesWhatTheTableWrittenOfItGives) {
-  TempFolder data;
-  const ToolRun written =
-      RunTool(ALPHASTOP_TABLES_TOOL, "--formula C10H8O4 --density 1.4 --name Mylar asc/Mylar.asc",
-              data.Path());
-  ASSERT_EQ(written.status, 0) << written.err;
-  for (const std::string query :
-       {"--format csv stopping # 0.001 5.5 800keV 1000", "--format json table #"}) {
-    const auto run = [&](const std::string& material) {
-      const std::string arguments = std::string(query).replace(query.find('#'), 1, material);
-      return Calc("--data \"" + data.Path().string() + "\" " + arguments, data);
-    };
-    const ToolRun fromFile = run("Mylar"), inline_ = run("formula=C10H8O4,density=1.4,name=Mylar");
-    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
-    ASSERT_EQ(inline_.status, 0) << inline_.err;
-    EXPECT_EQ(inline_.out, fromFile.out) << query;
-    if (query.find("stopping") == std::string::npos) continue;
-    for (const std::string& line : Lines(fromFile.out))  // the model's table states how sure
-      EXPECT_NE(line.back(), ',') << line;
-  }
+  // A title's word finds its table.
+  EXPECT_EQ(Calc("stopping density 5", tables).status, 0);
+  TempFolder empty;
+  std::filesystem::create_directories(empty.Path() / "as");
+  const ToolRun none = Calc("--data \"" + empty.Path().string() + "\" materials", empty);
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("no tables found in \"" + (empty.Path() / "as").string()),
+            std::string::npos)
+      << none.err;
+  // A table the model computed states how sure each value is.
+  const ToolRun computed = Calc("--format csv stopping formula=C10H8O4,density=1.4 5.5", tables);
+  ASSERT_EQ(computed.status, 0) << computed.err;
+  EXPECT_FALSE(Lines(computed.out).at(1).ends_with(",")) << computed.out;
 }
 
 // Window size in pixels, as the graph window's design has it.

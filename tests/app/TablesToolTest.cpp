@@ -49,7 +49,8 @@ TEST_F(TableTool, WritesOneTableFromAFormulaWeightsOrAtomsWithTheDefaultIWhereNo
   std::string line3;
   for (int k = 0; k < 3; ++k) std::getline(atoms, line3);
   EXPECT_EQ(line3, "Density 1.000E+00 g/cm3    Mean excitation energy 75.3 eV    Phase condensed");
-  EXPECT_EQ(ReadMaterialHeader((dir.Path() / "v.asc").string()).header.phase, TablePhase::Gas);
+  const auto header = ReadMaterialHeader((dir.Path() / "v.asc").string());
+  EXPECT_TRUE(ValueOf(header) && ValueOf(header)->phase == TablePhase::Gas);
 }
 
 TEST_F(TableTool, RejectsBadMaterialsWithExitCodeTwoAndAMessage) {
@@ -65,7 +66,7 @@ TEST_F(TableTool, RejectsBadMaterialsWithExitCodeTwoAndAMessage) {
       {"--formula H2O --density 1 --ivalue 50000", "excitation"},
       {"--formula H2O --density abc --ivalue 75", "not a number"},
       {"--formula H2O --ivalue 75", "--density"},
-      {"--formula H2O --density 1 --ivalue 75 --colour red", "unknown option"}};
+      {"--formula H2O --density 1 --ivalue 75 --colour red", "--colour"}};
   for (const auto& [arguments, message] : cases) {
     EXPECT_EQ(Run(std::string(arguments) + " " + Out("bad.asc")), 2) << arguments;
     EXPECT_NE(errors.find(message), std::string::npos) << arguments << ": " << errors;

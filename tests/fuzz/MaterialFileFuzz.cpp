@@ -33,17 +33,19 @@ int LineCount(const std::uint8_t* data, std::size_t size) {
   return lines;
 }
 
-void CheckWarning(const ReadError& error, const std::string& path, int lines) {
-  Require(error.path == path && error.Message().find(path) != std::string::npos,
-          "the warning names the file", error.Message());
+void CheckWarning(const Refusal& error, const std::string& path, int lines) {
+  Require(error.kind == RefusalKind::Unreadable && error.message.find(path) != std::string::npos,
+          "the warning names the file", error.message);
   Require(error.line >= 1 && error.line <= lines + 1, "the warning names a line of the file",
-          error.Message());
-  // The message box shows it as UTF-8; a control byte could cut or garble it.
-  Require(!error.problem.empty() && IsUtf8(error.problem),
-          "the warning says in UTF-8 what is wrong", error.problem);
-  Require(std::none_of(error.problem.begin(), error.problem.end(),
+          error.message);
+  // The message box shows it as UTF-8; a control byte could cut or garble it. The one line
+  // end parts the file's name from the fault.
+  const std::string problem = error.message.substr(error.message.find('\n') + 1);
+  Require(problem.size() > 2 && IsUtf8(problem), "the warning says in UTF-8 what is wrong",
+          problem);
+  Require(std::none_of(problem.begin(), problem.end(),
                        [](unsigned char c) { return c < 0x20 || c == 0x7F; }),
-          "the warning holds no control character", error.problem);
+          "the warning holds no control character", problem);
 }
 
 void CheckTable(const MaterialTable& table) {
@@ -69,10 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       .write(reinterpret_cast<const char*>(data), std::streamsize(size));
   const int lines = LineCount(data, size);
 
-  const TitleResult title = ReadTitleLine(path);
-  if (title.error) CheckWarning(*title.error, path, lines);
-  Require(!title.error || title.title.empty(), "no title comes with a warning");
-  Require(IsUtf8(title.title), "the title is UTF-8", title.title);
+  const Checked<std::string> title = ReadTitleLine(path);
+  if (const Refusal* no = Refused(title)) CheckWarning(*no, path, lines);
+  if (const std::string* text = ValueOf(title)) Require(IsUtf8(*text), "the title is UTF-8", *text);
 
   MaterialTable& shared = SharedMaterialTable();
   shared = MaterialTable{};
@@ -91,10 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   Require(eventRuns == 1, "a good load lets events run between its passes");
-  Require(!title.error && shared.MaterialTitle == title.title,
+  Require(ValueOf(title) && shared.MaterialTitle == *ValueOf(title),
           "the load's title is the title read on the pick");
   CheckTable(shared);
-  Require(ReadMaterialHeader(path).header.density == shared.density,
+  const Checked<MaterialHeader> header = ReadMaterialHeader(path);
+  Require(ValueOf(header) && ValueOf(header)->density == shared.density,
           "the header read gives the load's density");
   Require(!shared.density || (std::isfinite(*shared.density) && *shared.density > 0),
           "a density is above zero");

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!representable || *value == expected, "the value is the C library's", field);
   } else {
     Require(!representable, "a plain finite number is taken", field);
-    Require(field.empty() || std::get<std::string>(parsed).find(
+    Require(field.empty() || std::get<alphastop::Refusal>(parsed).message.find(
                                  '"' + alphastop::PrintableText(field) + '"') != std::string::npos,
             "the reason quotes the field", field);
   }

@@ -5,7 +5,7 @@
 
 #include "app/calc/CalcError.h"
 #include "core/data/MaterialFile.h"
-#include "core/range/LayerStack.h"
+#include "core/range/Stack.h"
 #include "core/report/RangeReports.h"
 #include "core/report/TableReport.h"
 #include "core/units/QuantityText.h"
@@ -28,7 +28,7 @@ double EnergyOf(const std::string& text) { return Accept(ParseEnergy(text), text
 // the user wrote around it (the layer "Mylar:6um" rather than its "6um").
 double ArealDensityOf(const std::string& text, const MaterialTable& table,
                       const std::string& given) {
-  const Thickness thickness = Accept(ParseThickness(text), text, true);
+  const Thickness thickness = Accept(ParseThickness(text, Distance::Range), text, true);
   return Accept(ToArealDensity(thickness, table.density), given, false);
 }
 
@@ -47,16 +47,17 @@ void ListMaterials(const CalcMaterials& materials, const CalcOutput& output) {
                             {"density_g_cm3", "density", "g/cm3"}},
                 .rows = {}};
   for (const CatalogEntry& entry : entries) {
-    const HeaderResult header = ReadMaterialHeader(entry.path.string());
-    report.rows.push_back({entry.path.filename().string(), header.header.title,
-                           NumberOrEmpty(header.header.density)});
+    const Checked<MaterialHeader> read = ReadMaterialHeader(entry.path.string());
+    const MaterialHeader header = Refused(read) ? MaterialHeader{} : std::get<MaterialHeader>(read);
+    report.rows.push_back(
+        {entry.path.filename().string(), header.title, NumberOrEmpty(header.density)});
   }
   Write(report, output);
 }
 
 void StoppingAt(const CalcMaterials& materials, const std::string& material,
                 const std::vector<std::string>& energies, const CalcOutput& output) {
-  const NamedTable named = materials.Load(material);
+  const LoadedMaterial named = materials.Load(material);
   Report report{
       .about = MaterialFacts(named.name, named.table), .columns = StoppingColumns(), .rows = {}};
   // How sure the values are, as the table's header states it; empty for a table that is not
@@ -75,7 +76,7 @@ void StoppingAt(const CalcMaterials& materials, const std::string& material,
 
 void EnergyAt(const CalcMaterials& materials, const std::string& material,
               const std::vector<std::string>& ranges, const CalcOutput& output) {
-  const NamedTable named = materials.Load(material);
+  const LoadedMaterial named = materials.Load(material);
   Report report{
       .about = MaterialFacts(named.name, named.table), .columns = EnergyColumns(), .rows = {}};
   for (const std::string& text : ranges)
@@ -86,7 +87,7 @@ void EnergyAt(const CalcMaterials& materials, const std::string& material,
 
 void WholeTable(const CalcMaterials& materials, const std::string& material,
                 const CalcOutput& output) {
-  const NamedTable named = materials.Load(material);
+  const LoadedMaterial named = materials.Load(material);
   Report report = TableReport(named.table);
   report.about = MaterialFacts(named.name, named.table);
   Write(report, output);
@@ -94,26 +95,28 @@ void WholeTable(const CalcMaterials& materials, const std::string& material,
 
 void ThroughLayers(const CalcMaterials& materials, const std::string& energyText,
                    const std::vector<std::string>& layerTexts, const CalcOutput& output) {
-  const double energy = EnergyOf(energyText);
-  std::vector<NamedTable> tables;
-  std::vector<std::string> names;
-  std::vector<double> thicknesses;
+  StackInput input{.energy = energyText, .layers = {}};
   for (const std::string& text : layerTexts) {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string::npos || colon + 1 == text.size())
       throw CalcError(ExitBadInput,
                       Quote(text) + ": a layer is MATERIAL:THICKNESS, e.g. Silicon:30um");
-    tables.push_back(materials.Load(text.substr(0, colon)));
-    names.push_back(tables.back().name);
-    thicknesses.push_back(ArealDensityOf(text.substr(colon + 1), tables.back().table, text));
+    input.layers.push_back({text.substr(0, colon), text.substr(colon + 1)});
   }
-  std::vector<Layer> layers;
-  for (std::size_t k = 0; k < tables.size(); ++k)
-    layers.push_back({&tables[k].table, thicknesses[k]});
-  const StackCrossing crossing = Accept(CrossLayers(layers, energy), energyText, false);
-  Write(Report{.about = {{"energy_MeV", energy}},
+  MaterialCache cache = materials.Cache();
+  const StackResult stack = EvaluateStack(input, cache);
+  if (stack.energyRefusal) throw CalcError(*stack.energyRefusal);
+  if (!stack.energy) EnergyOf(energyText);  // a blank energy: refused as ParseEnergy refuses it
+  for (std::size_t k = 0; k < stack.layers.size(); ++k)
+    if (const auto& no = stack.layers[k].refusal) {
+      // An unknown or unreadable material says so itself; other faults name the layer given.
+      const bool material = stack.layers[k].material.empty();
+      throw CalcError(Refusal{material ? no->message : Quote(layerTexts[k]) + ": " + no->message,
+                              no->kind, no->line});
+    }
+  Write(Report{.about = {{"energy_MeV", *stack.energy}},
                .columns = LayerColumns(),
-               .rows = LayerRows(crossing, names, layers)},
+               .rows = LayerRows(stack)},
         output);
 }
 

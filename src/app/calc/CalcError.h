@@ -4,7 +4,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/units/Checked.h"
+
 namespace alphastop::calc {
+
+inline constexpr const char* CalculatorName = "alphastop-calc";
 
 inline constexpr int ExitDone = 0;
 inline constexpr int ExitUnreadable = 1;  // a table or folder that cannot be read
@@ -14,6 +18,10 @@ class CalcError : public std::runtime_error {
  public:
   CalcError(int status, const std::string& message)
       : std::runtime_error(message), status_(status) {}
+  // A core refusal: exit 1 for what cannot be read, 2 for bad input; its message on one line.
+  explicit CalcError(const Refusal& refusal)
+      : CalcError(refusal.kind == RefusalKind::Unreadable ? ExitUnreadable : ExitBadInput,
+                  OneLine(refusal)) {}
   int Status() const { return status_; }
 
  private:

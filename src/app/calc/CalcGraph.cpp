@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 
 #include "app/calc/CalcError.h"
 #include "core/graph/GraphFile.h"
@@ -24,26 +25,30 @@ void CheckGraphName(const std::string& out) {
                                     " (use .png or .svg)");
 }
 
-int ScaleOf(const std::string& text) {
-  const auto scale = ParseGraphScale(text);
-  if (!scale)
-    throw CalcError(ExitBadInput, Quote(text) + ": the scale is a whole number from 1 to " +
-                                      std::to_string(MaxGraphScale));
-  return *scale;
+// The graph program writes into the folder as it finds it; a folder that is not there is a
+// mistyped name, told before anything runs.
+void CheckGraphFolder(const std::string& out) {
+  const std::filesystem::path folder = std::filesystem::path(out).parent_path();
+  std::error_code ec;
+  if (folder.empty() || std::filesystem::is_directory(folder, ec)) return;
+  throw CalcError(ExitBadInput, Quote(out) + ": there is no folder " + Quote(folder.string()));
 }
 
 }  // namespace
 
 void WriteGraph(const CalcMaterials& materials, const std::string& material, const std::string& out,
-                const std::string& scaleText, const char* argv0) {
-  const std::string scale = std::to_string(ScaleOf(scaleText));
+                int scaleFactor, const char* argv0) {
+  const std::string scale = std::to_string(scaleFactor);
   CheckGraphName(out);
-  const NamedTable named = materials.Load(material);
+  CheckGraphFolder(out);
+  const LoadedMaterial named = materials.Load(material);
   const std::filesystem::path self = ProcessDataFolderInputs({}, argv0).executable;
   const std::string program = (self.parent_path() / GraphProgram).string();
   // A material written out in the command has no file: the drawing program computes it too.
   const std::string& table = named.path.empty() ? material : named.path;
-  const char* const arguments[] = {program.c_str(), table.c_str(), out.c_str(), scale.c_str(),
+  // The drawing program names itself in its messages by its argv[0]: the calculator's name,
+  // which is what the user ran.
+  const char* const arguments[] = {CalculatorName, table.c_str(), out.c_str(), scale.c_str(),
                                    nullptr};
   execv(program.c_str(), const_cast<char* const*>(arguments));
   throw CalcError(ExitUnreadable, "cannot run " + Quote(program) + ": " + std::strerror(errno));

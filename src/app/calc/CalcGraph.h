@@ -10,9 +10,10 @@
 namespace alphastop::calc {
 
 // Writes the graph of material to out (.png or .svg) at scale (a PNG's pixels per pixel
-// of the window), by running the alphastop-graph found in argv0's folder in place of this
-// process. Returns only by throwing a CalcError.
+// of the window, 1 to MaxGraphScale, as the command line checks it), by running the
+// alphastop-graph found in argv0's folder in place of this process. Returns only by
+// throwing a CalcError.
 [[noreturn]] void WriteGraph(const CalcMaterials& materials, const std::string& material,
-                             const std::string& out, const std::string& scale, const char* argv0);
+                             const std::string& out, int scale, const char* argv0);
 
 }  // namespace alphastop::calc

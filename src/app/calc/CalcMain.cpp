@@ -13,13 +13,14 @@
 #include "app/calc/CalcError.h"
 #include "app/calc/CalcGraph.h"
 #include "core/Version.h"
+#include "core/graph/GraphFile.h"
 
 namespace {
 
 using namespace alphastop;
 using namespace alphastop::calc;
 
-constexpr const char* Program = "alphastop-calc";
+constexpr const char* Program = CalculatorName;
 
 struct Arguments {
   std::string data;
@@ -27,7 +28,7 @@ struct Arguments {
   std::string material;
   std::string energy;
   std::string out;
-  std::string scale = "1";
+  int scale = 1;
   std::vector<std::string> values;
 };
 
@@ -98,6 +99,7 @@ int Run(int argc, char** argv) {
                    "the file to write, by its extension: .png (an image) or .svg (a drawing)")
       ->required();
   graph->add_option("--scale", a.scale, "pixels of the PNG for each pixel of the window, 1 to 8")
+      ->check(CLI::Range(1, MaxGraphScale))
       ->capture_default_str();
   for (CLI::App* command : {materials, stopping, energy, layers, table, graph})
     command->fallthrough();

@@ -1,21 +1,13 @@
 #pragma once
-// The materials a command names: by a table file's name in the data folders, or by a path.
+// The materials a command names, read as everywhere else (core/catalog/MaterialLoader.h).
 
 #include <string>
 #include <vector>
 
-#include "core/catalog/MaterialCatalog.h"
-#include "core/data/MaterialTable.h"
+#include "core/catalog/MaterialLoader.h"
 #include "core/paths/DataFolder.h"
 
 namespace alphastop::calc {
-
-struct NamedTable {
-  std::string name;     // the table file's name ("Silicon" for "silicon"), the path given, or
-                        // a written-out material's name= or else its composition
-  std::string path;     // the table file read; empty for a written-out material
-  MaterialTable table;  // loaded whole
-};
 
 class CalcMaterials {
  public:
@@ -23,21 +15,23 @@ class CalcMaterials {
   // folder or the installation the program at argv0 belongs to.
   CalcMaterials(const std::string& dataOption, const char* argv0);
 
-  // The table files of the data folder; a data folder named by --data or ALPHASTOP_DATA that
-  // cannot be used is a CalcError.
-  std::vector<CatalogEntry> List() const;
+  // The table files of the data folder and the user's own; a data folder named by --data or
+  // ALPHASTOP_DATA that cannot be used is bad input, and no tables at all a CalcError
+  // (unreadable) naming the places looked in.
+  const std::vector<CatalogEntry>& List() const;
 
-  // Loads the material named by text: a material written out ("formula=H2O,density=1", see
-  // core/materials/InlineMaterial.h), computed in memory; a table file's name without extension
-  // (letter case aside); else a path to a table file. Unknown names and faulty materials are
-  // bad input; a file that cannot be read whole is a CalcError with the message the window gives.
-  NamedTable Load(const std::string& text) const;
+  // LoadMaterial of text; its refusal is a CalcError whose status follows its kind.
+  LoadedMaterial Load(const std::string& text) const;
+
+  // The same materials, each loaded once, for a stack.
+  MaterialCache Cache() const;
 
   // The data folder and the rule that chose it.
   const DataFolder& Data() const { return data_; }
 
  private:
   DataFolder data_;
+  MaterialCatalog catalog_;
 };
 
 }  // namespace alphastop::calc

@@ -26,8 +26,7 @@ std::vector<CatalogEntry> FilesOf(const CatalogFolder& folder) {
        it.increment(ec)) {
     const std::filesystem::path name = it->path().filename();
     std::error_code fileError;
-    if (name.extension() != TableExtension(folder.kind) || !it->is_regular_file(fileError))
-      continue;
+    if (!HasTableExtension(name, folder.kind) || !it->is_regular_file(fileError)) continue;
     entries.push_back({name.stem().string(), folder.path / name, folder.kind});
   }
   std::ranges::sort(entries, NameBefore);
@@ -51,11 +50,32 @@ std::string_view TableExtension(MaterialKind kind) {
   return kind == MaterialKind::Element ? ".as" : ".asc";
 }
 
+bool HasTableExtension(const std::filesystem::path& file, MaterialKind kind) {
+  return SameName(file.extension().string(), TableExtension(kind));
+}
+
 std::vector<CatalogEntry> ListTableFiles(std::span<const CatalogFolder> folders) {
   std::vector<CatalogEntry> entries;
   for (const CatalogFolder& folder : folders)
     std::ranges::move(FilesOf(folder), std::back_inserter(entries));
   return entries;
+}
+
+MaterialCatalog CatalogOf(const DataFolder& data) {
+  MaterialCatalog catalog;
+  catalog.folders = TableFoldersWithUsersOwn(data);
+  catalog.entries = ListTableFiles(catalog.folders);
+  catalog.dataFolder = data.folder;
+  catalog.dataError = data.error;
+  return catalog;
+}
+
+std::string PlacesLookedIn(const MaterialCatalog& catalog) {
+  std::string places;
+  for (const CatalogFolder& folder : catalog.folders)
+    if (!folder.path.empty())
+      places += (places.empty() ? "\"" : ", \"") + folder.path.string() + "\"";
+  return places;
 }
 
 std::optional<CatalogEntry> FindMaterialNamed(std::span<const CatalogEntry> entries,

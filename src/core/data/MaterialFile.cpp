@@ -23,8 +23,18 @@ const char* const FieldNames[NumbersPerRow] = {
     "energy",     "electronic stopping power", "nuclear stopping power", "total stopping power",
     "CSDA range", "projected range",           "seventh number"};
 
-ReadError Fail(const std::string& path, int line, std::string problem) {
-  return ReadError{path, line, std::move(problem)};
+// The warning names the file, then the line where there is one: "The file \"x\" cannot be
+// read.\nLine 12: the field \"1..2\" is not a number."
+Refusal Fail(const std::string& path, int line, std::string problem) {
+  std::string message = "The file \"" + path + "\" cannot be read.\n";
+  if (line > 0) {
+    message += "Line " + std::to_string(line) + ": " + problem + ".";
+  } else {
+    if (!problem.empty())
+      problem[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(problem[0])));
+    message += problem + ".";
+  }
+  return {std::move(message), RefusalKind::Unreadable, line};
 }
 
 // Why a path cannot be read as a data file, or nullopt where it can be opened for reading.
@@ -38,7 +48,7 @@ std::optional<std::string> WhyNotReadable(const std::string& path) {
   return std::nullopt;
 }
 
-std::optional<ReadError> OpenError(const std::string& path, const TextStream& stream) {
+std::optional<Refusal> OpenError(const std::string& path, const TextStream& stream) {
   if (auto why = WhyNotReadable(path)) return Fail(path, 0, *why);
   if (!stream.IsOpen())
     return Fail(path, 0, "the file cannot be opened (no permission to read it?)");
@@ -54,7 +64,7 @@ bool LooksLikeUtf16(const std::string& firstLine) {
 }
 
 // Text files hold no NUL byte; UTF-16 without a byte-order mark and binary data hold many.
-std::optional<ReadError> CheckIsText(const std::string& path, int line, const std::string& bytes) {
+std::optional<Refusal> CheckIsText(const std::string& path, int line, const std::string& bytes) {
   if (line == 1 && LooksLikeUtf16(bytes))
     return Fail(path, 1, "the file is UTF-16 text; save it as UTF-8, Latin-1 or ASCII text");
   if (bytes.find('\0') != std::string::npos)
@@ -71,8 +81,8 @@ void TakeHeader(const std::vector<std::string>& lines, MaterialHeader& header) {
   static_cast<MaterialFacts&>(header) = FactsOfHeader(lines);
 }
 
-std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream,
-                                    MaterialHeader* header) {
+std::optional<Refusal> ReadHeader(const std::string& path, TextStream& stream,
+                                  MaterialHeader* header) {
   std::string bytes;
   std::vector<std::string> lines;
   for (int line = 1; line <= HeaderLines; ++line) {
@@ -85,8 +95,8 @@ std::optional<ReadError> ReadHeader(const std::string& path, TextStream& stream,
   return std::nullopt;
 }
 
-std::optional<ReadError> CheckValue(const std::string& path, int line, int row, int field,
-                                    double value, const MaterialTable& table) {
+std::optional<Refusal> CheckValue(const std::string& path, int line, int row, int field,
+                                  double value, const MaterialTable& table) {
   const bool mustBePositive = field <= 3;  // energy and the three stopping powers
   if (mustBePositive && !(value > 0))
     return Fail(path, line,
@@ -112,8 +122,8 @@ void Store(TableRow& row, int field, double value) {
 
 // A row of six numbers followed by one of eight reads, number by number, like two good
 // rows, but with values shifted into the wrong columns; only the lines tell them apart.
-std::optional<ReadError> CheckRowLayout(const std::string& path, int row, int field, int line,
-                                        int rowLine) {
+std::optional<Refusal> CheckRowLayout(const std::string& path, int row, int field, int line,
+                                      int rowLine) {
   if (field == 0 && row > 1 && line == rowLine)
     return Fail(path, line,
                 "this line holds more than 7 numbers (row " + std::to_string(row) +
@@ -127,8 +137,8 @@ std::optional<ReadError> CheckRowLayout(const std::string& path, int row, int fi
   return std::nullopt;
 }
 
-std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream,
-                                     MaterialTable& table) {
+std::optional<Refusal> ReadNumbers(const std::string& path, TextStream& stream,
+                                   MaterialTable& table) {
   std::string field;
   int line = FirstDataLine;
   int rowLine = 0;  // the line of the current row's first number
@@ -142,10 +152,10 @@ std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream
       if (auto error = CheckRowLayout(path, row, k, line, rowLine)) return error;
       if (k == 0) rowLine = line;
       if (truncated) field += "...";
-      const auto parsed = ParseNumberField(field);
-      if (const auto* problem = std::get_if<std::string>(&parsed))
+      const Checked<double> parsed = ParseNumberField(field);
+      if (const Refusal* no = Refused(parsed))
         return Fail(path, line,
-                    *problem + " (" + FieldNames[k] + " of row " + std::to_string(row) + ")");
+                    no->message + " (" + FieldNames[k] + " of row " + std::to_string(row) + ")");
       const double value = std::get<double>(parsed);
       if (auto error = CheckValue(path, line, row, k, value, table)) return error;
       Store(table.rows[static_cast<std::size_t>(row - 1)], k, value);
@@ -154,8 +164,8 @@ std::optional<ReadError> ReadNumbers(const std::string& path, TextStream& stream
   return std::nullopt;
 }
 
-std::optional<ReadError> ReadRowTexts(const std::string& path, TextStream& stream,
-                                      MaterialTable& table) {
+std::optional<Refusal> ReadRowTexts(const std::string& path, TextStream& stream,
+                                    MaterialTable& table) {
   std::string bytes;
   for (int row = 1; row <= RowCount; ++row) {
     if (!stream.ReadLine(bytes))
@@ -168,70 +178,63 @@ std::optional<ReadError> ReadRowTexts(const std::string& path, TextStream& strea
 
 }  // namespace
 
-std::string ReadError::Message() const {
-  std::string message = "The file \"" + path + "\" cannot be read.\n";
-  if (line > 0) return message + "Line " + std::to_string(line) + ": " + problem + ".";
-  std::string sentence = problem;
-  if (!sentence.empty())
-    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-  return message + sentence + ".";
+Checked<std::string> ReadTitleLine(const std::string& path) {
+  Checked<MaterialHeader> header = ReadMaterialHeader(path);
+  if (const Refusal* no = Refused(header)) return *no;
+  return std::move(std::get<MaterialHeader>(header).title);
 }
 
-TitleResult ReadTitleLine(const std::string& path) {
-  HeaderResult result = ReadMaterialHeader(path);
-  return {std::move(result.header.title), std::move(result.error)};
-}
-
-HeaderResult ReadMaterialHeader(const std::string& path) {
+Checked<MaterialHeader> ReadMaterialHeader(const std::string& path) {
   TextStream stream(path);
-  if (auto error = OpenError(path, stream)) return {{}, error};
+  if (auto error = OpenError(path, stream)) return *error;
   std::string bytes;
   std::vector<std::string> lines;
   for (int line = 1; line <= HeaderLines; ++line) {
     if (!stream.ReadLine(bytes)) {
       if (line > TitleLine) break;
-      return {{}, Fail(path, line, "the file ends before its title on line 2")};
+      return Fail(path, line, "the file ends before its title on line 2");
     }
     // A line that is no text ends the facts, as the load would refuse the file.
     auto notText = CheckIsText(path, line, bytes);
-    if (notText && line <= TitleLine) return {{}, std::move(notText)};
+    if (notText && line <= TitleLine) return *notText;
     if (notText) break;
     lines.push_back(DecodeLine(bytes));
   }
   MaterialHeader header;
   TakeHeader(lines, header);
-  return {std::move(header), std::nullopt};
+  return header;
 }
 
-ReadResult ReadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
+Checked<MaterialTable> ReadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
   MaterialTable table;
   {
     TextStream stream(path);
     MaterialHeader header;
-    if (auto error = OpenError(path, stream)) return {std::nullopt, error};
-    if (auto error = ReadHeader(path, stream, &header)) return {std::nullopt, error};
+    if (auto error = OpenError(path, stream)) return *error;
+    if (auto error = ReadHeader(path, stream, &header)) return *error;
     table.MaterialTitle = std::move(header.title);
     static_cast<MaterialFacts&>(table) = std::move(header);
-    if (auto error = ReadNumbers(path, stream, table)) return {std::nullopt, error};
+    if (auto error = ReadNumbers(path, stream, table)) return *error;
   }
   if (betweenPasses) betweenPasses();
   {
     TextStream stream(path);
-    if (auto error = OpenError(path, stream)) return {std::nullopt, error};
-    if (auto error = ReadHeader(path, stream, nullptr)) return {std::nullopt, error};
-    if (auto error = ReadRowTexts(path, stream, table)) return {std::nullopt, error};
+    if (auto error = OpenError(path, stream)) return *error;
+    if (auto error = ReadHeader(path, stream, nullptr)) return *error;
+    if (auto error = ReadRowTexts(path, stream, table)) return *error;
   }
-  return {std::move(table), std::nullopt};
+  return table;
 }
 
-std::optional<ReadError> LoadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
-  ReadResult result = ReadMaterialTable(path, betweenPasses);
-  if (result.error) return result.error;
+std::optional<Refusal> LoadMaterialTable(std::string path, const PendingEvents& betweenPasses) {
+  Checked<MaterialTable> result = ReadMaterialTable(path, betweenPasses);
+  if (const Refusal* no = Refused(result)) return *no;
+  MaterialTable& read = std::get<MaterialTable>(result);
   MaterialTable& shared = SharedMaterialTable();
   shared.LoadedFile = std::move(path);
-  shared.MaterialTitle = std::move(result.table->MaterialTitle);
-  static_cast<MaterialFacts&>(shared) = std::move(*result.table);
-  shared.rows = std::move(result.table->rows);
+  shared.MaterialTitle = std::move(read.MaterialTitle);
+  static_cast<MaterialFacts&>(shared) = std::move(read);
+  shared.rows = std::move(read.rows);
   return std::nullopt;
 }
 

@@ -31,10 +31,11 @@ std::size_t NumberLength(std::string_view text) {
   return i;
 }
 
-std::variant<double, std::string> ParseNumberField(std::string_view field) {
-  if (field.empty()) return std::string("an empty field stands where a number belongs");
+Checked<double> ParseNumberField(std::string_view field) {
+  if (field.empty()) return Refusal{"an empty field stands where a number belongs"};
   const std::string quoted = QuotedText(field);
-  if (NumberLength(field) != field.size()) return "the field " + quoted + " is not a number";
+  if (NumberLength(field) != field.size())
+    return Refusal{"the field " + quoted + " is not a number"};
   // from_chars takes no leading "+".
   const std::string_view unsigned_ = field.front() == '+' ? field.substr(1) : field;
   double value = 0;
@@ -44,11 +45,11 @@ std::variant<double, std::string> ParseNumberField(std::string_view field) {
     // from_chars leaves the value alone when out of range; the exponent's sign tells which way.
     const bool tooSmall =
         field.find("e-") != std::string_view::npos || field.find("E-") != std::string_view::npos;
-    return "the field " + quoted + (tooSmall ? " is too small" : " is too large") +
-           " to hold as a number";
+    return Refusal{"the field " + quoted + (tooSmall ? " is too small" : " is too large") +
+                   " to hold as a number"};
   }
   if (error != std::errc() || end != unsigned_.data() + unsigned_.size())
-    return "the field " + quoted + " is not a number";
+    return Refusal{"the field " + quoted + " is not a number"};
   return value;
 }
 

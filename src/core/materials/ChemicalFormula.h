@@ -3,6 +3,7 @@
 // "C1.5H2" (counts may be decimal).
 
 #include "core/materials/Material.h"
+#include "core/units/Checked.h"
 
 #include <string_view>
 #include <vector>
@@ -10,7 +11,8 @@
 namespace alphastop::tables {
 
 // Fractions by weight in order of first appearance of each element.
-// Throws std::invalid_argument for an unknown element symbol or a malformed formula.
-std::vector<ElementFraction> CompositionOfFormula(std::string_view formula);
+// Refused, quoting the formula, for an unknown element symbol or a malformed formula:
+//   formula "H2Xx": unknown element symbol "Xx"
+Checked<std::vector<ElementFraction>> CompositionOfFormula(std::string_view formula);
 
 }  // namespace alphastop::tables

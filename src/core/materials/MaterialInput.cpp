@@ -10,7 +10,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <stdexcept>
 
 namespace alphastop::tables {
 namespace {
@@ -117,17 +116,15 @@ Checked<std::vector<ElementFraction>> ParseComposition(std::string_view text,
 
   std::vector<ElementFraction> composition;
   if (actual == CompositionForm::Formula) {
-    try {
-      composition = CompositionOfFormula(trimmed);
-    } catch (const std::invalid_argument& e) {
-      return Refusal{e.what()};
-    }
+    auto formula = CompositionOfFormula(trimmed);
+    if (const Refusal* no = Refused(formula)) return *no;
+    composition = std::get<std::vector<ElementFraction>>(std::move(formula));
   } else {
     auto pairs = ReadPairs(trimmed, actual == CompositionForm::Weights, prefix);
     if (const auto* no = std::get_if<Refusal>(&pairs)) return *no;
     composition = std::get<std::vector<ElementFraction>>(std::move(pairs));
   }
-  if (const auto why = CheckComposition(composition)) return Refusal{prefix + *why};
+  if (const auto no = CheckComposition(composition)) return Refusal{prefix + no->message};
   return composition;
 }
 

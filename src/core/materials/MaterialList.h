@@ -8,6 +8,7 @@
 // Lines that are blank or start with '#' are skipped. Fractions are by weight.
 
 #include "core/materials/Material.h"
+#include "core/units/Checked.h"
 
 #include <optional>
 #include <string>
@@ -16,14 +17,14 @@
 
 namespace alphastop::tables {
 
-// Parses the whole text. Throws std::invalid_argument naming the line of the first fault
-// (a missing field, a number that does not parse, or a material that fails ValidateMaterial).
-std::vector<Material> ParseMaterialList(std::string_view text);
+// Parses the whole text. Refused naming the line of the first fault (a missing field, a
+// number that does not parse, or a material that fails ValidateMaterial).
+Checked<std::vector<Material>> ParseMaterialList(std::string_view text);
 
 // Checks a material and renormalises its fractions to add up to exactly 1. Returns the reason
 // it is unusable, or nullopt. Accepted: 0 < density <= 30 g/cm3, 10 eV <= I <= 2000 eV,
 // and a composition CheckComposition accepts.
-std::optional<std::string> ValidateMaterial(Material& material);
+std::optional<Refusal> ValidateMaterial(Material& material);
 
 // The ranges ValidateMaterial accepts: 0 < density <= 30 g/cm3; 10 eV <= I <= 2000 eV.
 bool UsableDensity(double density);
@@ -32,10 +33,11 @@ bool UsableMeanExcitationEnergy(double ivalue);
 // Checks fractions by weight: atomic numbers 1..92 each once, fractions above 0 adding up
 // to 1 within 1e-3, which are then renormalised to add up to exactly 1. Returns the reason
 // they are unusable ("fractions by weight sum to 0.9, not 1"), or nullopt.
-std::optional<std::string> CheckComposition(std::vector<ElementFraction>& composition);
+std::optional<Refusal> CheckComposition(std::vector<ElementFraction>& composition);
 
 // The materials shipped with the program (data/materials.txt, embedded when building).
 std::string_view ShippedMaterialsText();
+// The materials of ShippedMaterialsText(); empty were it faulty, which its tests rule out.
 std::vector<Material> ShippedMaterials();
 
 }  // namespace alphastop::tables

@@ -34,10 +34,10 @@ std::string Unusable(const fs::path& folder) {
 
 DataFolder Named(DataSource source, const fs::path& folder, std::string_view givenBy) {
   const std::string problem = Unusable(folder);
-  if (problem.empty()) return {source, folder, ""};
+  if (problem.empty()) return {source, folder, std::nullopt};
   return {source, folder,
-          std::string("the data folder ") + Quoted(folder) + " given by " + std::string(givenBy) +
-              " " + problem};
+          Refusal{std::string("the data folder ") + Quoted(folder) + " given by " +
+                  std::string(givenBy) + " " + problem}};
 }
 
 }  // namespace
@@ -48,18 +48,19 @@ DataFolder FindDataFolder(const DataFolderInputs& inputs) {
   if (!inputs.environment.empty())
     return Named(DataSource::Environment, inputs.environment, DataFolderVariable);
   if (HoldsTables(inputs.workingFolder))
-    return {DataSource::WorkingFolder, inputs.workingFolder, ""};
+    return {DataSource::WorkingFolder, inputs.workingFolder, std::nullopt};
   std::string installed = "the installed tables (the program's own path is unknown)";
   if (!inputs.executable.empty()) {
     const fs::path folder = InstalledDataFolder(inputs.executable);
-    if (HoldsTables(folder)) return {DataSource::Installed, folder, ""};
+    if (HoldsTables(folder)) return {DataSource::Installed, folder, std::nullopt};
     installed = Quoted(folder) + " (installed tables)";
   }
   return {DataSource::NotFound,
           {},
-          std::string("no tables found: no as/ or asc/ in ") + Quoted(inputs.workingFolder) +
-              " (working folder) nor in " + installed + "; " + DataFolderVariable +
-              " can name the folder that holds them"};
+          Refusal{std::string("no tables found: no as/ or asc/ in ") +
+                      Quoted(inputs.workingFolder) + " (working folder) nor in " + installed +
+                      "; " + DataFolderVariable + " can name the folder that holds them",
+                  RefusalKind::Unreadable}};
 }
 
 fs::path InstalledDataFolder(const fs::path& executable) {

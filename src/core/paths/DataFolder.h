@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <optional>
+
+#include "core/units/Checked.h"
 
 namespace alphastop {
 
@@ -27,9 +30,9 @@ struct DataFolder {
   DataSource source = DataSource::NotFound;
   // The folder chosen; where an explicit or ALPHASTOP_DATA folder is unusable, that folder.
   std::filesystem::path folder;
-  // Empty when the folder can be used; otherwise names the folder and says why not, or
-  // (NotFound) every place looked in.
-  std::string error;
+  // nullopt when the folder can be used; otherwise names the folder and says why not (bad
+  // input: the user named it), or (NotFound, unreadable) every place looked in.
+  std::optional<Refusal> error;
 };
 
 // Tries, in order: the explicit folder, else ALPHASTOP_DATA, either of which, once given,

@@ -27,8 +27,8 @@ ReportRow Row(std::initializer_list<double> numbers, std::initializer_list<Repor
 
 std::vector<ReportColumn> StoppingColumns() {
   std::vector<ReportColumn> columns = TableColumns();
-  columns.push_back({"csda_range_um", "CSDA range", "\u00b5m"});
-  columns.push_back({"projected_range_um", "projected range", "\u00b5m"});
+  columns.push_back({"csda_range_um", "CSDA range", "\u00b5m", true});
+  columns.push_back({"projected_range_um", "projected range", "\u00b5m", true});
   return columns;
 }
 
@@ -44,7 +44,7 @@ Checked<ReportRow> StoppingRow(const MaterialTable& table, double energy) {
 
 std::vector<ReportColumn> EnergyColumns() {
   return {{"range_g_cm2", "CSDA range", "g/cm2"},
-          {"range_um", "CSDA range", "µm"},
+          {"range_um", "CSDA range", "\u00b5m", true},
           {"energy_MeV", "energy", "MeV"}};
 }
 
@@ -60,22 +60,21 @@ std::vector<ReportColumn> LayerColumns() {
   return {{"layer", "layer", ""},
           {"material", "material", ""},
           {"thickness_g_cm2", "thickness", "g/cm2"},
-          {"thickness_um", "thickness", "µm"},
+          {"thickness_um", "thickness", "\u00b5m", true},
           {"energy_in_MeV", "energy in", "MeV"},
           {"energy_out_MeV", "energy out", "MeV"},
-          {"stopped_at_um", "stopped at", "µm"}};
+          {"stopped_at_um", "stopped at", "\u00b5m", true},
+          {"energy_lost_MeV", "energy lost", "MeV"}};
 }
 
-std::vector<ReportRow> LayerRows(const StackCrossing& crossing,
-                                 const std::vector<std::string>& names,
-                                 const std::vector<Layer>& layers) {
+std::vector<ReportRow> LayerRows(const StackResult& stack) {
   std::vector<ReportRow> rows;
-  for (std::size_t k = 0; k < crossing.layers.size(); ++k) {
-    const LayerCrossing& c = crossing.layers[k];
-    const std::optional<double> density = layers[k].material->density;
-    rows.push_back({static_cast<long>(k + 1), names[k], layers[k].thickness,
-                    Micrometres(layers[k].thickness, density), c.energyIn, c.energyOut,
-                    c.stopDepth ? Micrometres(*c.stopDepth, density) : ReportCell{}});
+  for (std::size_t k = 0; k < stack.layers.size(); ++k) {
+    const LayerResult& layer = stack.layers[k];
+    if (layer.state != LayerState::Crossed && layer.state != LayerState::StoppedIn) break;
+    rows.push_back({static_cast<long>(k + 1), layer.material, layer.thickness.value_or(0),
+                    NumberOrEmpty(layer.ThicknessMicrometres()), layer.energyIn, layer.energyOut,
+                    NumberOrEmpty(layer.StopDepthMicrometres()), layer.energyLost});
   }
   return rows;
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/data/MaterialTable.h"
-#include "core/range/LayerStack.h"
+#include "core/range/Stack.h"
 #include "core/report/Report.h"
 #include "core/units/Checked.h"
 
@@ -26,13 +26,11 @@ std::vector<ReportColumn> EnergyColumns();
 // The energy whose CSDA range is csdaRange (g/cm2), refused as EnergyFromCsdaRange refuses.
 Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange);
 
-// layer, material, thickness_g_cm2, thickness_um, energy_in_MeV, energy_out_MeV, stopped_at_um.
+// layer, material, thickness_g_cm2, thickness_um, energy_in_MeV, energy_out_MeV, stopped_at_um,
+// energy_lost_MeV.
 std::vector<ReportColumn> LayerColumns();
-// One row per layer crossed, up to the one the particle stops in; names[k] and layers[k]
-// describe layer k + 1 of the stack that gave crossing.
-std::vector<ReportRow> LayerRows(const StackCrossing& crossing,
-                                 const std::vector<std::string>& names,
-                                 const std::vector<Layer>& layers);
+// One row per layer reached, up to the one the particle stops in or the first refused.
+std::vector<ReportRow> LayerRows(const StackResult& stack);
 
 // The facts above the rows of one material: its name, title and density where known.
 std::vector<std::pair<std::string, ReportCell>> MaterialFacts(const std::string& name,

@@ -9,9 +9,11 @@
 namespace alphastop {
 namespace {
 
-std::string TextOf(const ReportCell& cell, bool fullPrecision) {
+std::string TextOf(const ReportCell& cell, bool fullPrecision, bool length = false) {
   if (const auto* number = std::get_if<double>(&cell))
-    return fullPrecision ? FormatFullPrecision(*number) : FormatScientific(*number);
+    return fullPrecision ? FormatFullPrecision(*number)
+           : length      ? FormatLength(*number)
+                         : FormatScientific(*number);
   if (const auto* count = std::get_if<long>(&cell)) return std::to_string(*count);
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return {};
@@ -25,8 +27,9 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-// Tabs and line ends would split a field; a spreadsheet's paste has no quoting.
-std::string TsvField(std::string text) {
+// Tabs and line ends would split a field: a spreadsheet's paste has no quoting, and the text
+// format's columns are aligned on one line each.
+std::string OnOneLine(std::string text) {
   std::replace_if(
       text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
   return text;
@@ -53,7 +56,7 @@ std::string WriteSeparated(const Report& report, char separator) {
                          ? column.key
                          : column.heading + (column.unit.empty() ? "" : " (" + column.unit + ")"));
   const auto field = [separator](const std::string& text) {
-    return separator == ',' ? CsvField(text) : TsvField(text);
+    return separator == ',' ? CsvField(text) : OnOneLine(text);
   };
   std::string out = Separated(header, separator, field);
   for (const ReportRow& row : report.rows) out += Separated(Texts(row, true), separator, field);
@@ -68,13 +71,19 @@ std::size_t Width(const std::string& text) {
 
 std::string WriteText(const Report& report) {
   std::string out;
-  for (const auto& [key, value] : report.about) out += key + ": " + TextOf(value, false) + "\n";
+  for (const auto& [key, value] : report.about)
+    out += key + ": " + OnOneLine(TextOf(value, false)) + "\n";
   std::vector<std::vector<std::string>> lines{{}, {}};
   for (const ReportColumn& column : report.columns) {
     lines[0].push_back(column.heading);
-    lines[1].push_back(column.unit);
+    lines[1].push_back(column.length ? std::string() : column.unit);
   }
-  for (const ReportRow& row : report.rows) lines.push_back(Texts(row, false));
+  for (const ReportRow& row : report.rows) {
+    std::vector<std::string>& line = lines.emplace_back();
+    for (std::size_t i = 0; i < row.size(); ++i)
+      line.push_back(
+          OnOneLine(TextOf(row[i], false, i < report.columns.size() && report.columns[i].length)));
+  }
   std::vector<std::size_t> widths(report.columns.size(), 0);
   for (const auto& line : lines)
     for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], Width(line[i]));
@@ -83,7 +92,8 @@ std::string WriteText(const Report& report) {
     for (std::size_t i = 0; i < line.size(); ++i)
       text +=
           line[i] + (i + 1 < line.size() ? std::string(widths[i] - Width(line[i]) + 2, ' ') : "");
-    out += text + "\n";
+    // Padding before empty last cells is no column anyone reads.
+    out += text.substr(0, text.find_last_not_of(' ') + 1) + "\n";
   }
   return out;
 }

@@ -16,6 +16,9 @@ struct ReportColumn {
   std::string key;      // the machine name, with the unit in it: "energy_MeV"
   std::string heading;  // for people: "energy"
   std::string unit;     // for people: "MeV"; empty where the column has none
+  // Numbers in µm that the text format shows each in a unit that fits (FormatLength:
+  // "27.83 µm", "33.75 mm"), under a heading without unit; the other formats keep µm.
+  bool length = false;
 };
 
 // A cell holds nothing (a value that does not apply, such as a length without a density),

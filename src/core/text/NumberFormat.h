@@ -22,4 +22,11 @@ std::string FormatReadout(double value);
 // while 6 um stays "6" rather than "6.000000000000001". Non-finite values as FormatScientific.
 std::string FormatFullPrecision(double value);
 
+// A length given in µm, in the unit of nm, µm, mm, cm and m that keeps its four significant
+// digits between 1 and 999 ("27.83 µm", "33.75 mm", "1.000 mm" for 999.96 µm), the micro
+// sign in UTF-8. Below 1 nm in nm (below 0.001 nm as FormatScientific: "4.292E-05 nm"), from
+// 1000 m on in m as FormatScientific ("1.234E+04 m");
+// 0 reads "0 µm", non-finite values as FormatScientific in µm.
+std::string FormatLength(double micrometres);
+
 }  // namespace alphastop

@@ -91,16 +91,20 @@ std::optional<double> EnergyUnitInMeV(std::string_view name) {
   return unit->factor;
 }
 
-Checked<Thickness> ParseThickness(std::string_view text) {
+Checked<Thickness> ParseThickness(std::string_view text, Distance distance) {
   const auto quantity = ReadQuantity(text, ThicknessUnits, false, ThicknessUnitList);
   if (const auto* no = std::get_if<Refusal>(&quantity)) return *no;
   const auto [value, kind] = std::get<Quantity>(quantity);
-  if (value < 0) return Refusal{QuotedText(text) + ": a thickness cannot be negative"};
+  if (value < 0)
+    return Refusal{QuotedText(text) + (distance == Distance::Range
+                                           ? ": a range cannot be negative"
+                                           : ": a thickness cannot be negative")};
   return Thickness{kind, value == 0 ? 0.0 : value};  // "-0" is 0
 }
 
-Checked<double> ParseArealDensity(std::string_view text, std::optional<double> density) {
-  const Checked<Thickness> thickness = ParseThickness(text);
+Checked<double> ParseArealDensity(std::string_view text, std::optional<double> density,
+                                  Distance distance) {
+  const Checked<Thickness> thickness = ParseThickness(text, distance);
   if (const auto* no = std::get_if<Refusal>(&thickness)) return *no;
   return ToArealDensity(std::get<Thickness>(thickness), density);
 }

@@ -26,14 +26,22 @@ std::optional<double> EnergyUnitInMeV(std::string_view name);
 // The energy units as a message lists them.
 inline constexpr std::string_view EnergyUnitNames = "eV, keV, MeV or GeV";
 
-// A thickness or a range, finite and zero or more ("-5" is refused). Units spelt exactly
+// What a distance typed is, for the words of a refusal.
+enum class Distance { Thickness, Range };
+
+// The unit a bare number of ParseThickness is in, for a label beside the box.
+inline constexpr const char* BareDistanceUnit = "g/cm\u00b2";
+
+// A thickness or a range, finite and zero or more ("-5" is refused: "a thickness cannot be
+// negative", or "a range cannot be negative"). Units spelt exactly
 // as here, since m and M differ: the lengths nm, um, mm, cm and m (µm also with the micro
 // sign U+00B5 or the Greek mu U+03BC, in UTF-8); the areal densities ug/cm2 (µg/cm2),
 // mg/cm2 and g/cm2. A bare number is in g/cm2.
-Checked<Thickness> ParseThickness(std::string_view text);
+Checked<Thickness> ParseThickness(std::string_view text, Distance distance = Distance::Thickness);
 
 // ParseThickness, then ToArealDensity in a material of this density: g/cm2, or the
 // refusal of either step.
-Checked<double> ParseArealDensity(std::string_view text, std::optional<double> density);
+Checked<double> ParseArealDensity(std::string_view text, std::optional<double> density,
+                                  Distance distance = Distance::Thickness);
 
 }  // namespace alphastop

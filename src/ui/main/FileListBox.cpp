@@ -11,15 +11,17 @@ namespace {
 constexpr int FolderRole = Qt::UserRole;
 constexpr int UsersOwnRole = Qt::UserRole + 1;
 
-QStringList MatchingFiles(const QDir& dir, const QString& pattern) {
-  return dir.entryList({pattern}, QDir::Files | QDir::Readable | QDir::Hidden,
-                       QDir::Name | QDir::IgnoreCase);
+QStringList MatchingFiles(const QString& folder, MaterialKind kind) {
+  QStringList names;
+  const CatalogFolder catalogFolder{folder.toStdString(), kind};
+  for (const CatalogEntry& entry : ListTableFiles({&catalogFolder, 1}))
+    names << QString::fromStdString(entry.path.filename().string());
+  return names;
 }
 
 }  // namespace
 
-FileListBox::FileListBox(const QString& pattern, QWidget* parent)
-    : QListWidget(parent), pattern_(pattern) {
+FileListBox::FileListBox(MaterialKind kind, QWidget* parent) : QListWidget(parent), kind_(kind) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
@@ -46,11 +48,13 @@ void FileListBox::Refresh() {
   } else if (!dir.isReadable()) {
     emptyText_ = tr("Cannot read the folder \"%1\" at\n%2").arg(folder_, where);
   } else {
-    for (const QString& name : MatchingFiles(dir, pattern_)) entries.append({name, folder_, false});
-    emptyText_ = entries.isEmpty() ? tr("No %1 files in\n%2").arg(pattern_, where) : QString();
+    for (const QString& name : MatchingFiles(folder_, kind_))
+      entries.append({name, folder_, false});
+    const QString pattern = "*" + QString::fromUtf8(TableExtension(kind_));
+    emptyText_ = entries.isEmpty() ? tr("No %1 files in\n%2").arg(pattern, where) : QString();
   }
   if (!usersFolder_.isEmpty())
-    for (const QString& name : MatchingFiles(QDir(usersFolder_), pattern_))
+    for (const QString& name : MatchingFiles(usersFolder_, kind_))
       entries.append({name, usersFolder_, true});
   if (!entries.isEmpty()) emptyText_.clear();
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {

@@ -1,15 +1,18 @@
 #pragma once
 #include <QListWidget>
 
+#include "core/catalog/MaterialCatalog.h"
+
 namespace alphastop::ui {
 
-// A list of the files of a folder that match a pattern, sorted by name, and those of the
-// user's own folder among them, in italics. Where the folder is missing, unreadable or
-// holds no such file, the empty list says so and where it looked.
+// A list of the table files of one kind (*.as or *.asc, any letter case) of a folder, and
+// those of the user's own folder among them in italics, as the core's catalog lists them
+// for every other part of the program, sorted by name. Where the folder is missing,
+// unreadable or holds no such file, the empty list says so and where it looked.
 class FileListBox : public QListWidget {
   Q_OBJECT
  public:
-  FileListBox(const QString& pattern, QWidget* parent = nullptr);
+  FileListBox(MaterialKind kind, QWidget* parent = nullptr);
 
   // Lists the matching files of folder (relative to the working folder, or absolute) and of
   // usersFolder where one is given (a missing one holds nothing yet). The tooltip is about
@@ -32,7 +35,7 @@ class FileListBox : public QListWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString pattern_;
+  MaterialKind kind_;
   QString folder_;
   QString usersFolder_;
   QString about_;

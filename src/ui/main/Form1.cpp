@@ -98,12 +98,12 @@ void Form1::BuildFileChoice() {
                           heading, Qt::AlignHCenter),
                 DarkBlue);
 
-  File1 = new FileListBox("*.as", client_);
+  File1 = new FileListBox(MaterialKind::Element, client_);
   File1->setObjectName("File1");
   File1->setGeometry(TwipsRect(120, 960, 2055, 6930));
   File1->setFont(DesignFont(Face::Gothic, 14.25));
   SetTextColour(File1, Qt::black);
-  File2 = new FileListBox("*.asc", client_);
+  File2 = new FileListBox(MaterialKind::Compound, client_);
   File2->setObjectName("File2");
   File2->setGeometry(TwipsRect(2400, 960, 2895, 6930));
   File2->setFont(DesignFont(Face::Gothic, 14.25));
@@ -271,7 +271,7 @@ void Form1::FormLoad() {
   SetReadoutsEnabled(false);
   const DataFolder data = FindWindowDataFolder();
   const auto about = [&](const QString& what, const char* kind) {
-    if (!data.error.empty()) return FromUtf8(data.error);
+    if (data.error) return FromUtf8(data.error->message);
     return tr("%1 from %2 (%3)")
         .arg(what, FromPath(data.folder / kind), QString::fromUtf8(DataSourceName(data.source)));
   };
@@ -295,10 +295,11 @@ void Form1::PickFile(FileListBox* list, FileListBox* other) {
   }
   const QString path = list->PathOf(SelectedItem(list));
   SharedMaterialTable().DataFile = path.toStdString();
-  const TitleResult title = ReadTitleLine(SharedMaterialTable().DataFile);
-  Text1->setText(FromUtf8(title.title));
+  const Checked<std::string> title = ReadTitleLine(SharedMaterialTable().DataFile);
+  const Refusal* refused = Refused(title);
+  Text1->setText(refused ? QString() : FromUtf8(std::get<std::string>(title)));
   Text1->setCursorPosition(0);
-  if (title.error) ShowWarning(this, FromUtf8(title.error->Message()));
+  if (refused) ShowWarning(this, FromUtf8(refused->message));
 }
 
 void Form1::Command2Click() {
@@ -314,7 +315,7 @@ void Form1::Command2Click() {
   // "Exit" may have been pressed while events ran: the program is ending, show nothing more.
   if (ending_) return;
   if (error) {
-    ShowWarning(this, FromUtf8(error->Message()));
+    ShowWarning(this, FromUtf8(error->message));
     return;
   }
   ClearReadouts();

@@ -86,6 +86,7 @@ void Form1::OpenNewMaterial() {
 // A material just saved shows in the compound list and is picked, as a click picks it.
 void Form1::PickSavedMaterial(const QString& path) {
   File2->Refresh();
+  if (RangeWindow::Exists()) RangeWindow::Instance().ReadCatalog();
   if (QListWidgetItem* item = File2->ItemOf(path)) {
     File2->setCurrentItem(item);
     File2->scrollToItem(item);
@@ -114,6 +115,7 @@ void Form1::DeleteUsersMaterial() {
     Text1->clear();
   }
   File2->Refresh();
+  if (RangeWindow::Exists()) RangeWindow::Instance().ReadCatalog();
 }
 
 void Form1::ShowAbout() {

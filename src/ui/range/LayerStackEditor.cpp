@@ -1,6 +1,7 @@
 #include "ui/range/LayerStackEditor.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -8,7 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/data/MaterialFile.h"
+#include "core/catalog/MaterialSearch.h"
+#include "core/text/NumberFormat.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Palette.h"
 
 namespace alphastop::ui {
@@ -33,6 +36,16 @@ QTableWidgetItem& ResultItem(QTableWidget& table, int row, int column) {
   return *item;
 }
 
+QString Number(double value) { return FromUtf8(FormatReadout(value)); }
+
+// Where the particle stops: a length where the table gives a density, else g/cm2.
+QString StopText(const LayerResult& layer) {
+  if (!layer.stopDepth) return {};
+  if (const auto micrometres = layer.StopDepthMicrometres())
+    return FromUtf8(FormatLength(*micrometres));
+  return Number(*layer.stopDepth) + QString::fromUtf8(" g/cm\u00b2");
+}
+
 }  // namespace
 
 LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
@@ -40,7 +53,7 @@ LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   table_->setObjectName("LayerTable");
   table_->setHorizontalHeaderLabels({tr("Material"), tr("Thickness"), tr("Energy in (MeV)"),
                                      tr("Energy out (MeV)"), tr("Energy lost (MeV)"),
-                                     tr("Stops at (\u00b5m)")});
+                                     tr("Stops at")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -49,8 +62,10 @@ LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setSectionResizeMode(MaterialColumn, QHeaderView::Stretch);
   for (int c = ThicknessColumn; c <= StopsAtColumn; ++c)
-    header->resizeSection(
-        c, header->fontMetrics().horizontalAdvance(table_->horizontalHeaderItem(c)->text()) + 24);
+    header->resizeSection(c, header->fontMetrics().horizontalAdvance(
+                                 c == StopsAtColumn ? QString::fromUtf8("0.000E+00 g/cm\u00b2")
+                                                    : table_->horizontalHeaderItem(c)->text()) +
+                                 24);
   table_->setMinimumWidth(720);
 
   auto* add = new QPushButton(tr("&Add layer"), this);
@@ -89,17 +104,8 @@ void LayerStackEditor::SetMaterials(std::vector<CatalogEntry> materials,
   Rebuild();
 }
 
-LayerSetting LayerStackEditor::Loaded(const CatalogEntry& entry,
-                                      const std::string& thickness) const {
-  ReadResult read = ReadMaterialTable(entry.path.string());
-  return {entry.name, std::move(read.table), read.error ? read.error->Message() : std::string(),
-          thickness};
-}
-
 void LayerStackEditor::AddLayer(const std::string& material, const QString& thickness) {
-  const auto entry = FindMaterialNamed(materials_, material);
-  if (!entry) return;
-  layers_.push_back(Loaded(*entry, thickness.toStdString()));
+  layers_.push_back({material, thickness.toStdString()});
   Rebuild();
   table_->selectRow(static_cast<int>(layers_.size()) - 1);
   emit Changed();
@@ -112,7 +118,7 @@ void LayerStackEditor::AddClicked() {
   const int row =
       table_->currentRow() >= 0 ? table_->currentRow() : static_cast<int>(layers_.size()) - 1;
   if (row >= 0)
-    AddLayer(layers_[static_cast<std::size_t>(row)].name,
+    AddLayer(layers_[static_cast<std::size_t>(row)].material,
              QString::fromStdString(layers_[static_cast<std::size_t>(row)].thickness));
   else
     AddLayer(FindMaterialNamed(materials_, preferred_).value_or(materials_.front()).name, "1um");
@@ -136,10 +142,19 @@ void LayerStackEditor::MoveSelected(int step) {
   emit Changed();
 }
 
-void LayerStackEditor::MaterialChosen(int row, int index) {
-  if (index < 0 || index >= static_cast<int>(materials_.size())) return;
-  LayerSetting& layer = layers_[static_cast<std::size_t>(row)];
-  layer = Loaded(materials_[static_cast<std::size_t>(index)], layer.thickness);
+// What is typed or picked becomes the best match among the names, the exact name first; a
+// text that matches none stays as typed, and its layer says so.
+void LayerStackEditor::MaterialTyped(int row, QComboBox* box) {
+  std::string material = box->currentText().trimmed().toStdString();
+  if (const auto ranked = RankMatches(materials_, material); !ranked.empty())
+    material = materials_[ranked.front()].name;
+  else if (const Checked<CatalogEntry> found = FindMaterial(materials_, material); ValueOf(found))
+    material = ValueOf(found)->name;  // a common name or a word of a title: "PET", "Plexiglas"
+  const QSignalBlocker blocker(box);
+  box->setEditText(QString::fromStdString(material));
+  LayerInput& layer = layers_[static_cast<std::size_t>(row)];
+  if (layer.material == material) return;
+  layer.material = material;
   emit Changed();
 }
 
@@ -152,14 +167,21 @@ void LayerStackEditor::ThicknessEdited(int row, const QString& text) {
 void LayerStackEditor::Rebuild() {
   table_->setRowCount(static_cast<int>(layers_.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const LayerSetting& layer = layers_[static_cast<std::size_t>(row)];
+    const LayerInput& layer = layers_[static_cast<std::size_t>(row)];
     auto* material = new QComboBox;
     material->setObjectName(QString("LayerMaterial%1").arg(row + 1));
+    material->setEditable(true);
+    material->setInsertPolicy(QComboBox::NoInsert);
     for (const CatalogEntry& entry : materials_)
       material->addItem(QString::fromStdString(entry.name));
-    material->setCurrentIndex(material->findText(QString::fromStdString(layer.name)));
-    connect(material, &QComboBox::currentIndexChanged, this,
-            [this, row](int index) { MaterialChosen(row, index); });
+    material->completer()->setFilterMode(Qt::MatchContains);
+    material->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    material->setCurrentIndex(material->findText(QString::fromStdString(layer.material)));
+    material->setEditText(QString::fromStdString(layer.material));
+    connect(material, &QComboBox::activated, this,
+            [this, row, material] { MaterialTyped(row, material); });
+    connect(material->lineEdit(), &QLineEdit::editingFinished, this,
+            [this, row, material] { MaterialTyped(row, material); });
     table_->setCellWidget(row, MaterialColumn, material);
     auto* thickness = new QLineEdit(QString::fromStdString(layer.thickness));
     thickness->setObjectName(QString("LayerThickness%1").arg(row + 1));
@@ -175,25 +197,28 @@ void LayerStackEditor::Rebuild() {
                     table_->currentRow() + 1 < table_->rowCount());
 }
 
-void LayerStackEditor::Show(const std::vector<LayerOutcome>& outcomes) {
+void LayerStackEditor::Show(const StackResult& stack) {
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const LayerOutcome outcome = row < static_cast<int>(outcomes.size())
-                                     ? outcomes[static_cast<std::size_t>(row)]
-                                     : LayerOutcome{};
+    const LayerResult layer = row < static_cast<int>(stack.layers.size())
+                                  ? stack.layers[static_cast<std::size_t>(row)]
+                                  : LayerResult{};
+    const QString message = layer.refusal ? FromUtf8(OneLine(*layer.refusal)) : QString();
     // A message spans the four result cells; a span of one cell is no span at all.
-    const int span = outcome.message.isEmpty() ? 1 : StopsAtColumn - EnergyInColumn + 1;
+    const int span = message.isEmpty() ? 1 : StopsAtColumn - EnergyInColumn + 1;
     if (table_->columnSpan(row, EnergyInColumn) != span)
       table_->setSpan(row, EnergyInColumn, 1, span);
-    if (!outcome.message.isEmpty()) {
+    if (!message.isEmpty()) {
       QTableWidgetItem& item = ResultItem(*table_, row, EnergyInColumn);
-      item.setText(outcome.message);
+      item.setText(message);
       item.setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       item.setForeground(MessageColour);
-      item.setToolTip(outcome.message);
+      item.setToolTip(message);
       continue;
     }
-    const QString texts[] = {outcome.energyIn, outcome.energyOut, outcome.energyLost,
-                             outcome.stopsAt};
+    const bool reached = layer.state == LayerState::Crossed || layer.state == LayerState::StoppedIn;
+    const QString texts[] = {reached ? Number(layer.energyIn) : QString(),
+                             reached ? Number(layer.energyOut) : QString(),
+                             reached ? Number(layer.energyLost) : QString(), StopText(layer)};
     for (int c = EnergyInColumn; c <= StopsAtColumn; ++c) {
       QTableWidgetItem& item = ResultItem(*table_, row, c);
       item.setText(texts[c - EnergyInColumn]);

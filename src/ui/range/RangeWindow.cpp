@@ -14,7 +14,8 @@
 #include <filesystem>
 
 #include "core/data/MaterialTable.h"
-#include "core/range/LayerStack.h"
+#include "core/catalog/MaterialLoader.h"
+#include "core/range/Stack.h"
 #include "core/range/RangeInterpolation.h"
 #include "core/report/RangeReports.h"
 #include "core/text/NumberFormat.h"
@@ -67,7 +68,8 @@ std::optional<double> TypedEnergy(const QLineEdit* box, QString& message) {
 std::optional<double> TypedRange(const QLineEdit* box, const MaterialTable& table,
                                  QString& message) {
   if (box->text().trimmed().isEmpty()) return std::nullopt;
-  return Accepted(ParseArealDensity(box->text().toStdString(), table.density), message);
+  return Accepted(ParseArealDensity(box->text().toStdString(), table.density, Distance::Range),
+                  message);
 }
 
 // A report as one block of tab-separated lines, after a blank line.
@@ -75,63 +77,6 @@ std::string TsvBlock(const Report& report) {
   std::string block(1, '\n');
   block += WriteReport(report, ReportFormat::Tsv);
   return block;
-}
-
-// The stack as far as it can be worked out: the layers crossed, and the message of the row
-// where it stops being workable.
-struct StackResult {
-  std::vector<std::string> names;
-  std::vector<Layer> layers;  // the layers up to the first that cannot be worked out
-  std::optional<StackCrossing> crossing;
-  std::vector<LayerOutcome> outcomes;
-  QString problem;  // about the whole stack
-};
-
-StackResult WorkOutStack(const std::vector<LayerSetting>& settings, std::optional<double> energy) {
-  StackResult result;
-  std::optional<LayerOutcome> unworkable;
-  for (const LayerSetting& setting : settings) {
-    if (!setting.table) {
-      unworkable = LayerOutcome{{}, {}, {}, {}, FromUtf8(setting.problem).replace('\n', ' ')};
-      break;
-    }
-    const Checked<double> thickness = ParseArealDensity(setting.thickness, setting.table->density);
-    if (const auto* no = std::get_if<Refusal>(&thickness)) {
-      unworkable = LayerOutcome{{}, {}, {}, {}, FromUtf8(no->message)};
-      break;
-    }
-    result.names.push_back(setting.name);
-    result.layers.push_back({&*setting.table, std::get<double>(thickness)});
-  }
-  if (!energy) {
-    if (unworkable) {
-      result.outcomes.assign(result.layers.size(), LayerOutcome{});
-      result.outcomes.push_back(*unworkable);
-      result.problem = QString("layer %1: %2").arg(result.outcomes.size()).arg(unworkable->message);
-    }
-    return result;
-  }
-  const Checked<StackCrossing> crossing = CrossLayers(result.layers, *energy);
-  if (const auto* no = std::get_if<Refusal>(&crossing)) {
-    result.problem = FromUtf8(no->message);
-    return result;
-  }
-  result.crossing = std::get<StackCrossing>(crossing);
-  for (std::size_t k = 0; k < result.crossing->layers.size(); ++k) {
-    const LayerCrossing& c = result.crossing->layers[k];
-    const std::optional<double> density = result.layers[k].material->density;
-    QString stopsAt;
-    if (c.stopDepth)
-      stopsAt = density ? Number(ArealDensityToMicrometres(*c.stopDepth, *density))
-                        : Number(*c.stopDepth) + QString::fromUtf8(" g/cm\u00b2");
-    result.outcomes.push_back(
-        {Number(c.energyIn), Number(c.energyOut), Number(c.energyIn - c.energyOut), stopsAt, {}});
-  }
-  if (unworkable && !result.crossing->Stopped()) {
-    result.outcomes.push_back(*unworkable);
-    result.problem = QString("layer %1: %2").arg(result.outcomes.size()).arg(unworkable->message);
-  }
-  return result;
 }
 
 }  // namespace
@@ -171,7 +116,7 @@ RangeWindow::RangeWindow() : QWidget(nullptr) {
   layout->addWidget(BuildRangeSection());
   layout->addWidget(BuildLayerSection(), 1);
   layout->addWidget(buttons);
-  resize(760, 620);
+  resize(900, 620);
   ShowLoadedMaterial();
 }
 
@@ -187,7 +132,7 @@ QWidget* RangeWindow::BuildEnergySection() {
   qobject_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget())->setBuddy(energyBox_);
   grid->addWidget(energyMessage_, 1, 0, 1, 4);
   const QString units[] = {QString::fromUtf8("g/cm\u00b2"), QString::fromUtf8("mg/cm\u00b2"),
-                           QString::fromUtf8("\u00b5m")};
+                           tr("length")};
   for (int u = 0; u < 3; ++u) grid->addWidget(new QLabel(units[u]), 2, u + 1, Qt::AlignLeft);
   grid->addWidget(new QLabel(tr("CSDA range")), 3, 0);
   grid->addWidget(new QLabel(tr("Projected range")), 4, 0);
@@ -214,7 +159,8 @@ QWidget* RangeWindow::BuildRangeSection() {
   rangeMessage_ = MakeMessageLabel("RangeMessage");
   rangeEnergy_ = ResultLabel("RangeEnergy");
   auto* form = new QFormLayout(box);
-  form->addRow(tr("CSDA &range:"), rangeBox_);
+  form->addRow(tr("CSDA &range (%1 unless given):").arg(QString::fromUtf8(BareDistanceUnit)),
+               rangeBox_);
   form->addRow(QString(), rangeMessage_);
   form->addRow(tr("Energy (MeV):"), rangeEnergy_);
   connect(rangeBox_, &QLineEdit::textChanged, this, &RangeWindow::RangeEdited);
@@ -243,10 +189,22 @@ void RangeWindow::ShowLoadedMaterial() {
                                 : tr("no density in its table: give thicknesses in g/cm\u00b2");
     material_->setText(FromUtf8(table.MaterialTitle) + QString::fromUtf8(" \u2014 ") + density);
   }
-  layers_->SetMaterials(ListTableFiles(TableFoldersWithUsersOwn(FindWindowDataFolder())),
-                        std::filesystem::path(table.LoadedFile).stem().string());
-  EnergyEdited();
+  ReadCatalog();
   RangeEdited();
+}
+
+void RangeWindow::ReadCatalog() {
+  MaterialCatalog catalog = CatalogOf(FindWindowDataFolder());
+  layers_->SetMaterials(catalog.entries,
+                        std::filesystem::path(SharedMaterialTable().LoadedFile).stem().string());
+  materials_.SetCatalog(std::move(catalog));
+  EnergyEdited();
+}
+
+void RangeWindow::changeEvent(QEvent* event) {
+  // Tables may have come or gone while another window was in front.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) ReadCatalog();
+  QWidget::changeEvent(event);
 }
 
 void RangeWindow::EnergyEdited() {
@@ -257,10 +215,10 @@ void RangeWindow::EnergyEdited() {
   if (energy && table.IsLoaded()) {
     if (const auto ranges = Accepted(RangeAtEnergy(table, *energy), message)) {
       const auto texts = [&](double range) {
-        return std::array<QString, 3>{Number(range), Number(range * 1e3),
-                                      table.density
-                                          ? Number(ArealDensityToMicrometres(range, *table.density))
-                                          : tr("no density")};
+        return std::array<QString, 3>{
+            Number(range), Number(range * 1e3),
+            table.density ? FromUtf8(FormatLength(ArealDensityToMicrometres(range, *table.density)))
+                          : tr("no density")};
       };
       csda = texts(ranges->csda);
       projected = texts(ranges->projected);
@@ -289,34 +247,38 @@ void RangeWindow::RangeEdited() {
   SetText(rangeEnergy_, energyText);
 }
 
+StackResult RangeWindow::WorkOutStack() {
+  return EvaluateStack({.energy = energyBox_->text().toStdString(), .layers = layers_->Layers()},
+                       materials_);
+}
+
 void RangeWindow::LayersChanged() {
-  QString ignored;  // the energy box reports its own message
-  const StackResult stack = WorkOutStack(layers_->Layers(), TypedEnergy(energyBox_, ignored));
-  layers_->Show(stack.outcomes);
-  SetText(layersMessage_, stack.problem);
+  const StackResult stack = WorkOutStack();
+  layers_->Show(stack);
+  // The energy box reports its own refusal.
+  StackResult layersOnly = stack;
+  layersOnly.energyRefusal.reset();
+  const std::optional<Refusal> refusal = layersOnly.FirstRefusal();
+  SetText(layersMessage_, refusal ? FromUtf8(OneLine(*refusal)) : QString());
 }
 
 void RangeWindow::CopyClicked() {
   const MaterialTable& table = SharedMaterialTable();
   if (!table.IsLoaded()) return;
   QString ignored;
-  const std::optional<double> energy = TypedEnergy(energyBox_, ignored);
   std::string text = table.MaterialTitle + "\n";
-  if (energy) {
+  if (const std::optional<double> energy = TypedEnergy(energyBox_, ignored)) {
     const Checked<ReportRow> row = StoppingRow(table, *energy);
-    if (const auto* values = std::get_if<ReportRow>(&row))
+    if (const auto* values = ValueOf(row))
       text += TsvBlock({.about = {}, .columns = StoppingColumns(), .rows = {*values}});
   }
   if (const std::optional<double> range = TypedRange(rangeBox_, table, ignored)) {
     const Checked<ReportRow> row = EnergyRow(table, *range);
-    if (const auto* values = std::get_if<ReportRow>(&row))
+    if (const auto* values = ValueOf(row))
       text += TsvBlock({.about = {}, .columns = EnergyColumns(), .rows = {*values}});
   }
-  const StackResult stack = WorkOutStack(layers_->Layers(), energy);
-  if (stack.crossing && !stack.crossing->layers.empty())
-    text += TsvBlock({.about = {},
-                      .columns = LayerColumns(),
-                      .rows = LayerRows(*stack.crossing, stack.names, stack.layers)});
+  if (std::vector<ReportRow> rows = LayerRows(WorkOutStack()); !rows.empty())
+    text += TsvBlock({.about = {}, .columns = LayerColumns(), .rows = std::move(rows)});
   QApplication::clipboard()->setText(FromUtf8(text));
 }
 

@@ -7,6 +7,9 @@
 
 #include <array>
 
+#include "core/catalog/MaterialLoader.h"
+#include "core/range/Stack.h"
+
 class QLabel;
 class QLineEdit;
 
@@ -27,6 +30,12 @@ class RangeWindow : public QWidget {
 
   // Takes up the material the shared table now holds: after every load.
   void ShowLoadedMaterial();
+  // Reads the table files anew, after a material was saved or deleted: a layer whose
+  // material is gone says so, and works again once a material of its name is back.
+  void ReadCatalog();
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
   friend class SingleWindow<RangeWindow>;
@@ -37,6 +46,7 @@ class RangeWindow : public QWidget {
 
   void EnergyEdited();
   void RangeEdited();
+  StackResult WorkOutStack();
   void LayersChanged();
   void CopyClicked();
 
@@ -51,6 +61,7 @@ class RangeWindow : public QWidget {
   QLabel* rangeEnergy_ = nullptr;
   QLabel* layersMessage_ = nullptr;
   LayerStackEditor* layers_ = nullptr;
+  MaterialCache materials_;  // the layers' tables, each read once
 };
 
 }  // namespace alphastop::ui

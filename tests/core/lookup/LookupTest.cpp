@@ -13,6 +13,7 @@
 #include "core/lookup/EnergyInput.h"
 #include "core/lookup/Interpolation.h"
 #include "core/text/NumberFormat.h"
+#include "support/CheckedValue.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
 
@@ -151,14 +152,13 @@ TEST(Interpolation, FollowsTheLogLogLineOfEachColumnThroughTheFirstTwoRows) {
 TEST(Interpolation, TabulatedEnergiesOfAReferenceTableReadTheirRowsTexts) {
   ALPHASTOP_REQUIRE_REFERENCE(reference);
   for (const char* name : {"as/Gold.as", "asc/Water_liquid.asc"}) {
-    const ReadResult read = ReadMaterialTable((reference / name).string());
-    ASSERT_TRUE(read.table) << name;
+    const MaterialTable table = testing::Value(ReadMaterialTable((reference / name).string()));
     for (int r = 1; r <= RowCount; ++r) {
-      std::istringstream row(read.table->RowText(r));
+      std::istringstream row(table.RowText(r));
       std::string energy, electronic, nuclear, total;
       row >> energy >> electronic >> nuclear >> total;
-      EXPECT_EQ(FormatReadout(read.table->Energy(r)), energy) << name << " row " << r;
-      EXPECT_EQ(Readouts(InterpolateStopPower(*read.table, read.table->Energy(r))),
+      EXPECT_EQ(FormatReadout(table.Energy(r)), energy) << name << " row " << r;
+      EXPECT_EQ(Readouts(InterpolateStopPower(table, table.Energy(r))),
                 electronic + " " + nuclear + " " + total)
           << name << " row " << r;
     }

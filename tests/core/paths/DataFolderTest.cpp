@@ -114,9 +114,10 @@ TEST(DataFolderChoice, RulesInOrderAndUnusableFoldersNamed) {
     EXPECT_EQ(choice.source, c.source) << DataSourceName(choice.source);
     EXPECT_EQ(choice.folder, underRoot(c.folder));
     EXPECT_EQ(TableFolder(choice, ElementFolderName), underRoot(c.elementFolder));
-    EXPECT_EQ(choice.error.empty(), c.errorNames.empty()) << choice.error;
+    const std::string error = choice.error ? choice.error->message : "";
+    EXPECT_EQ(error.empty(), c.errorNames.empty()) << error;
     for (const char* named : c.errorNames)
-      EXPECT_NE(choice.error.find(underRoot(named).string()), std::string::npos) << choice.error;
+      EXPECT_NE(error.find(underRoot(named).string()), std::string::npos) << error;
   }
 }
 

@@ -10,6 +10,8 @@
 #include "core/data/MaterialFile.h"
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
+#include "core/range/Stack.h"
+#include "support/CheckedValue.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
 
@@ -34,17 +36,8 @@ MaterialTable PowerLawTable() {
   return table;
 }
 
-template <typename T>
-T Value(const Checked<T>& checked) {
-  if (const auto* no = std::get_if<Refusal>(&checked)) ADD_FAILURE() << "refused: " << no->message;
-  return std::holds_alternative<T>(checked) ? std::get<T>(checked) : T{};
-}
-
-template <typename T>
-std::string RefusalOf(const Checked<T>& checked) {
-  return std::holds_alternative<Refusal>(checked) ? std::get<Refusal>(checked).message
-                                                  : "(not refused)";
-}
+using testing::RefusalText;
+using testing::Value;
 
 TEST(RangeAtEnergy, FollowsThePowerLawBetweenTheRowsAndBack) {
   const MaterialTable table = PowerLawTable();
@@ -107,20 +100,20 @@ TEST(RangeFunctions, RefuseValuesOutsideTheTableNamingItsLimits) {
   const std::string ranges = " is outside this table's CSDA ranges, 3.170E-08 to 1.262E+02 g/cm2";
   const std::string energyMust = "the energy must be a finite number above zero, not ";
   const std::pair<std::string, std::string> cases[] = {
-      {RefusalOf(RangeAtEnergy(table, 5000)), "5000 MeV" + energies},
-      {RefusalOf(CsdaRangeAtEnergy(table, 0.0005)), "0.0005 MeV" + energies},
-      {RefusalOf(EnergyFromCsdaRange(table, 200)), "200 g/cm2" + ranges},
-      {RefusalOf(EnergyFromCsdaRange(table, 3e-8)), "3e-08 g/cm2" + ranges},
-      {RefusalOf(RangeAtEnergy(table, -5)), energyMust + "-5 MeV"},
-      {RefusalOf(CsdaRangeAtEnergy(table, std::numeric_limits<double>::quiet_NaN())),
+      {RefusalText(RangeAtEnergy(table, 5000)), "5000 MeV" + energies},
+      {RefusalText(CsdaRangeAtEnergy(table, 0.0005)), "0.0005 MeV" + energies},
+      {RefusalText(EnergyFromCsdaRange(table, 200)), "200 g/cm2" + ranges},
+      {RefusalText(EnergyFromCsdaRange(table, 3e-8)), "3e-08 g/cm2" + ranges},
+      {RefusalText(RangeAtEnergy(table, -5)), energyMust + "-5 MeV"},
+      {RefusalText(CsdaRangeAtEnergy(table, std::numeric_limits<double>::quiet_NaN())),
        energyMust + "nan MeV"},
-      {RefusalOf(EnergyFromCsdaRange(table, 0)),
+      {RefusalText(EnergyFromCsdaRange(table, 0)),
        "the range must be a finite number above zero, not 0 g/cm2"},
-      {RefusalOf(CrossLayer(table, -1e-3, 5)),
+      {RefusalText(CrossLayer(table, -1e-3, 5)),
        "the thickness must be a finite number of zero or more, not -0.001 g/cm2"},
-      {RefusalOf(CrossLayers(stack, 5)), "layer 2: no material is given"},
-      {RefusalOf(CrossLayers(std::span(stack, 1), 5000)), "layer 1: 5000 MeV" + energies},
-      {RefusalOf(CrossLayers({}, -1)), energyMust + "-1 MeV"}};
+      {RefusalText(CrossLayers(stack, 5)), "layer 2: no material is given"},
+      {RefusalText(CrossLayers(std::span(stack, 1), 5000)), "layer 1: 5000 MeV" + energies},
+      {RefusalText(CrossLayers({}, -1)), energyMust + "-1 MeV"}};
   for (const auto& [refusal, expected] : cases) EXPECT_EQ(refusal, expected);
 }
 
@@ -128,29 +121,26 @@ TEST(RangeFunctions, RefuseATableWithUnfitRangesThatStillLoads) {
   testing::TempFolder folder;
   auto lines = testing::ValidTableLines();
   lines[59].replace(40, 9, "1.000E-09");  // row 50's CSDA range, below row 49's
-  const ReadResult read = ReadMaterialTable(folder.Write("odd.as", testing::JoinLines(lines)));
-  ASSERT_TRUE(read.table) << read.error->Message();
+  const MaterialTable read =
+      Value(ReadMaterialTable(folder.Write("odd.as", testing::JoinLines(lines))));
   MaterialTable zeroFirst = PowerLawTable(), negativeProjected = PowerLawTable();
   zeroFirst.rows[0].range[0] = 0;
   negativeProjected.rows[9].range[1] = -1;
-  for (const auto& [table, row] :
-       {std::pair{&*read.table, "of row 50 ("}, {&zeroFirst, "of row 1 is"}}) {
+  for (const auto& [table, row] : {std::pair{&read, "of row 50 ("}, {&zeroFirst, "of row 1 is"}}) {
     for (const std::string& refusal :
-         {RefusalOf(RangeAtEnergy(*table, 0.5)), RefusalOf(EnergyFromCsdaRange(*table, 0.01)),
-          RefusalOf(CrossLayer(*table, 0, 0.5))})
+         {RefusalText(RangeAtEnergy(*table, 0.5)), RefusalText(EnergyFromCsdaRange(*table, 0.01)),
+          RefusalText(CrossLayer(*table, 0, 0.5))})
       EXPECT_NE(refusal.find("CSDA range " + std::string(row)), std::string::npos) << refusal;
   }
-  EXPECT_NE(RefusalOf(RangeAtEnergy(negativeProjected, 5)).find("projected range of row 10"),
+  EXPECT_NE(RefusalText(RangeAtEnergy(negativeProjected, 5)).find("projected range of row 10"),
             std::string::npos);
   EXPECT_EQ(Value(CrossLayer(negativeProjected, 0, 5)).energyOut, 5)
       << "layers need the CSDA ranges only";
 }
 
-TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTableAndASplitLayerLeavesTheSameEnergy) {
+TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTable) {
   ALPHASTOP_REQUIRE_REFERENCE(reference);
-  const ReadResult read = ReadMaterialTable((reference / "as/Silicon.as").string());
-  ASSERT_TRUE(read.table);
-  const MaterialTable& table = *read.table;
+  const MaterialTable table = Value(ReadMaterialTable((reference / "as/Silicon.as").string()));
   for (int r = 1; r <= RowCount; ++r) {
     const double energy = table.Energy(r), range = table.RangeData(r, CsdaRange);
     const Ranges ranges = Value(RangeAtEnergy(table, energy));
@@ -159,11 +149,49 @@ TEST(RangeAtEnergy, GivesBackTheRowsOfAReferenceTableAndASplitLayerLeavesTheSame
         << "row " << r;
     EXPECT_NEAR(Value(EnergyFromCsdaRange(table, range)), energy, Tolerance * energy)
         << "row " << r;
-    const Layer halves[] = {{&table, 0.15 * range}, {&table, 0.15 * range}};
-    const double whole = Value(CrossLayer(table, 0.3 * range, energy)).energyOut;
-    EXPECT_NEAR(Value(CrossLayers(halves, energy)).energyOut, whole, Tolerance * whole)
-        << "row " << r;
   }
+}
+
+// A stack as typed: each layer's own fault is named whether reached or not; the crossing is
+// CrossLayer's, layer after layer, up to the stop.
+TEST(EvaluateStack, GivesEveryLayersNumbersOrItsMessageAndStopsWhereTheParticleDoes) {
+  testing::TempFolder data;
+  data.Write("as/Dense.as", testing::JoinLines(testing::ValidTableLines("DENSE")));
+  auto vague = testing::ValidTableLines("VAGUE");
+  vague[2] = "no density here";
+  data.Write("as/Vague.as", testing::JoinLines(vague));
+  MaterialCache cache(CatalogOf({DataSource::Explicit, data.Path(), std::nullopt}));
+  const MaterialTable dense = Value(cache.Load("Dense")).table;
+  const MaterialTable vagueTable = Value(cache.Load("Vague")).table;
+
+  const StackResult stack = EvaluateStack(
+      {"5", {{"dense", "1mg/cm2"}, {"Dense", "0"}, {"Vague", "1"}, {"Dense", "1um"}}}, cache);
+  ASSERT_EQ(stack.layers.size(), 4u);
+  const LayerResult &first = stack.layers[0], &empty = stack.layers[1], &stop = stack.layers[2];
+  EXPECT_TRUE(first.state == LayerState::Crossed && first.material == "Dense" &&
+              first.energyIn == 5 && first.ThicknessMicrometres() == 10.0);
+  EXPECT_EQ(first.energyOut, Value(CrossLayer(dense, 1e-3, 5)).energyOut);
+  EXPECT_EQ(first.energyLost, first.energyIn - first.energyOut);
+  EXPECT_TRUE(empty.state == LayerState::Crossed && empty.energyOut == first.energyOut);
+  EXPECT_EQ(stop.state, LayerState::StoppedIn);
+  EXPECT_EQ(stop.stopDepth, Value(CsdaRangeAtEnergy(vagueTable, first.energyOut)));
+  EXPECT_FALSE(stop.StopDepthMicrometres()) << "no density, no length";
+  EXPECT_TRUE(stack.layers[3].state == LayerState::NotReached && stack.Stopped() &&
+              stack.energyOut == 0 && !stack.FirstRefusal());
+
+  const std::vector<LayerInput> faulty = {{"Nothing", "1um"}, {"Vague", "1um"}, {"Dense", "-1um"}};
+  const StackResult noEnergy = EvaluateStack({"five", faulty}, cache);
+  EXPECT_EQ(noEnergy.FirstRefusal()->message, "\"five\": not a number");
+  EXPECT_EQ(noEnergy.layers[0].refusal->message,
+            "unknown material \"Nothing\" in \"" + data.Path().string() + "\"");
+  EXPECT_NE(noEnergy.layers[1].refusal->message.find("density"), std::string::npos);
+  EXPECT_EQ(noEnergy.layers[2].refusal->message, "\"-1um\": a thickness cannot be negative");
+  EXPECT_EQ(EvaluateStack({"5", faulty}, cache).FirstRefusal()->message.substr(0, 25),
+            "layer 1: unknown material");
+  const StackResult tooHigh = EvaluateStack({"5000", {{"Dense", "1um"}}}, cache);
+  EXPECT_EQ(tooHigh.FirstRefusal()->message.substr(0, 32), "layer 1: 5000 MeV is outside thi");
+  EXPECT_TRUE(EvaluateStack({"", {{"Dense", "1um"}}}, cache).layers[0].state ==
+              LayerState::NotReached);
 }
 
 }  // namespace

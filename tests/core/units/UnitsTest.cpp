@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "core/text/NumberFormat.h"
 #include "core/units/QuantityText.h"
 
 namespace alphastop {
@@ -97,6 +98,16 @@ TEST(Thickness, ALengthNeedsTheDensityAndComesBackInMicrometres) {
   EXPECT_NE(std::get<Refusal>(ToArealDensity(thirtyMicrometres, {}))
                 .message.find("(g/cm2, mg/cm2 or ug/cm2)"),
             std::string::npos);
+}
+
+TEST(FormatLength, PicksTheUnitThatKeepsFourDigitsBetweenOneAnd999) {
+  const std::pair<double, const char*> cases[] = {
+      {27.83, "27.83 \u00b5m"},  {33750, "33.75 mm"},        {999.96, "1.000 mm"},
+      {999.94, "999.9 \u00b5m"}, {0.99996, "1.000 \u00b5m"}, {0.5, "500.0 nm"},
+      {5e-4, "0.5000 nm"},       {4.2e-8, "4.200E-05 nm"},   {1.5e4, "15.00 mm"},
+      {2.5e6, "250.0 cm"},       {2.5e7, "25.00 m"},         {1.234e10, "1.234E+04 m"},
+      {0, "0 \u00b5m"},          {-12.5, "-12.50 \u00b5m"}};
+  for (const auto& [micrometres, text] : cases) EXPECT_EQ(FormatLength(micrometres), text);
 }
 
 }  // namespace

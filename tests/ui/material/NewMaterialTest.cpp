@@ -95,17 +95,17 @@ class NewMaterialTest : public QObject {
                     written.string() + "\"",
                 w.folder.Path());
     QCOMPARE(tool.status, 0);
-    const ReadResult fromDialog = ReadMaterialTable(path.toStdString()),
-                     fromTool = ReadMaterialTable(written.string());
-    QVERIFY(fromDialog.table && fromTool.table);
-    QCOMPARE(TableDifference(*fromDialog.table, *fromTool.table), std::string());
+    const Checked<MaterialTable> fromDialog = ReadMaterialTable(path.toStdString()),
+                                 fromTool = ReadMaterialTable(written.string());
+    QVERIFY(ValueOf(fromDialog) && ValueOf(fromTool));
+    QCOMPARE(TableDifference(*ValueOf(fromDialog), *ValueOf(fromTool)), std::string());
     // 1, 5 and 10 MeV are rows of the table: the preview showed their electronic, nuclear and
     // total stopping powers and CSDA range as the file writes them.
     QStringList rows;
     for (const char* energy : {"1.000E+00", "5.000E+00", "1.000E+01"})
       for (int r = 1; r <= RowCount; ++r)
-        if (fromDialog.table->RowText(r).starts_with(energy))
-          rows << QString::fromStdString(fromDialog.table->RowText(r))
+        if (ValueOf(fromDialog)->RowText(r).starts_with(energy))
+          rows << QString::fromStdString(ValueOf(fromDialog)->RowText(r))
                       .split(' ', Qt::SkipEmptyParts)
                       .mid(1, 4);
     QCOMPARE(previewed, rows);

@@ -46,7 +46,7 @@ class RangeWindowTest : public QObject {
     Type(range, "EnergyBox", QString::number(energyOfRow(100).toDouble() * 1e3) + "keV");
     QCOMPARE(LabelText(range, "CsdaGramsPerCm2"), QString("1.000E-01"));
     QCOMPARE(LabelText(range, "ProjectedMilligramsPerCm2"), QString("9.000E+01"));
-    QCOMPARE(LabelText(range, "CsdaMicrometres"), QString("1.000E+03"));
+    QCOMPARE(LabelText(range, "CsdaMicrometres"), QString("1.000 mm"));
     QCOMPARE(LabelText(range, "CsdaUncertainty"), QString());  // not the program's own table
     Type(range, "EnergyBox", "5 furlongs");
     QVERIFY(LabelText(range, "EnergyMessage").contains("\"5 furlongs\""));
@@ -67,7 +67,7 @@ class RangeWindowTest : public QObject {
     QCOMPARE(Cell(layers, 0, 3), energyOfRow(80));
     QCOMPARE(Cell(layers, 1, 2), energyOfRow(80));
     QCOMPARE(Cell(layers, 1, 3), Readout(0));
-    QCOMPARE(Cell(layers, 1, 5), QString("8.000E+02"));  // stopped 800 um into the layer
+    QCOMPARE(Cell(layers, 1, 5), QString("800.0 \u00b5m"));  // stopped 800 um into the layer
     QCOMPARE(Cell(layers, 2, 2), QString());
 
     // Moving the thick layer last lets the particle through the other two.
