@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-dev clang-format
   libcli11-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils appstream
+  python3-dev pybind11-dev python3-numpy python3-pytest
 )
 
 missing=()

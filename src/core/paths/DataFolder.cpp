@@ -42,9 +42,9 @@ DataFolder Named(DataSource source, const fs::path& folder, std::string_view giv
 
 }  // namespace
 
-DataFolder FindDataFolder(const DataFolderInputs& inputs) {
+DataFolder FindDataFolder(const DataFolderInputs& inputs, std::string_view explicitName) {
   if (!inputs.explicitFolder.empty())
-    return Named(DataSource::Explicit, inputs.explicitFolder, "--data");
+    return Named(DataSource::Explicit, inputs.explicitFolder, explicitName);
   if (!inputs.environment.empty())
     return Named(DataSource::Environment, inputs.environment, DataFolderVariable);
   if (HoldsTables(inputs.workingFolder))

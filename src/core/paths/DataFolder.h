@@ -38,8 +38,9 @@ struct DataFolder {
 // Tries, in order: the explicit folder, else ALPHASTOP_DATA, either of which, once given,
 // must exist, be readable and hold as/ or asc/ (no later rule stands in for a mistyped
 // folder); the working folder when it holds as/ or asc/; InstalledDataFolder(executable)
-// when it holds either.
-DataFolder FindDataFolder(const DataFolderInputs& inputs);
+// when it holds either. explicitName is how a message names where the explicit folder was
+// given.
+DataFolder FindDataFolder(const DataFolderInputs& inputs, std::string_view explicitName = "--data");
 
 // share/alphastop of the installation an executable in its bin folder belongs to, by the
 // relative path between the two that the build was configured with (so a moved prefix
