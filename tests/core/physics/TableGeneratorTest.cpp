@@ -183,15 +183,17 @@ TEST(RangeIntegration, GivesTheAnalyticRanges) {
   const auto grid = StandardEnergyGrid();
   const std::vector<double> energies(grid.begin(), grid.end());
   const auto straight = [](double) { return 0.0; };
-  // Constant S: R = E / S, and with no deflection the projected range is the CSDA range.
+  // The path counts from 10 eV. Constant S: R = (E - E0) / S, and with no deflection the
+  // projected range is the CSDA range; S = c sqrt(E): R = 2 (sqrt(E) - sqrt(E0)) / c.
+  constexpr double E0 = 1e-5;
   const Ranges flat = IntegrateRanges([](double) { return 10.0; }, straight, energies);
-  // S = c sqrt(E): R = 2 sqrt(E) / c.
   const Ranges rising =
       IntegrateRanges([](double e) { return 50.0 * std::sqrt(e); }, straight, energies);
   for (std::size_t i = 0; i < energies.size(); ++i) {
-    EXPECT_NEAR(flat.csda[i], energies[i] / 10.0, 1e-6 * energies[i]);
+    EXPECT_NEAR(flat.csda[i], (energies[i] - E0) / 10.0, 1e-6 * energies[i]);
     EXPECT_NEAR(flat.projected[i], flat.csda[i], 1e-12 * flat.csda[i]);
-    EXPECT_NEAR(rising.csda[i], 2 * std::sqrt(energies[i]) / 50.0, 1e-5 * rising.csda[i]);
+    EXPECT_NEAR(rising.csda[i], 2 * (std::sqrt(energies[i]) - std::sqrt(E0)) / 50.0,
+                1e-5 * rising.csda[i]);
   }
   // Constant S and transport cross-section k: R_p = (1 - exp(-k R)) / k, up to k R = 2.
   const std::vector<double> low(
