@@ -13,6 +13,7 @@
 //   RowOff       a material more than 5 % by weight of an element whose row does not
 //                reproduce its table (silicon and gold: 10 and 14 % off below 1 MeV)
 //   MoleculeRow  a material with a molecule row of its own (all within 0.4 %)
+//   Aqueous      a solution or soft tissue, its water stopping as liquid water
 //   BraggSum     every other compound or mixture: within 0.2 % where ICRU 49 took the Bragg
 //                sum too, 3 to 38 % off where it had data of its own (water vapour, CO2, CH4,
 //                C2H4, Al2O3 and the mixtures made of them, water-based tissues)
@@ -23,7 +24,7 @@
 
 namespace alphastop::tables {
 
-enum class LowEnergyClass { ElementRow, RowOff, MoleculeRow, BraggSum };
+enum class LowEnergyClass { ElementRow, RowOff, MoleculeRow, Aqueous, BraggSum };
 
 LowEnergyClass LowEnergyClassOf(const ElectronicStoppingModel& model);
 

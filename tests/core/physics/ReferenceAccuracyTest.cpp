@@ -99,7 +99,8 @@ const char* const PlainBraggSums[] = {
 
 TEST_F(ReferenceAccuracy, TheFitsReproduceThePublishedTablesBelowOneMeV) {
   // From 1 keV to 0.9 MeV, below every join of the reference tables. Sodium iodide's table lies
-  // 0.33 % above its row with the formula mass, as the data file says.
+  // 0.33 % above its row with the formula mass, as the data file says. The aqueous materials
+  // stay within 6 %, their Bragg sums of gas-phase rows 10 to 20 % above.
   const auto limitOf = [](const Compared& c) -> double {
     if (c.reference.fileName == "Sodium_iodide.asc") return 0.004;
     switch (tables::LowEnergyClassOf(c.model)) {
@@ -111,6 +112,8 @@ TEST_F(ReferenceAccuracy, TheFitsReproduceThePublishedTablesBelowOneMeV) {
                            [&](const char* name) { return c.reference.fileName == name; })
                    ? 0.0015
                    : 0.0;
+      case LowEnergyClass::Aqueous:
+        return 0.06;
       case LowEnergyClass::RowOff:
         return 0.0;
     }

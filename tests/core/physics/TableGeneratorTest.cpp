@@ -131,6 +131,13 @@ TEST(LowEnergyFit, TakesTheMoleculeRowOfTheMaterialAndGoesWithTheVelocityBelowOn
   // Per gram, a molecule row goes with its own mass: liquid water is 18.0153 g/mol.
   const HeliumFitRow& water = MoleculeRowOf(Water())->fit;
   EXPECT_NEAR(FitMassStopping(water, 0.5), FitStopping(water, 0.5) * 602.214076 / 18.0153, 1e-9);
+  // A dilute salt solution stops as liquid water, not as the gases of its hydrogen and oxygen.
+  Material brine = Water();
+  brine.composition = {{1, 0.99 * 0.111898}, {8, 0.99 * 0.888102}, {11, 0.00393}, {17, 0.00607}};
+  for (double e : {0.01, 0.3})
+    EXPECT_NEAR(LowEnergyElectronicStopping(PrepareElectronicStopping(brine), e) /
+                    FitMassStopping(water, e),
+                1.0, 0.01);
 
   for (const Material& m :
        {Water(), vapour, MaterialOf("Gold", Phase::Condensed, 19.32, 790.0, {{79, 1.0}})}) {
