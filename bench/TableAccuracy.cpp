@@ -65,7 +65,7 @@ struct Compared {
   double at[BandCount] = {};
 };
 
-constexpr const char* LowEnergyNames[] = {"element", "row off", "molecule", "bragg"};
+constexpr const char* LowEnergyNames[] = {"element", "row off", "molecule", "aqueous", "bragg"};
 
 // Whether every element has ICRU 49's own shell corrections.
 const char* ShellsOf(const tables::ElectronicStoppingModel& model) {

@@ -5,28 +5,50 @@
 #include "core/physics/BetheCorrections.h"
 #include "core/physics/PhysicalConstants.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace alphastop::tables {
 namespace {
 
-constexpr int Carbon = 6;
+constexpr int Hydrogen = 1, Carbon = 6, Oxygen = 8;
+
+// A condensed material holding more water than this share of its mass is aqueous.
+constexpr double AqueousAbove = 0.5;
 
 // Whether carbon in the material is amorphous: in an amorphous solid, and in every compound.
 bool AmorphousCarbonIn(const Material& material) {
   return material.amorphous || material.composition.size() > 1;
 }
 
+double WaterMass() { return 2 * AtomicWeight(Hydrogen) + AtomicWeight(Oxygen); }
+
+// The share of the mass of an aqueous material that is water, its hydrogen and oxygen paired
+// as H2O as far as the scarcer allows; 0 for any other material.
+double AqueousWaterShare(const Material& material) {
+  if (material.phase != Phase::Condensed) return 0.0;
+  double hydrogen = 0.0, oxygen = 0.0;  // mol/g
+  for (const ElementFraction& part : material.composition) {
+    if (part.z == Hydrogen) hydrogen = part.weight / AtomicWeight(Hydrogen);
+    if (part.z == Oxygen) oxygen = part.weight / AtomicWeight(Oxygen);
+  }
+  const double water = std::min(hydrogen / 2, oxygen) * WaterMass();
+  return water > AqueousAbove ? water : 0.0;
+}
+
 // The fits at T >= 1 keV.
 double FitsAt(const ElectronicStoppingModel& model, double energyMeV) {
   if (model.molecule) return FitMassStopping(model.molecule->fit, energyMeV);
   const Material& material = model.material;
-  double sum = 0.0;
+  double sum = model.water * FitMassStopping(LiquidWaterFitRow().fit, energyMeV);
   for (const ElementFraction& part : material.composition) {
     const HeliumFitRow& row = part.z == Carbon && AmorphousCarbonIn(material)
                                   ? AmorphousCarbonFitRow()
                                   : ElementFitRow(part.z);
-    sum += part.weight * FitMassStopping(row, energyMeV);
+    double weight = part.weight;
+    if (part.z == Hydrogen) weight -= model.water * 2 * AtomicWeight(Hydrogen) / WaterMass();
+    if (part.z == Oxygen) weight -= model.water * AtomicWeight(Oxygen) / WaterMass();
+    sum += weight * FitMassStopping(row, energyMeV);
   }
   return sum;
 }
@@ -58,6 +80,7 @@ ElectronicStoppingModel PrepareElectronicStopping(const Material& material) {
   ElectronicStoppingModel model;
   model.material = material;
   model.molecule = MoleculeRowOf(material);
+  if (!model.molecule) model.water = AqueousWaterShare(material);
   model.elements = BetheElementsOf(material);
   const auto logFits = [&](double t) { return std::log(LowEnergyElectronicStopping(model, t)); };
   const auto logBethe = [&](double t) { return std::log(BetheElectronicStopping(model, t)); };

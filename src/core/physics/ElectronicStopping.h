@@ -4,9 +4,15 @@
 //   - up to JoinStartMeV, ICRU 49's fits (HeliumFits.h): a material with a molecule row takes
 //     it; every other material is the Bragg sum, by weight, of the element rows, with hydrogen,
 //     nitrogen and oxygen as the gases H2, N2 and O2 and carbon in compounds as amorphous
-//     carbon. No phase or binding correction: those tried (condensed H, N, O and oxide oxygen
-//     stopping 12 to 20 % less) made the compared materials worse as a whole. Below 1 keV the
-//     stopping goes with the velocity, S ~ sqrt(T) (Lindhard and Scharff).
+//     carbon. An aqueous material (condensed, more than half of its mass water when its
+//     hydrogen and oxygen are paired as H2O: solutions, soft tissues) takes the liquid-water
+//     row for that water: Bragg's additivity holds between molecules, which keep their binding,
+//     better than between free atoms (W. H. Bragg and R. Kleeman, Phil. Mag. 10, 318 (1905);
+//     D. I. Thwaites, Radiat. Res. 95, 495 (1983)), and liquid water's own row carries its
+//     condensed phase, which the gas rows of H and O overstate by 10 to 14 %. No correction
+//     of the element rows: the one tried (condensed H, N, O and oxide oxygen stopping 12 to
+//     20 % less) made the compared materials worse as a whole. Below 1 keV the stopping goes
+//     with the velocity, S ~ sqrt(T) (Lindhard and Scharff).
 //   - from JoinEndMeV, Bethe's formula for z = 2,
 //       S = K z^2 (Z/A) / beta^2 [ln(2 m c^2 beta^2 gamma^2 / I) - beta^2 - X + z L1 + L2 -
 //       delta/2]
@@ -45,6 +51,7 @@ struct BetheElement {
 struct ElectronicStoppingModel {
   Material material;
   const MoleculeFitRow* molecule = nullptr;  // the material's own fit, if it has one
+  double water = 0.0;  // share of the mass that stops as liquid water (aqueous materials)
   std::vector<BetheElement> elements;
   double startLog = 0.0, startSlope = 0.0;  // ln S of the fits, d ln S / d ln T, at JoinStartMeV
   double endLog = 0.0, endSlope = 0.0;      // the same of Bethe's formula at JoinEndMeV

@@ -109,6 +109,12 @@ const HeliumFitRow& AmorphousCarbonFitRow() { return Fits().amorphousCarbon; }
 
 std::span<const MoleculeFitRow> MoleculeFitRows() { return Fits().molecules; }
 
+const MoleculeFitRow& LiquidWaterFitRow() {
+  for (const MoleculeFitRow& row : MoleculeFitRows())
+    if (row.id == "water, liquid") return row;
+  throw std::logic_error("helium fits: the liquid-water row is missing");
+}
+
 const MoleculeFitRow* MoleculeRowOf(const Material& material) {
   if (material.moleculeFit) {
     if (material.moleculeFit->empty()) return nullptr;

@@ -39,6 +39,9 @@ const HeliumFitRow& AmorphousCarbonFitRow();
 // polystyrene, NaI and liquid water, all condensed.
 std::span<const MoleculeFitRow> MoleculeFitRows();
 
+// The row of liquid water.
+const MoleculeFitRow& LiquidWaterFitRow();
+
 // The molecule row of a material, or nullptr: the one material.moleculeFit names where it is
 // set, else the one of a condensed material whose every fraction by weight lies within
 // MoleculeWeightTolerance of the row's composition (phase matters: water vapour and ethylene

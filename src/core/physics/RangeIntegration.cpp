@@ -1,11 +1,11 @@
 #include "core/physics/RangeIntegration.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace alphastop::tables {
 namespace {
 
-constexpr double LowestEnergyMeV = 1e-9;
 constexpr int StepsPerDecadeBelowTable = 24;
 constexpr int StepsPerTableInterval = 8;  // even, for Simpson's rule
 
@@ -50,10 +50,8 @@ Ranges IntegrateRanges(const std::function<double(double)>& totalStopping,
   result.projected.reserve(energies.size());
   if (energies.empty()) return result;
 
-  Node previous = MakeNode(LowestEnergyMeV, totalStopping, transportPerMass);
+  Node previous = MakeNode(PathStartMeV, totalStopping, transportPerMass);
   Integrals state;
-  state.csda = 2.0 * previous.pathPerLog;  // S ~ sqrt(E) below: R = 2 E / S
-  state.projected = state.csda / (1.0 + previous.turningPerLog);
 
   // Simpson over pairs of logarithmic steps from `previous` to `target`.
   const auto advanceTo = [&](double target, int steps) {
@@ -68,8 +66,8 @@ Ranges IntegrateRanges(const std::function<double(double)>& totalStopping,
     }
   };
 
-  const double decades = std::log10(energies.front() / LowestEnergyMeV);
-  int steps = static_cast<int>(std::ceil(decades * StepsPerDecadeBelowTable));
+  const double decades = std::log10(energies.front() / PathStartMeV);
+  int steps = std::max(2, static_cast<int>(std::ceil(decades * StepsPerDecadeBelowTable)));
   steps += steps % 2;
   advanceTo(energies.front(), steps);
   result.csda.push_back(state.csda);

@@ -14,10 +14,11 @@ struct Levels {
   double fits, join, rangeLowest, rangeLow, rangeMiddle, rangeHigh;
 };
 constexpr Levels ClassLevels[] = {
-    /* ElementRow  */ {0.1, 2, 15, 2, 1, 0.2},
-    /* RowOff      */ {20, 10, 10, 15, 15, 1},
-    /* MoleculeRow */ {0.1, 1.5, 7, 1, 0.7, 0.2},
-    /* BraggSum    */ {15, 5, 7, 7, 3, 0.2},
+    /* ElementRow  */ {0.1, 2, 0.3, 0.15, 1, 0.2},
+    /* RowOff      */ {20, 10, 10, 15, 15, 0.7},
+    /* MoleculeRow */ {0.1, 1.5, 0.3, 0.15, 0.7, 0.2},
+    /* Aqueous     */ {5, 2, 1.5, 2, 2, 0.1},
+    /* BraggSum    */ {7, 2, 2, 3, 1.5, 0.2},
 };
 // Per cent, electronic above the join, every class.
 constexpr double BetheLevel = 0.3;
@@ -30,6 +31,7 @@ LowEnergyClass LowEnergyClassOf(const ElectronicStoppingModel& model) {
   for (const ElementFraction& part : model.material.composition)
     if (!ElementFitRow(part.z).reproducesPublishedTable) offShare += part.weight;
   if (offShare > RowOffShare) return LowEnergyClass::RowOff;
+  if (model.water > 0.0) return LowEnergyClass::Aqueous;
   return model.material.composition.size() == 1 ? LowEnergyClass::ElementRow
                                                 : LowEnergyClass::BraggSum;
 }

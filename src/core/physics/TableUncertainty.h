@@ -6,16 +6,18 @@
 // the level of a class in that regime is the one two in three of its materials stay within (a
 // standard uncertainty), rounded up to 1, 1.5, 2, 3, 5 or 7 times a power of ten, and never
 // below 0.1 %. The regimes: electronic stopping up to JoinStartMeV (the fits), in the join, and
-// above it (Bethe, where the classes do not differ: 0.3 %); the CSDA range up to 10 keV (where
-// what lies below 1 keV counts), up to JoinStartMeV, up to 10 MeV and above. The classes, by
-// the low-energy data the material has:
+// above it (Bethe, where the classes do not differ: 0.3 %); the CSDA range up to 10 keV, up to
+// JoinStartMeV, up to 10 MeV and above. The classes, by the low-energy data the material has:
 //   ElementRow   an element whose ICRU 49 row reproduces its table (all within 0.4 %)
 //   RowOff       a material more than 5 % by weight of an element whose row does not
 //                reproduce its table (silicon and gold: 10 and 14 % off below 1 MeV)
 //   MoleculeRow  a material with a molecule row of its own (all within 0.4 %)
+//   Aqueous      a solution or soft tissue whose water stops as liquid water
+//   (ElectronicStopping.h):
+//                1.5 to 5.5 % off below 1 MeV
 //   BraggSum     every other compound or mixture: within 0.2 % where ICRU 49 took the Bragg
-//                sum too, 3 to 38 % off where it had data of its own (water vapour, CO2, CH4,
-//                C2H4, Al2O3 and the mixtures made of them, water-based tissues)
+//                sum too, 2 to 38 % off where it had data of its own (water vapour, CO2, CH4,
+//                C2H4, Al2O3 and the mixtures made of them, some tissues and their substitutes)
 // A table of the model states its levels on line 6 (MaterialFacts.h).
 
 #include "core/data/MaterialFacts.h"
@@ -23,7 +25,7 @@
 
 namespace alphastop::tables {
 
-enum class LowEnergyClass { ElementRow, RowOff, MoleculeRow, BraggSum };
+enum class LowEnergyClass { ElementRow, RowOff, MoleculeRow, Aqueous, BraggSum };
 
 LowEnergyClass LowEnergyClassOf(const ElectronicStoppingModel& model);
 

@@ -97,9 +97,11 @@ const char* const PlainBraggSums[] = {
     "Stilbene.asc",
 };
 
-TEST_F(ReferenceAccuracy, TheFitsReproduceThePublishedTablesBelowOneMeV) {
+TEST_F(ReferenceAccuracy, TheFitsAndTheirRangesReproduceThePublishedTablesBelowOneMeV) {
   // From 1 keV to 0.9 MeV, below every join of the reference tables. Sodium iodide's table lies
-  // 0.33 % above its row with the formula mass, as the data file says.
+  // 0.33 % above its row with the formula mass, as the data file says. The aqueous materials
+  // stay within 6 %, their Bragg sums of gas-phase rows 10 to 20 % above. Where the stopping
+  // agrees, so does the CSDA range from the first row on, its path counted from 10 eV.
   const auto limitOf = [](const Compared& c) -> double {
     if (c.reference.fileName == "Sodium_iodide.asc") return 0.004;
     switch (tables::LowEnergyClassOf(c.model)) {
@@ -111,6 +113,8 @@ TEST_F(ReferenceAccuracy, TheFitsReproduceThePublishedTablesBelowOneMeV) {
                            [&](const char* name) { return c.reference.fileName == name; })
                    ? 0.0015
                    : 0.0;
+      case LowEnergyClass::Aqueous:
+        return 0.06;
       case LowEnergyClass::RowOff:
         return 0.0;
     }
@@ -121,6 +125,9 @@ TEST_F(ReferenceAccuracy, TheFitsReproduceThePublishedTablesBelowOneMeV) {
     if (limitOf(c) == 0.0) continue;
     ++checked;
     EXPECT_LE(c.Largest(Quantity::Electronic, 1e-3, 0.9), limitOf(c)) << c.reference.fileName;
+    if (limitOf(c) < 0.005) {
+      EXPECT_LE(c.Largest(Quantity::CsdaRange, 1e-3, 0.9), 0.005) << c.reference.fileName;
+    }
   }
   EXPECT_GT(checked, 0);
 }

@@ -131,6 +131,13 @@ TEST(LowEnergyFit, TakesTheMoleculeRowOfTheMaterialAndGoesWithTheVelocityBelowOn
   // Per gram, a molecule row goes with its own mass: liquid water is 18.0153 g/mol.
   const HeliumFitRow& water = MoleculeRowOf(Water())->fit;
   EXPECT_NEAR(FitMassStopping(water, 0.5), FitStopping(water, 0.5) * 602.214076 / 18.0153, 1e-9);
+  // A dilute salt solution stops as liquid water, not as the gases of its hydrogen and oxygen.
+  Material brine = Water();
+  brine.composition = {{1, 0.99 * 0.111898}, {8, 0.99 * 0.888102}, {11, 0.00393}, {17, 0.00607}};
+  for (double e : {0.01, 0.3})
+    EXPECT_NEAR(LowEnergyElectronicStopping(PrepareElectronicStopping(brine), e) /
+                    FitMassStopping(water, e),
+                1.0, 0.01);
 
   for (const Material& m :
        {Water(), vapour, MaterialOf("Gold", Phase::Condensed, 19.32, 790.0, {{79, 1.0}})}) {
@@ -183,15 +190,17 @@ TEST(RangeIntegration, GivesTheAnalyticRanges) {
   const auto grid = StandardEnergyGrid();
   const std::vector<double> energies(grid.begin(), grid.end());
   const auto straight = [](double) { return 0.0; };
-  // Constant S: R = E / S, and with no deflection the projected range is the CSDA range.
+  // The path counts from 10 eV. Constant S: R = (E - E0) / S, and with no deflection the
+  // projected range is the CSDA range; S = c sqrt(E): R = 2 (sqrt(E) - sqrt(E0)) / c.
+  constexpr double E0 = 1e-5;
   const Ranges flat = IntegrateRanges([](double) { return 10.0; }, straight, energies);
-  // S = c sqrt(E): R = 2 sqrt(E) / c.
   const Ranges rising =
       IntegrateRanges([](double e) { return 50.0 * std::sqrt(e); }, straight, energies);
   for (std::size_t i = 0; i < energies.size(); ++i) {
-    EXPECT_NEAR(flat.csda[i], energies[i] / 10.0, 1e-6 * energies[i]);
+    EXPECT_NEAR(flat.csda[i], (energies[i] - E0) / 10.0, 1e-6 * energies[i]);
     EXPECT_NEAR(flat.projected[i], flat.csda[i], 1e-12 * flat.csda[i]);
-    EXPECT_NEAR(rising.csda[i], 2 * std::sqrt(energies[i]) / 50.0, 1e-5 * rising.csda[i]);
+    EXPECT_NEAR(rising.csda[i], 2 * (std::sqrt(energies[i]) - std::sqrt(E0)) / 50.0,
+                1e-5 * rising.csda[i]);
   }
   // Constant S and transport cross-section k: R_p = (1 - exp(-k R)) / k, up to k R = 2.
   const std::vector<double> low(
