@@ -3,8 +3,6 @@
 namespace alphastop::tables {
 namespace {
 
-// Weight share above which an element whose row does not fit sets the class.
-constexpr double RowOffShare = 0.05;
 constexpr double RangeLowestEndMeV = 0.01;
 constexpr double RangeMiddleEndMeV = 10.0;
 
@@ -15,10 +13,10 @@ struct Levels {
 };
 constexpr Levels ClassLevels[] = {
     /* ElementRow  */ {0.1, 2, 0.3, 0.15, 1, 0.2},
-    /* RowOff      */ {20, 10, 10, 15, 15, 0.7},
+    /* RowOff      */ {15, 5, 15, 15, 10, 0.7},
     /* MoleculeRow */ {0.1, 1.5, 0.3, 0.15, 0.7, 0.2},
     /* Aqueous     */ {5, 2, 1.5, 2, 2, 0.1},
-    /* BraggSum    */ {7, 2, 2, 3, 1.5, 0.2},
+    /* BraggSum    */ {7, 3, 3, 5, 2, 0.2},
 };
 // Per cent, electronic above the join, every class.
 constexpr double BetheLevel = 0.3;
@@ -27,13 +25,13 @@ constexpr double BetheLevel = 0.3;
 
 LowEnergyClass LowEnergyClassOf(const ElectronicStoppingModel& model) {
   if (model.molecule) return LowEnergyClass::MoleculeRow;
-  double offShare = 0.0;
-  for (const ElementFraction& part : model.material.composition)
-    if (!ElementFitRow(part.z).reproducesPublishedTable) offShare += part.weight;
-  if (offShare > RowOffShare) return LowEnergyClass::RowOff;
   if (model.water > 0.0) return LowEnergyClass::Aqueous;
-  return model.material.composition.size() == 1 ? LowEnergyClass::ElementRow
-                                                : LowEnergyClass::BraggSum;
+  // A compound's differences come from its own data as a whole, whatever its elements' rows:
+  // silicon dioxide is off where silicon is not, and the other way round.
+  if (model.material.composition.size() > 1) return LowEnergyClass::BraggSum;
+  return ElementFitRow(model.material.composition.front().z).reproducesPublishedTable
+             ? LowEnergyClass::ElementRow
+             : LowEnergyClass::RowOff;
 }
 
 TableUncertainty UncertaintyOf(const ElectronicStoppingModel& model) {

@@ -9,8 +9,8 @@
 // above it (Bethe, where the classes do not differ: 0.3 %); the CSDA range up to 10 keV, up to
 // JoinStartMeV, up to 10 MeV and above. The classes, by the low-energy data the material has:
 //   ElementRow   an element whose ICRU 49 row reproduces its table (all within 0.4 %)
-//   RowOff       a material more than 5 % by weight of an element whose row does not
-//                reproduce its table (silicon and gold: 10 and 14 % off below 1 MeV)
+//   RowOff       an element whose row does not reproduce its table (silicon and gold: 10
+//                and 14 % off below 1 MeV)
 //   MoleculeRow  a material with a molecule row of its own (all within 0.4 %)
 //   Aqueous      a solution or soft tissue whose water stops as liquid water
 //   (ElectronicStopping.h):
