@@ -46,11 +46,11 @@ QString Number(double value) { return FromUtf8(FormatReadout(value)); }
 
 // A label of fixed size for one readout, so that a new number repaints the label alone
 // instead of laying the window out again.
-QLabel* ResultLabel(const QString& name) {
+QLabel* ResultLabel(const QString& name, const QString& widest = "-0.000E-000  ") {
   auto* label = new QLabel;
   label->setObjectName(name);
   const QFontMetrics metrics(label->font());
-  label->setFixedSize(metrics.horizontalAdvance("-0.000E-000  ") + 8, metrics.height() + 4);
+  label->setFixedSize(metrics.horizontalAdvance(widest) + 8, metrics.height() + 4);
   return label;
 }
 
@@ -170,8 +170,7 @@ QWidget* RangeWindow::BuildEnergySection() {
       tr("An energy (MeV unless given), or a nuclide for its principal "
          "alpha line: Am-241, Po-210..."));
   energyMessage_ = MakeMessageLabel("EnergyMessage");
-  energyValue_ = new QLabel;
-  energyValue_->setObjectName("EnergyValue");
+  energyValue_ = ResultLabel("EnergyValue", "= 0.000E+00 MeV");
   auto* grid = new QGridLayout(box);
   grid->addWidget(new QLabel(tr("&Energy (MeV unless given):")), 0, 0);
   grid->addWidget(energyBox_, 0, 1, 1, 3);
@@ -282,8 +281,9 @@ QWidget* RangeWindow::BuildLayerSection() {
 
   layers_ = new LayerStackEditor;
   layers_->setObjectName("LayerStack");
-  stackTotal_ = new QLabel;
-  stackTotal_->setObjectName("StackTotal");
+  stackTotal_ = ResultLabel(
+      "StackTotal", tr("Leaving the stack: 0.000E+00 MeV, straggling FWHM 0.000E+00 keV (\u03c3 "
+                       "0.000E+00 keV)  "));
   layersMessage_ = MakeMessageLabel("LayersMessage");
   auto* layout = new QVBoxLayout(box);
   layout->addLayout(top);
