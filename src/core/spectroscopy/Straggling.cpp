@@ -22,8 +22,11 @@ constexpr double BohrPerElectronMole = tables::BetheConstant * tables::ElectronM
 // Steps of ln E for the integrals along the path: about 6 between two rows of the table.
 constexpr double LogEnergyStep = 0.02;
 
-// Lindhard and Scharff's L(chi)/2, held at 1 where it would exceed it (see the header).
+// Lindhard and Scharff's L(chi)/2, held at 1 where it would exceed it (see the header), and
+// 1 beyond chi = 3, where the fit no longer holds: past its maximum it falls, and below zero
+// from chi = 85 (hydrogen above 8 MeV).
 double LowVelocityFactor(double chi) {
+  if (chi > 3) return 1;
   const double root = std::sqrt(chi);
   return std::min(1.0, (1.36 * root - 0.016 * chi * root) / 2);
 }

@@ -75,6 +75,9 @@ TEST(Straggling, FollowsBohrWhereFastAndLindhardScharffWhereSlow) {
   //   0.156915 * 4 * (79/196.96657) * 1.00120 * 0.56443 = 0.14226 MeV^2 cm2/g.
   EXPECT_NEAR(Value(StragglingRate(Silicon(), 5.486)), 0.31325, 0.0002);
   EXPECT_NEAR(Value(StragglingRate(Table("Gold"), 5.5)), 0.14226, 0.0002);
+  // Water at 50 MeV, far above every shell's velocity: Bohr's value, Z/A = 0.55509 and the
+  // relativistic factor 1.01323, 0.156915 * 4 * 0.55509 * 1.01323 = 0.35302 MeV^2 cm2/g.
+  EXPECT_NEAR(Value(StragglingRate(Table("Water, liquid"), 50)), 0.35302, 0.0002);
 
   // 5.486 MeV in 1 um of silicon (2.33e-4 g/cm2): sigma^2 = 0.31325 * 2.33e-4 MeV^2, sigma
   // = 8.543 keV, FWHM 20.12 keV; the stopping power rises by 2 % across the layer, which
