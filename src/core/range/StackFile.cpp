@@ -28,10 +28,11 @@ Checked<std::string> TextOf(const Json& value, const std::string& where) {
 std::optional<Refusal> ReadTexts(const Json& object, const std::string& where,
                                  std::initializer_list<std::pair<const char*, std::string*>> keys) {
   if (!object.is_object()) return Damaged(where + " is not an object {...}");
-  for (const auto& [key, value] : object.items()) {
+  for (const auto& item : object.items()) {
+    const std::string& key = item.key();
     const auto known = std::ranges::find_if(keys, [&](const auto& k) { return key == k.first; });
     if (known == keys.end()) return Damaged(where + ": unknown key " + QuotedText(key));
-    const Checked<std::string> text = TextOf(value, where + ": " + QuotedText(key));
+    const Checked<std::string> text = TextOf(item.value(), where + ": " + QuotedText(key));
     if (const Refusal* no = Refused(text)) return *no;
     *known->second = *ValueOf(text);
   }
@@ -53,11 +54,14 @@ Checked<LayerInput> LayerOf(const Json& object, std::size_t number) {
   return layer;
 }
 
-// nlohmann's message without its prefix: "line 3, column 5: syntax error while parsing...".
-std::string ParseErrorText(const nlohmann::json::parse_error& error) {
+// nlohmann's message without its prefix: "line 3, column 5: syntax error while parsing...",
+// "number overflow parsing '1e999'".
+std::string ParseErrorText(const nlohmann::json::exception& error) {
   const std::string what = error.what();
   const std::size_t at = what.find(" at line ");
-  return at != std::string::npos ? what.substr(at + 4) : what.substr(what.find(']') + 2);
+  if (at != std::string::npos) return what.substr(at + 4);
+  const std::size_t prefix = what.find("] ");
+  return prefix == std::string::npos ? what : what.substr(prefix + 2);
 }
 
 }  // namespace
@@ -83,7 +87,7 @@ Checked<StackInput> ParseStackFile(std::string_view text) {
   Json json;
   try {
     json = Json::parse(text);
-  } catch (const nlohmann::json::parse_error& error) {
+  } catch (const nlohmann::json::exception& error) {  // a parse error, or a number beyond a double
     return Damaged(ParseErrorText(error));
   }
   if (!json.is_object() || !json.contains("layers"))
