@@ -45,8 +45,9 @@ Checked<double> ReadCondition(std::string_view text, std::span<const Unit> units
                               std::string_view what) {
   const Checked<NumberAndUnit> read = ReadNumberAndUnit(text);
   if (const Refusal* no = Refused(read)) return *no;
-  const auto [number, unitName] = *ValueOf(read);
-  double value = number;
+  // Not a structured binding: a lambda below captures the unit's name.
+  const std::string_view unitName = ValueOf(read)->unit;
+  double value = ValueOf(read)->number;
   if (unitName.empty()) {
     if (!bareAllowed)
       return Refusal{QuotedText(text) + ": " + std::string(what) + " needs a unit (" +

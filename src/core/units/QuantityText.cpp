@@ -37,8 +37,9 @@ Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> unit
                                std::string_view unitList) {
   const Checked<NumberAndUnit> read = ReadNumberAndUnit(text);
   if (const Refusal* no = Refused(read)) return *no;
-  const auto [number, unitName] = *ValueOf(read);
-  Quantity quantity{number};
+  // Not a structured binding: a lambda below captures the unit's name.
+  const std::string_view unitName = ValueOf(read)->unit;
+  Quantity quantity{ValueOf(read)->number};
   if (!unitName.empty()) {
     const auto unit = std::ranges::find_if(
         units, [&](const Unit& u) { return SameUnitName(unitName, u.name, anyCase); });
