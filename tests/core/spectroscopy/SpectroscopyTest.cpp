@@ -198,21 +198,15 @@ TEST(Spectroscopy, RefusesWhatCannotBeAndNamesIt) {
       {message(LayerDensity(Air(), {.pressure = 1e5, .temperature = {}, .density = 1.0})),
        "not both"},
       {message(ParseEnergyOrNuclide("5 furlongs")), "unknown unit \"furlongs\""},
-      {message(ParseAngle("90")), "\"90\": an angle of incidence must be"},
       {message(ParseAngle("steep")), "\"steep\": not a number"},
-      {message(ParsePressure("20")), "\"20\": a pressure needs a unit (Pa, kPa"},
       {message(ParsePressure("20 psi")), "unknown unit \"psi\""},
       {message(ParseTemperature("-300 C")), "above absolute zero"},
       {message(ParseDensity("0")), "greater than zero"},
-      {message(ThicknessFromEnergyLoss(Silicon(), 5, 5.1)), "less than the energy in"},
       {message(ThicknessFromEnergyLoss(Silicon(), 5000, 5)), "energy in: 5000 MeV is outside"},
       {message(EnergyStragglingOut(untold, 5, 4, 0)), "\"SILICON\" gives no composition"},
       {message(ProfileThroughLayers(std::vector<DepthLayer>{{}}, 5)), "layer 1: no material"},
-      {message(StackDepthProfile(
-           Input({{.material = SiliconText, .thickness = "1um", .pressure = "1 atm"}}), materials)),
-       "layer 1: \"SILICON\" is not a gas"},
       {message(StackDepthProfile(Input({}, "95"), materials)), "\"95\": an angle of incidence"},
-      {message(StackDepthProfile({.energy = "Xx-999"}, materials)), "\"Xx-999\": unknown"},
+      {message(StackDepthProfile({.energy = ""}, materials)), "no energy"},
   };
   for (const auto& [got, expected] : cases)
     EXPECT_NE(got.find(expected), std::string::npos) << got << "\n  should hold: " << expected;
