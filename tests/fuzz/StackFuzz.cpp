@@ -1,11 +1,15 @@
-// Arbitrary text as a stack: line 1 the energy, each further line a layer MATERIAL:THICKNESS
-// (materials written out, or names that no table has). Every layer either says why it cannot
-// be worked out or, where reached, loses energy within what it had; nothing after a stop or
-// a fault is reached, and the first fault is the stack's.
+// Arbitrary text as a stack: line 1 the energy, line 2 the angle, each further line a layer
+// MATERIAL:THICKNESS[,pressure=P][,temperature=T][,density=D] (materials written out, or names
+// that no table has). Every layer either says why it cannot be worked out or, where reached,
+// loses energy within what it had along a path no shorter than its thickness, with a finite
+// spread; nothing after a stop or a fault is reached, and the first fault is the stack's.
 
 #include <sstream>
 
+#include "core/data/TextEncoding.h"
+
 #include "FuzzCheck.h"
+#include "core/range/LayerText.h"
 #include "core/range/Stack.h"
 
 using namespace alphastop;
@@ -19,15 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
   StackInput input;
   std::getline(lines, input.energy);
+  std::getline(lines, input.angle);
   for (std::string line; std::getline(lines, line) && input.layers.size() < 8;) {
-    const std::size_t colon = line.rfind(':');
-    input.layers.push_back(colon == std::string::npos
-                               ? LayerInput{line, ""}
-                               : LayerInput{line.substr(0, colon), line.substr(colon + 1)});
+    const Checked<LayerInput> layer = ParseLayerText(line);
+    if (const Refusal* no = Refused(layer))
+      Require(no->message.starts_with(QuotedText(line)), "a layer's refusal quotes it", line);
+    input.layers.push_back(ValueOf(layer) ? *ValueOf(layer) : LayerInput{.material = line});
   }
   const StackResult stack = EvaluateStack(input, materials);
   Require(stack.layers.size() == input.layers.size(), "one result for each layer");
-  bool blocked = !stack.energy, anyRefused = stack.energyRefusal.has_value();
+  bool blocked = !stack.energy || stack.angleRefusal,
+       anyRefused = stack.energyRefusal || stack.angleRefusal;
   double energy = stack.energy.value_or(0);
   for (const LayerResult& layer : stack.layers) {
     anyRefused |= layer.refusal.has_value();
@@ -44,6 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       continue;
     }
     Require(layer.energyIn == energy, "a layer is entered with what the one before left");
+    Require(layer.density.value_or(1) > 0 && std::isfinite(layer.density.value_or(1)) &&
+                *layer.path >= *layer.thickness,
+            "a layer's density is above zero and its path no shorter than its thickness");
+    Require(!layer.straggling || (std::isfinite(*layer.straggling) && *layer.straggling >= 0),
+            "the spread of the energy out is finite");
     Require(std::isfinite(layer.energyOut) && layer.energyOut >= 0 &&
                 layer.energyOut <= layer.energyIn &&
                 layer.energyLost == layer.energyIn - layer.energyOut,

@@ -5,9 +5,14 @@
 
 #include "app/calc/CalcError.h"
 #include "core/data/MaterialFile.h"
+#include "core/text/CharacterClass.h"
+#include "core/range/LayerText.h"
 #include "core/range/Stack.h"
+#include "core/range/StackFile.h"
 #include "core/report/RangeReports.h"
+#include "core/report/SpectroscopyReports.h"
 #include "core/report/TableReport.h"
+#include "core/spectroscopy/Nuclides.h"
 #include "core/units/QuantityText.h"
 
 namespace alphastop::calc {
@@ -22,7 +27,7 @@ T Accept(Checked<T> checked, const std::string& text, bool quoted) {
   return std::get<T>(std::move(checked));
 }
 
-double EnergyOf(const std::string& text) { return Accept(ParseEnergy(text), text, true); }
+double EnergyOf(const std::string& text) { return Accept(ParseEnergyOrNuclide(text), text, true); }
 
 // g/cm2 of a thickness or range text in a material of this table; a refusal quotes what
 // the user wrote around it (the layer "Mylar:6um" rather than its "6um").
@@ -34,6 +39,62 @@ double ArealDensityOf(const std::string& text, const MaterialTable& table,
 
 void Write(const Report& report, const CalcOutput& output) {
   std::cout << WriteReport(report, output.format);
+}
+
+// A layer of a stack file is named by its place in the file, as the command line's by its text.
+struct NamedStack {
+  StackInput input;
+  std::vector<std::string> names;  // each layer's, for messages
+};
+
+NamedStack ReadStack(const StackWords& given) {
+  NamedStack stack;
+  if (!given.file.empty()) {
+    Checked<StackInput> read = ReadStackFile(given.file);
+    if (const Refusal* no = Refused(read)) throw CalcError(*no);
+    stack.input = std::get<StackInput>(std::move(read));
+    for (std::size_t k = 1; k <= stack.input.layers.size(); ++k)
+      stack.names.push_back("layer " + std::to_string(k) + " of " + Quote(given.file));
+  }
+  std::vector<std::string> words = given.words;
+  // An energy never holds ':', a layer always does.
+  if (!words.empty() && (given.file.empty() || words.front().find(':') == std::string::npos)) {
+    stack.input.energy = words.front();
+    words.erase(words.begin());
+  }
+  if (given.file.empty() && words.empty())
+    throw CalcError(ExitBadInput, "give ENERGY and at least one LAYER, or --stack FILE");
+  for (const std::string& text : words) {
+    stack.input.layers.push_back(Accept(ParseLayerText(text), text, true));
+    stack.names.push_back(Quote(text));
+  }
+  if (given.angle) stack.input.angle = *given.angle;
+  if (TrimSpace(stack.input.energy).empty())
+    throw CalcError(ExitBadInput,
+                    given.file.empty()
+                        ? Quote(stack.input.energy) + ": no number is given"
+                        : "no energy: give ENERGY, or \"energy\" in " + Quote(given.file));
+  return stack;
+}
+
+// The stack worked out; its first fault, where there is one, as a CalcError.
+StackResult EvaluateOrThrow(const CalcMaterials& materials, const NamedStack& stack) {
+  MaterialCache cache = materials.Cache();
+  StackResult result = EvaluateStack(stack.input, cache);
+  if (result.energyRefusal) throw CalcError(*result.energyRefusal);
+  if (result.angleRefusal) throw CalcError(*result.angleRefusal);
+  for (std::size_t k = 0; k < result.layers.size(); ++k)
+    if (const auto& no = result.layers[k].refusal) {
+      // An unknown or unreadable material says so itself; other faults name the layer given.
+      const bool material = result.layers[k].material.empty();
+      throw CalcError(Refusal{material ? no->message : stack.names[k] + ": " + no->message,
+                              no->kind, no->line});
+    }
+  return result;
+}
+
+std::vector<std::pair<std::string, ReportCell>> StackFacts(const StackResult& stack) {
+  return {{"energy_MeV", *stack.energy}, {"angle_deg", stack.angle}};
 }
 
 }  // namespace
@@ -64,11 +125,14 @@ void StoppingAt(const CalcMaterials& materials, const std::string& material,
   // the program's own.
   report.columns.push_back({"electronic_uncertainty_percent", "electronic uncertainty", "%"});
   report.columns.push_back({"csda_range_uncertainty_percent", "CSDA range uncertainty", "%"});
+  for (ReportColumn& column : RangeStragglingColumns()) report.columns.push_back(std::move(column));
   for (const std::string& text : energies) {
     const double energy = EnergyOf(text);
     ReportRow row = Accept(StoppingRow(named.table, energy), text, false);
     row.push_back(NumberOrEmpty(ElectronicUncertaintyPercent(named.table, energy)));
     row.push_back(NumberOrEmpty(CsdaRangeUncertaintyPercent(named.table, energy)));
+    for (ReportCell& cell : RangeStragglingCells(named.table, energy))
+      row.push_back(std::move(cell));
     report.rows.push_back(std::move(row));
   }
   Write(report, output);
@@ -93,31 +157,42 @@ void WholeTable(const CalcMaterials& materials, const std::string& material,
   Write(report, output);
 }
 
-void ThroughLayers(const CalcMaterials& materials, const std::string& energyText,
-                   const std::vector<std::string>& layerTexts, const CalcOutput& output) {
-  StackInput input{.energy = energyText, .layers = {}};
-  for (const std::string& text : layerTexts) {
-    const std::size_t colon = text.rfind(':');
-    if (colon == std::string::npos || colon + 1 == text.size())
-      throw CalcError(ExitBadInput,
-                      Quote(text) + ": a layer is MATERIAL:THICKNESS, e.g. Silicon:30um");
-    input.layers.push_back({text.substr(0, colon), text.substr(colon + 1)});
-  }
-  MaterialCache cache = materials.Cache();
-  const StackResult stack = EvaluateStack(input, cache);
-  if (stack.energyRefusal) throw CalcError(*stack.energyRefusal);
-  if (!stack.energy) EnergyOf(energyText);  // a blank energy: refused as ParseEnergy refuses it
-  for (std::size_t k = 0; k < stack.layers.size(); ++k)
-    if (const auto& no = stack.layers[k].refusal) {
-      // An unknown or unreadable material says so itself; other faults name the layer given.
-      const bool material = stack.layers[k].material.empty();
-      throw CalcError(Refusal{material ? no->message : Quote(layerTexts[k]) + ": " + no->message,
-                              no->kind, no->line});
-    }
-  Write(Report{.about = {{"energy_MeV", *stack.energy}},
-               .columns = LayerColumns(),
-               .rows = LayerRows(stack)},
+void ThroughLayers(const CalcMaterials& materials, const StackWords& given,
+                   const CalcOutput& output) {
+  const StackResult stack = EvaluateOrThrow(materials, ReadStack(given));
+  Write(Report{.about = StackFacts(stack), .columns = LayerColumns(), .rows = LayerRows(stack)},
         output);
+}
+
+void DepthThrough(const CalcMaterials& materials, const StackWords& given,
+                  const CalcOutput& output) {
+  const NamedStack named = ReadStack(given);
+  const StackResult stack = EvaluateOrThrow(materials, named);
+  MaterialCache cache = materials.Cache();
+  Checked<DepthProfile> profile = StackDepthProfile(named.input, cache);
+  if (const Refusal* no = Refused(profile)) throw CalcError(*no);
+  Write(Report{.about = StackFacts(stack),
+               .columns = DepthColumns(),
+               .rows = DepthRows(*ValueOf(profile), stack)},
+        output);
+}
+
+void ThicknessFor(const CalcMaterials& materials, const std::string& material,
+                  const std::string& energyIn, const std::string& energyOut,
+                  const CalcOutput& output) {
+  const LoadedMaterial named = materials.Load(material);
+  const double in = EnergyOf(energyIn), out = EnergyOf(energyOut);
+  Checked<ReportRow> row = ThicknessRow(named.name, named.table, in, out);
+  if (const Refusal* no = Refused(row))
+    throw CalcError(ExitBadInput, Quote(energyIn) + " to " + Quote(energyOut) + ": " + no->message);
+  Write(Report{.about = MaterialFacts(named.name, named.table),
+               .columns = ThicknessColumns(),
+               .rows = {std::get<ReportRow>(std::move(row))}},
+        output);
+}
+
+void ListNuclides(const CalcOutput& output) {
+  Write(Report{.about = {}, .columns = NuclideColumns(), .rows = NuclideRows()}, output);
 }
 
 }  // namespace alphastop::calc

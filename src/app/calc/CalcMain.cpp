@@ -27,9 +27,12 @@ struct Arguments {
   std::string format = "text";
   std::string material;
   std::string energy;
+  std::string energyOut;
   std::string out;
   int scale = 1;
   std::vector<std::string> values;
+  StackWords stack;
+  std::string angle;
 };
 
 CalcOutput OutputOf(const Arguments& arguments) {
@@ -46,10 +49,12 @@ void RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
     const std::string word = argv[i];
     if (word == "--data" || word == "--format") ++i;
     if (word.starts_with("-")) continue;
-    for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; }))
+    std::string names;
+    for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
       if (command->get_name() == word) return;
-    throw CalcError(ExitBadInput, "unknown command " + Quote(word) +
-                                      " (use materials, stopping, energy, layers, table or graph)");
+      names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    throw CalcError(ExitBadInput, "unknown command " + Quote(word) + " (use " + names + ")");
   }
 }
 
@@ -71,23 +76,50 @@ int Run(int argc, char** argv) {
       "weights=1:0.111894,8:0.888106 or atoms=H:2,O:1 in place of formula= where wanted; density "
       "in g/cm3,\n"
       "ivalue (mean excitation energy, eV) worked out from the composition where left out.\n"
-      "Energies: 5.5 (MeV), 5.5MeV, 800keV, 1GeV. Thicknesses and ranges: 30um, nm, mm, cm, m,\n"
-      "ug/cm2, mg/cm2, g/cm2 (a bare number is g/cm2); lengths need the material's density.");
+      "Energies: 5.5 (MeV), 5.5MeV, 800keV, 1GeV, or a nuclide for its principal alpha line\n"
+      "(Am-241, po210; the nuclides command lists them). Thicknesses and ranges: 30um, nm, mm, "
+      "cm,\n"
+      "m, ug/cm2, mg/cm2, g/cm2 (a bare number is g/cm2); lengths need the material's density.");
 
   CLI::App* materials =
       app.add_subcommand("materials", "the materials found: file, title, density");
   CLI::App* stopping = app.add_subcommand("stopping", "stopping powers and ranges at each energy");
   stopping->add_option("MATERIAL", a.material, "the material")->required();
-  stopping->add_option("ENERGY", a.values, "energies, e.g. 5.5 800keV")->required();
+  stopping->add_option("ENERGY", a.values, "energies, e.g. 5.5 800keV Am-241")->required();
   CLI::App* energy = app.add_subcommand("energy", "the energy whose CSDA range is RANGE");
   energy->add_option("MATERIAL", a.material, "the material")->required();
   energy->add_option("RANGE", a.values, "CSDA ranges, e.g. 30um 2mg/cm2")->required();
-  CLI::App* layers = app.add_subcommand("layers", "the energy through each layer in turn");
-  layers->add_option("ENERGY", a.energy, "the energy entering the first layer")->required();
-  layers
-      ->add_option("MATERIAL:THICKNESS", a.values,
-                   "layers in order, e.g. Mylar:6um Air_dry_near_sea_level:2cm")
-      ->required();
+  std::vector<const CLI::Option*> angles;
+  const auto addStack = [&](CLI::App* command) {
+    angles.push_back(
+        command
+            ->add_option("--angle", a.angle,
+                         "angle of incidence from the layers' normal, degrees, 0 to below 90")
+            ->type_name("DEG"));
+    command
+        ->add_option("--stack", a.stack.file,
+                     "a stack file (JSON, as the range window saves it); ENERGY replaces\n"
+                     "its energy and may be left out, LAYERs follow its layers")
+        ->type_name("FILE.json");
+    command->add_option("ENERGY LAYER", a.stack.words,
+                        "the energy entering the first layer, then the layers in order, each\n"
+                        "MATERIAL:THICKNESS[,pressure=P][,temperature=T][,density=D]\n"
+                        "(e.g. 5.5 Mylar:6um Air:2cm,pressure=20mbar Silicon:300um); pressure\n"
+                        "in Pa, kPa, hPa, mbar, bar, Torr or atm and temperature in K or C for\n"
+                        "a gas, density in g/cm3 for any layer");
+    return command;
+  };
+  CLI::App* layers = addStack(app.add_subcommand(
+      "layers", "the energy through each layer in turn, and the spread (FWHM) it gains"));
+  CLI::App* depth = addStack(app.add_subcommand(
+      "depth", "energy and stopping power along the track through the layers, to the stop"));
+  CLI::App* thickness = app.add_subcommand(
+      "thickness", "the thickness of MATERIAL that takes ENERGY_IN down to ENERGY_OUT");
+  thickness->add_option("MATERIAL", a.material, "the material")->required();
+  thickness->add_option("ENERGY_IN", a.energy, "the energy entering, e.g. Am-241")->required();
+  thickness->add_option("ENERGY_OUT", a.energyOut, "the energy leaving, e.g. 5.1")->required();
+  CLI::App* nuclides =
+      app.add_subcommand("nuclides", "the alpha emitters an energy may name, with their lines");
   CLI::App* table =
       app.add_subcommand("table", "the whole table of a material, as its file gives it");
   table->add_option("MATERIAL", a.material, "the material")->required();
@@ -101,7 +133,8 @@ int Run(int argc, char** argv) {
   graph->add_option("--scale", a.scale, "pixels of the PNG for each pixel of the window, 1 to 8")
       ->check(CLI::Range(1, MaxGraphScale))
       ->capture_default_str();
-  for (CLI::App* command : {materials, stopping, energy, layers, table, graph})
+  for (CLI::App* command :
+       {materials, stopping, energy, layers, depth, thickness, nuclides, table, graph})
     command->fallthrough();
 
   try {
@@ -118,12 +151,17 @@ int Run(int argc, char** argv) {
     return ExitBadInput;
   }
 
+  for (const CLI::Option* angle : angles)
+    if (angle->count() > 0) a.stack.angle = a.angle;
   const CalcOutput output = OutputOf(a);
   const CalcMaterials tables(a.data, argv[0]);
   if (*materials) ListMaterials(tables, output);
   if (*stopping) StoppingAt(tables, a.material, a.values, output);
   if (*energy) EnergyAt(tables, a.material, a.values, output);
-  if (*layers) ThroughLayers(tables, a.energy, a.values, output);
+  if (*layers) ThroughLayers(tables, a.stack, output);
+  if (*depth) DepthThrough(tables, a.stack, output);
+  if (*thickness) ThicknessFor(tables, a.material, a.energy, a.energyOut, output);
+  if (*nuclides) ListNuclides(output);
   if (*table) WholeTable(tables, a.material, output);
   if (*graph) WriteGraph(tables, a.material, a.out, a.scale, argv[0]);
   return ExitDone;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/lookup/LogLogLine.h"
+#include "core/range/CsdaSegment.h"
 #include "core/range/RangeChecks.h"
 
 namespace alphastop {
@@ -15,9 +16,9 @@ double OnSegment(double x, double x1, double y1, double x2, double y2) {
   return std::clamp(LogLogLine(x, x1, y1, x2, y2), std::min(y1, y2), std::max(y1, y2));
 }
 
-double RangeOnSegment(const MaterialTable& table, int high, RangeColumn column, double energy) {
-  return OnSegment(energy, table.Energy(high - 1), table.RangeData(high - 1, column),
-                   table.Energy(high), table.RangeData(high, column));
+double ProjectedOnSegment(const MaterialTable& table, int high, double energy) {
+  return OnSegment(energy, table.Energy(high - 1), table.RangeData(high - 1, ProjectedRange),
+                   table.Energy(high), table.RangeData(high, ProjectedRange));
 }
 
 int EnergyBracket(const MaterialTable& table, double energy) {
@@ -36,23 +37,21 @@ Checked<Ranges> RangeAtEnergy(const MaterialTable& table, double energy) {
   if (auto no = CheckEnergyLookup(table, energy)) return *no;
   if (auto no = CheckProjectedColumn(table)) return *no;
   const int high = EnergyBracket(table, energy);
-  return Ranges{.csda = RangeOnSegment(table, high, CsdaRange, energy),
-                .projected = RangeOnSegment(table, high, ProjectedRange, energy)};
+  return Ranges{.csda = CsdaSegment(table, high).RangeAt(energy),
+                .projected = ProjectedOnSegment(table, high, energy)};
 }
 
 Checked<double> CsdaRangeAtEnergy(const MaterialTable& table, double energy) {
   if (auto no = CheckEnergyLookup(table, energy)) return *no;
-  return RangeOnSegment(table, EnergyBracket(table, energy), CsdaRange, energy);
+  return CsdaSegment(table, EnergyBracket(table, energy)).RangeAt(energy);
 }
 
 Checked<double> EnergyFromCsdaRange(const MaterialTable& table, double csdaRange) {
   if (auto no = CheckRangeGiven(csdaRange)) return *no;
   if (auto no = CheckCsdaColumn(table)) return *no;
   if (auto no = CheckWithinCsdaRanges(table, csdaRange)) return *no;
-  const auto range = [&](int r) { return table.RangeData(r, CsdaRange); };
-  const int high = UpperBracketRow(range, csdaRange);
-  return OnSegment(csdaRange, range(high - 1), table.Energy(high - 1), range(high),
-                   table.Energy(high));
+  const int high = UpperBracketRow([&](int r) { return table.RangeData(r, CsdaRange); }, csdaRange);
+  return CsdaSegment(table, high).EnergyAt(csdaRange);
 }
 
 }  // namespace alphastop

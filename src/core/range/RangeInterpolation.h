@@ -1,7 +1,8 @@
 #pragma once
-// Ranges at an energy, and the energy at a CSDA range, in a material's table: on the
-// straight line on log-log axes through the two rows that bracket the value, as the
-// stopping powers are interpolated (see core/lookup/LogLogLine.h).
+// Ranges at an energy, and the energy at a CSDA range, in a material's table, between the
+// two rows that bracket the value: the CSDA range as the integral of 1/S along the stopping
+// power's line (CsdaSegment.h), the projected range on the straight line on log-log axes,
+// as the stopping powers are interpolated (see core/lookup/LogLogLine.h).
 //
 // Each function refuses, with the reason: a value that is not a finite number above zero;
 // a value outside the table's rows (below row 1's or above row 122's; nothing is
@@ -25,7 +26,7 @@ Checked<Ranges> RangeAtEnergy(const MaterialTable& table, double energy);
 Checked<double> CsdaRangeAtEnergy(const MaterialTable& table, double energy);
 
 // The energy (MeV) whose CSDA range is csdaRange (g/cm2): the inverse of CsdaRangeAtEnergy,
-// on the same line of the same two rows, so EnergyFromCsdaRange(CsdaRangeAtEnergy(E)) is E
+// between the same two rows, so EnergyFromCsdaRange(CsdaRangeAtEnergy(E)) is E
 // up to rounding. Row 1's CSDA range gives row 1's energy, row 122's that of row 122.
 Checked<double> EnergyFromCsdaRange(const MaterialTable& table, double csdaRange);
 

@@ -64,7 +64,8 @@ std::vector<ReportColumn> LayerColumns() {
           {"energy_in_MeV", "energy in", "MeV"},
           {"energy_out_MeV", "energy out", "MeV"},
           {"stopped_at_um", "stopped at", "\u00b5m", true},
-          {"energy_lost_MeV", "energy lost", "MeV"}};
+          {"energy_lost_MeV", "energy lost", "MeV"},
+          {"straggling_fwhm_keV", "straggling FWHM", "keV"}};
 }
 
 std::vector<ReportRow> LayerRows(const StackResult& stack) {
@@ -74,7 +75,8 @@ std::vector<ReportRow> LayerRows(const StackResult& stack) {
     if (layer.state != LayerState::Crossed && layer.state != LayerState::StoppedIn) break;
     rows.push_back({static_cast<long>(k + 1), layer.material, layer.thickness.value_or(0),
                     NumberOrEmpty(layer.ThicknessMicrometres()), layer.energyIn, layer.energyOut,
-                    NumberOrEmpty(layer.StopDepthMicrometres()), layer.energyLost});
+                    NumberOrEmpty(layer.StopDepthMicrometres()), layer.energyLost,
+                    NumberOrEmpty(layer.StragglingFwhmKeV())});
   }
   return rows;
 }

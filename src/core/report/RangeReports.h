@@ -27,7 +27,8 @@ std::vector<ReportColumn> EnergyColumns();
 Checked<ReportRow> EnergyRow(const MaterialTable& table, double csdaRange);
 
 // layer, material, thickness_g_cm2, thickness_um, energy_in_MeV, energy_out_MeV, stopped_at_um,
-// energy_lost_MeV.
+// energy_lost_MeV, straggling_fwhm_keV (of the energy leaving the layer, all before included;
+// empty after a stop or where a table gives no composition).
 std::vector<ReportColumn> LayerColumns();
 // One row per layer reached, up to the one the particle stops in or the first refused.
 std::vector<ReportRow> LayerRows(const StackResult& stack);

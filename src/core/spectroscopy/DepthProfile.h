@@ -34,11 +34,9 @@ struct DepthProfile {
   // the particle stops in ends with the stop, at the depth CrossLayer gives. Between them
   // the points lie 2 % of the residual CSDA range apart, close enough that the trapezoidal
   // integral of the stopping power over a layer's points is within 0.1 % of its limit. That
-  // limit is the energy the layer takes as far as the table's two columns agree: the log-log
-  // line of the CSDA ranges between two rows does not follow 1/S exactly, so for a particle
-  // that stops (and for a layer of most of its range) they agree within 0.5 % in every
-  // shipped material, for a layer of a few % of the range within about 1 % in most and 5 %
-  // at worst (hydrogen near 1 MeV).
+  // limit is the energy the layer takes as far as the table's two columns agree: between two
+  // rows the CSDA range follows the integral of 1/S (core/range/CsdaSegment.h), scaled to
+  // meet both rows' ranges, which the tables state to four digits.
   std::vector<DepthPoint> points;
   bool stopped = false;  // the particle stops in the last layer listed in points
 };

@@ -40,8 +40,12 @@ Checked<std::optional<double>> LayerDensity(const MaterialTable& table,
                    " gives no density to scale to a pressure or temperature"};
   const double pressure = conditions.pressure.value_or(TableGasPressure);
   const double temperature = conditions.temperature.value_or(TableGasTemperature);
-  return std::optional<double>(*table.density * (pressure / TableGasPressure) *
-                               (TableGasTemperature / temperature));
+  const double density =
+      *table.density * (pressure / TableGasPressure) * (TableGasTemperature / temperature);
+  if (!(std::isfinite(density) && density > 0))
+    return Refusal{"at this pressure and temperature the density of " + MaterialName(table) +
+                   " is beyond what can be worked out"};
+  return std::optional<double>(density);
 }
 
 Checked<double> PathThickness(double thickness, double angleDegrees) {

@@ -29,7 +29,7 @@ struct LayerConditions {
 // Refused, with a message naming the material by its title: a pressure or temperature on a
 // material whose table does not say it is a gas (phase Condensed or Unstated), or whose
 // table gives no density to scale; a density together with a pressure or temperature; and
-// a value that is not a finite number above zero.
+// a value that is not a finite number above zero, given or scaled.
 Checked<std::optional<double>> LayerDensity(const MaterialTable& table,
                                             const LayerConditions& conditions);
 

@@ -114,7 +114,15 @@ Checked<Nuclide> FindNuclide(std::string_view text) {
 }
 
 Checked<double> ParseEnergyOrNuclide(std::string_view text) {
-  if (!LooksLikeNuclide(text)) return ParseEnergy(text);
+  if (!LooksLikeNuclide(text)) {
+    Checked<double> energy = ParseEnergy(text);
+    // A word where a number should be is most likely a nuclide half typed or misspelt.
+    const std::string_view trimmed = TrimSpace(text);
+    if (Refused(energy) && !trimmed.empty() && IsLetter(trimmed.front()))
+      return Refusal{QuotedText(text) +
+                     ": neither an energy nor a nuclide (e.g. 5.5, 800keV, Am-241)"};
+    return energy;
+  }
   const auto nuclide = FindNuclide(text);
   if (const auto* no = std::get_if<Refusal>(&nuclide)) return *no;
   return std::get<Nuclide>(nuclide).PrincipalLine().energyKeV / 1000;

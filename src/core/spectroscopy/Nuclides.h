@@ -46,7 +46,7 @@ Checked<Nuclide> FindNuclide(std::string_view text);
 // An energy in MeV as a user types it anywhere an energy is asked for: a nuclide's name
 // gives the energy of its principal line (an unlisted one is refused, naming it);
 // anything else is read by ParseEnergy (core/units/QuantityText.h) and refused as it
-// refuses.
+// refuses, but for a text beginning with a letter: "neither an energy nor a nuclide".
 Checked<double> ParseEnergyOrNuclide(std::string_view text);
 
 }  // namespace alphastop

@@ -6,10 +6,11 @@
 
 #include "core/data/TextEncoding.h"
 #include "core/lookup/Interpolation.h"
+#include "core/lookup/LogLogLine.h"
 #include "core/materials/Elements.h"
 #include "core/physics/PhysicalConstants.h"
+#include "core/range/CsdaSegment.h"
 #include "core/range/RangeChecks.h"
-#include "core/lookup/LogLogLine.h"
 
 namespace alphastop {
 namespace {
@@ -21,8 +22,11 @@ constexpr double BohrPerElectronMole = tables::BetheConstant * tables::ElectronM
 // Steps of ln E for the integrals along the path: about 6 between two rows of the table.
 constexpr double LogEnergyStep = 0.02;
 
-// Lindhard and Scharff's L(chi)/2, held at 1 where it would exceed it (see the header).
+// Lindhard and Scharff's L(chi)/2, held at 1 where it would exceed it (see the header), and
+// 1 beyond chi = 3, where the fit no longer holds: past its maximum it falls, and below zero
+// from chi = 85 (hydrogen above 8 MeV).
 double LowVelocityFactor(double chi) {
+  if (chi > 3) return 1;
   const double root = std::sqrt(chi);
   return std::min(1.0, (1.36 * root - 0.016 * chi * root) / 2);
 }
@@ -78,18 +82,17 @@ LogLogSegment SegmentOf(const MaterialTable& table, int r, const Column& column)
 }
 
 // Int rate / S^2 dx over the path on which the energy falls from high to low (MeV), in
-// (g/cm2)^2. Between two rows the table's CSDA range and stopping power follow their log-log
-// lines, as RangeInterpolation.h and InterpolateStopPower read them: a midpoint sum on steps
-// of ln E, each step's path dx the difference of the ranges at its ends, so that the path
-// adds up to the thickness CrossLayer crosses.
+// (g/cm2)^2. Between two rows the stopping power follows its log-log line and the CSDA
+// range its integral (CsdaSegment.h), as InterpolateStopPower and the range functions read
+// them: a midpoint sum on steps of ln E, each step's path dx the difference of the ranges at
+// its ends, so that the path adds up to the thickness CrossLayer crosses.
 double PathIntegral(const MaterialTable& table, double low, double high) {
   double sum = 0;
   const auto energyAt = [&](int r) { return table.Energy(r); };
   for (int r = UpperBracketRow(energyAt, low); r <= RowCount && table.Energy(r - 1) < high; ++r) {
     const double a = std::max(low, table.Energy(r - 1)), b = std::min(high, table.Energy(r));
     if (!(b > a)) continue;
-    const auto range =
-        SegmentOf(table, r, [&](int row) { return table.RangeData(row, CsdaRange); });
+    const CsdaSegment range(table, r);
     const auto stopping = SegmentOf(table, r, [&](int row) { return table.StopPower(row, Total); });
     const int steps = std::max(1, static_cast<int>(std::ceil(std::log(b / a) / LogEnergyStep)));
     const double ratio = std::pow(b / a, 1.0 / steps);
@@ -97,7 +100,7 @@ double PathIntegral(const MaterialTable& table, double low, double high) {
     for (int k = 1; k <= steps; ++k) {
       const double next = k == steps ? b : energy * ratio;  // b exactly: rows are never left
       const double middle = std::sqrt(energy * next), s = stopping.At(middle);
-      sum += Rate(table, middle) / (s * s) * (range.At(next) - range.At(energy));
+      sum += Rate(table, middle) / (s * s) * (range.RangeAt(next) - range.RangeAt(energy));
       energy = next;
     }
   }

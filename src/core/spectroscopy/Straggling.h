@@ -26,8 +26,8 @@
 //   sigma_out^2 = (S(E_out)/S(E_in))^2 sigma_in^2 + S(E_out)^2 Int dOmega^2/S^2 dx,
 // which is Int dOmega^2/S^3 dE over the energies where dx = dE/S. The path elements come
 // from the table's CSDA ranges, as CrossLayer's thickness does, so that a thin layer of
-// thickness t adds dOmega^2 t however closely the range column follows 1/S between its rows
-// (about 1 % near rows, for the log-log line of each). The variance of the CSDA range at E
+// thickness t adds dOmega^2 t however closely the range column follows the integral of 1/S
+// between its rows (core/range/CsdaSegment.h). The variance of the CSDA range at E
 // is likewise Int dOmega^2/S^2 dR from row 1's energy up (what lies below row 1 is left
 // out; at 1 keV it is far below a nanometre).
 //

@@ -5,9 +5,8 @@
 #include <span>
 #include <string>
 
-#include "core/data/NumberField.h"
 #include "core/data/TextEncoding.h"
-#include "core/text/CharacterClass.h"
+#include "core/units/NumberAndUnit.h"
 
 namespace alphastop {
 namespace {
@@ -33,11 +32,6 @@ constexpr Unit TemperatureUnits[] = {
 constexpr Unit AngleUnits[] = {{"deg", 1}, {"\u00B0", 1}};
 constexpr Unit DensityUnits[] = {{"g/cm3", 1}};
 
-bool SameNameAnyCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, {}, lower, lower);
-}
-
 std::string UnitList(std::span<const Unit> units) {
   std::string list;
   for (std::size_t k = 0; k < units.size(); ++k)
@@ -49,32 +43,24 @@ std::string UnitList(std::span<const Unit> units) {
 // is false, with the reason what needs a unit.
 Checked<double> ReadCondition(std::string_view text, std::span<const Unit> units, bool bareAllowed,
                               std::string_view what) {
-  const std::string quoted = QuotedText(text);
-  const std::string_view trimmed = TrimSpace(text);
-  if (trimmed.empty()) return Refusal{quoted + ": no number is given"};
-  const std::size_t length = NumberLength(trimmed);
-  const std::string_view unitName = TrimSpace(trimmed.substr(length));
-  constexpr std::string_view NumberCharacters = "0123456789.,+-";
-  if (length == 0 ||
-      (!unitName.empty() && NumberCharacters.find(unitName.front()) != std::string_view::npos))
-    return Refusal{quoted + ": not a number"};
-  const auto number = ParseNumberField(trimmed.substr(0, length));
-  if (!std::holds_alternative<double>(number))
-    return Refusal{quoted + ": the number is out of range"};
-  double value = std::get<double>(number);
-
+  const Checked<NumberAndUnit> read = ReadNumberAndUnit(text);
+  if (const Refusal* no = Refused(read)) return *no;
+  // Not a structured binding: a lambda below captures the unit's name.
+  const std::string_view unitName = ValueOf(read)->unit;
+  double value = ValueOf(read)->number;
   if (unitName.empty()) {
     if (!bareAllowed)
-      return Refusal{quoted + ": " + std::string(what) + " needs a unit (" + UnitList(units) + ")"};
+      return Refusal{QuotedText(text) + ": " + std::string(what) + " needs a unit (" +
+                     UnitList(units) + ")"};
   } else {
     const auto unit = std::ranges::find_if(
-        units, [&](const Unit& u) { return SameNameAnyCase(u.name, unitName); });
+        units, [&](const Unit& u) { return SameUnitName(unitName, u.name, true); });
     if (unit == units.end())
-      return Refusal{quoted + ": unknown unit " + QuotedText(unitName) + " (use " +
+      return Refusal{QuotedText(text) + ": unknown unit " + QuotedText(unitName) + " (use " +
                      UnitList(units) + ")"};
     value = value * unit->factor + unit->offset;
   }
-  if (!std::isfinite(value)) return Refusal{quoted + ": the number is out of range"};
+  if (!std::isfinite(value)) return Refusal{QuotedText(text) + ": the number is out of range"};
   return value;
 }
 

@@ -5,9 +5,8 @@
 #include <span>
 #include <string>
 
-#include "core/data/NumberField.h"
 #include "core/data/TextEncoding.h"
-#include "core/text/CharacterClass.h"
+#include "core/units/NumberAndUnit.h"
 
 namespace alphastop {
 namespace {
@@ -27,17 +26,6 @@ constexpr Unit ThicknessUnits[] = {
     {"\u03BCg/cm2", 1e-6},     {"mg/cm2", 1e-3},     {"g/cm2", 1}};
 constexpr std::string_view ThicknessUnitList = "um, nm, mm, cm, m, ug/cm2, mg/cm2 or g/cm2";
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-bool SameName(std::string_view a, std::string_view b, bool anyCase) {
-  const auto lower = [](char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; };
-  return anyCase ? std::ranges::equal(a, b, {}, lower, lower) : a == b;
-}
-
 struct Quantity {
   double value = 0;  // in the unit whose factor is 1
   ThicknessKind kind = ThicknessKind::ArealDensity;
@@ -47,30 +35,21 @@ struct Quantity {
 // number takes the unit whose factor is 1.
 Checked<Quantity> ReadQuantity(std::string_view text, std::span<const Unit> units, bool anyCase,
                                std::string_view unitList) {
-  const std::string quoted = QuotedText(text);
-  const std::string_view trimmed = Trimmed(text);
-  if (trimmed.empty()) return Refusal{quoted + ": no number is given"};
-  const std::size_t length = NumberLength(trimmed);
-  const std::string_view unitName = Trimmed(trimmed.substr(length));
-  // "1..2" and "1 5" leave a rest that can only be part of a malformed number.
-  constexpr std::string_view NumberCharacters = "0123456789.,+-";
-  if (length == 0 ||
-      (!unitName.empty() && NumberCharacters.find(unitName.front()) != std::string_view::npos))
-    return Refusal{quoted + ": not a number"};
-  const auto number = ParseNumberField(trimmed.substr(0, length));
-  if (!std::holds_alternative<double>(number))
-    return Refusal{quoted + ": the number is out of range"};
-
-  Quantity quantity{std::get<double>(number)};
+  const Checked<NumberAndUnit> read = ReadNumberAndUnit(text);
+  if (const Refusal* no = Refused(read)) return *no;
+  // Not a structured binding: a lambda below captures the unit's name.
+  const std::string_view unitName = ValueOf(read)->unit;
+  Quantity quantity{ValueOf(read)->number};
   if (!unitName.empty()) {
     const auto unit = std::ranges::find_if(
-        units, [&](const Unit& u) { return SameName(u.name, unitName, anyCase); });
+        units, [&](const Unit& u) { return SameUnitName(unitName, u.name, anyCase); });
     if (unit == units.end())
-      return Refusal{quoted + ": unknown unit " + QuotedText(unitName) + " (use " +
+      return Refusal{QuotedText(text) + ": unknown unit " + QuotedText(unitName) + " (use " +
                      std::string(unitList) + ")"};
     quantity = {quantity.value * unit->factor, unit->kind};
   }
-  if (!std::isfinite(quantity.value)) return Refusal{quoted + ": the number is out of range"};
+  if (!std::isfinite(quantity.value))
+    return Refusal{QuotedText(text) + ": the number is out of range"};
   return quantity;
 }
 
@@ -86,7 +65,7 @@ Checked<double> ParseEnergy(std::string_view text) {
 
 std::optional<double> EnergyUnitInMeV(std::string_view name) {
   const auto unit = std::ranges::find_if(
-      EnergyUnits, [&](const Unit& u) { return SameName(u.name, name, true); });
+      EnergyUnits, [&](const Unit& u) { return SameUnitName(name, u.name, true); });
   if (unit == std::end(EnergyUnits)) return std::nullopt;
   return unit->factor;
 }

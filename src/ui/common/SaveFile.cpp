@@ -37,6 +37,10 @@ QString AskSavePath(QWidget* parent, const QString& caption, const QString& sugg
   return path;
 }
 
+QString AskOpenPath(QWidget* parent, const QString& caption, const QString& filters) {
+  return QFileDialog::getOpenFileName(parent, caption, LastFolder(), filters);
+}
+
 QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))

@@ -1,6 +1,7 @@
 #pragma once
 // Saving what the windows export: one save dialog that remembers the folder last used in
-// this run, and writes that either replace a file whole or leave it as it was.
+// this run (where the open dialog starts too), and writes that either replace a file whole
+// or leave it as it was.
 
 #include <QByteArray>
 #include <QString>
@@ -21,6 +22,9 @@ QString SuggestedExportName(const QString& extension);
 // QFileDialog takes them. "" when the user cancels.
 QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName,
                     const QString& filters);
+
+// Asks which file to open, starting in LastSaveFolder(). "" when the user cancels.
+QString AskOpenPath(QWidget* parent, const QString& caption, const QString& filters);
 
 // Writes bytes to path through a temporary file that replaces it only once complete. Returns
 // "" on success, else why not, naming the path.

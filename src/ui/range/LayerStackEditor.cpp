@@ -1,7 +1,6 @@
 #include "ui/range/LayerStackEditor.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -9,10 +8,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/catalog/MaterialSearch.h"
 #include "core/text/NumberFormat.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Palette.h"
+#include "ui/range/MaterialBox.h"
 
 namespace alphastop::ui {
 namespace {
@@ -20,10 +19,15 @@ namespace {
 enum Column {
   MaterialColumn,
   ThicknessColumn,
+  DensityColumn,
+  PressureColumn,
+  TemperatureColumn,
   EnergyInColumn,
   EnergyOutColumn,
   EnergyLostColumn,
-  StopsAtColumn
+  FwhmColumn,
+  StopsAtColumn,
+  ColumnCount
 };
 
 // The result cell at (row, column), made once and then only given new text, so that a new
@@ -38,7 +42,7 @@ QTableWidgetItem& ResultItem(QTableWidget& table, int row, int column) {
 
 QString Number(double value) { return FromUtf8(FormatReadout(value)); }
 
-// Where the particle stops: a length where the table gives a density, else g/cm2.
+// Where the particle stops: a length where the layer's density is known, else g/cm2.
 QString StopText(const LayerResult& layer) {
   if (!layer.stopDepth) return {};
   if (const auto micrometres = layer.StopDepthMicrometres())
@@ -46,14 +50,29 @@ QString StopText(const LayerResult& layer) {
   return Number(*layer.stopDepth) + QString::fromUtf8(" g/cm\u00b2");
 }
 
+// Sets what differs only, so that an unchanged cell is not repainted as the user types.
+void SetPlaceholder(QLineEdit* box, const QString& text) {
+  if (box->placeholderText() != text) box->setPlaceholderText(text);
+}
+
 }  // namespace
 
 LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
-  table_ = new QTableWidget(0, 6, this);
+  table_ = new QTableWidget(0, ColumnCount, this);
   table_->setObjectName("LayerTable");
-  table_->setHorizontalHeaderLabels({tr("Material"), tr("Thickness"), tr("Energy in (MeV)"),
-                                     tr("Energy out (MeV)"), tr("Energy lost (MeV)"),
-                                     tr("Stops at")});
+  table_->setHorizontalHeaderLabels({tr("Material"), tr("Thickness"), tr("Density\n(g/cm\u00b3)"),
+                                     tr("Pressure"), tr("Temperature"), tr("Energy in\n(MeV)"),
+                                     tr("Energy out\n(MeV)"), tr("Energy lost\n(MeV)"),
+                                     tr("Straggling\nFWHM (keV)"), tr("Stops at")});
+  table_->horizontalHeaderItem(DensityColumn)
+      ->setToolTip(tr("Any layer may be given its own density; empty, its table's (shown grey)"));
+  for (int c : {PressureColumn, TemperatureColumn})
+    table_->horizontalHeaderItem(c)->setToolTip(
+        tr("A gas at its own pressure (Pa, kPa, hPa, mbar, bar, Torr, atm) and temperature (K, "
+           "C); empty, at 1 atm and 20 \u00b0C, as its table"));
+  table_->horizontalHeaderItem(FwhmColumn)
+      ->setToolTip(tr("The full width at half maximum of the energy leaving the layer, every "
+                      "layer before included; it needs the composition each table states"));
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -61,12 +80,15 @@ LayerStackEditor::LayerStackEditor(QWidget* parent) : QWidget(parent) {
   QHeaderView* header = table_->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setSectionResizeMode(MaterialColumn, QHeaderView::Stretch);
-  for (int c = ThicknessColumn; c <= StopsAtColumn; ++c)
-    header->resizeSection(c, header->fontMetrics().horizontalAdvance(
-                                 c == StopsAtColumn ? QString::fromUtf8("0.000E+00 g/cm\u00b2")
-                                                    : table_->horizontalHeaderItem(c)->text()) +
-                                 24);
-  table_->setMinimumWidth(720);
+  const QFontMetrics metrics = header->fontMetrics();
+  for (int c = ThicknessColumn; c < ColumnCount; ++c) {
+    int width = metrics.horizontalAdvance(
+        c == StopsAtColumn ? QString::fromUtf8("0.000E+00 g/cm\u00b2") : QString("0.000E+00"));
+    for (const QString& line : table_->horizontalHeaderItem(c)->text().split('\n'))
+      width = std::max(width, metrics.horizontalAdvance(line));
+    header->resizeSection(c, width + 16);
+  }
+  table_->setMinimumWidth(880);
 
   auto* add = new QPushButton(tr("&Add layer"), this);
   add->setObjectName("AddLayer");
@@ -105,9 +127,15 @@ void LayerStackEditor::SetMaterials(std::vector<CatalogEntry> materials,
 }
 
 void LayerStackEditor::AddLayer(const std::string& material, const QString& thickness) {
-  layers_.push_back({material, thickness.toStdString()});
+  layers_.push_back({.material = material, .thickness = thickness.toStdString()});
   Rebuild();
   table_->selectRow(static_cast<int>(layers_.size()) - 1);
+  emit Changed();
+}
+
+void LayerStackEditor::SetLayers(std::vector<LayerInput> layers) {
+  layers_ = std::move(layers);
+  Rebuild();
   emit Changed();
 }
 
@@ -117,11 +145,14 @@ void LayerStackEditor::AddClicked() {
   if (materials_.empty()) return;
   const int row =
       table_->currentRow() >= 0 ? table_->currentRow() : static_cast<int>(layers_.size()) - 1;
-  if (row >= 0)
-    AddLayer(layers_[static_cast<std::size_t>(row)].material,
-             QString::fromStdString(layers_[static_cast<std::size_t>(row)].thickness));
-  else
+  if (row >= 0) {
+    layers_.push_back(layers_[static_cast<std::size_t>(row)]);
+    Rebuild();
+    table_->selectRow(static_cast<int>(layers_.size()) - 1);
+    emit Changed();
+  } else {
     AddLayer(FindMaterialNamed(materials_, preferred_).value_or(materials_.front()).name, "1um");
+  }
 }
 
 void LayerStackEditor::RemoveClicked() {
@@ -145,11 +176,8 @@ void LayerStackEditor::MoveSelected(int step) {
 // What is typed or picked becomes the best match among the names, the exact name first; a
 // text that matches none stays as typed, and its layer says so.
 void LayerStackEditor::MaterialTyped(int row, QComboBox* box) {
-  std::string material = box->currentText().trimmed().toStdString();
-  if (const auto ranked = RankMatches(materials_, material); !ranked.empty())
-    material = materials_[ranked.front()].name;
-  else if (const Checked<CatalogEntry> found = FindMaterial(materials_, material); ValueOf(found))
-    material = ValueOf(found)->name;  // a common name or a word of a title: "PET", "Plexiglas"
+  const std::string material =
+      ResolvedMaterial(materials_, box->currentText().trimmed().toStdString());
   const QSignalBlocker blocker(box);
   box->setEditText(QString::fromStdString(material));
   LayerInput& layer = layers_[static_cast<std::size_t>(row)];
@@ -158,37 +186,36 @@ void LayerStackEditor::MaterialTyped(int row, QComboBox* box) {
   emit Changed();
 }
 
-void LayerStackEditor::ThicknessEdited(int row, const QString& text) {
-  layers_[static_cast<std::size_t>(row)].thickness = text.toStdString();
-  emit Changed();
+// A box for one of the layer's texts, which follows each key.
+QLineEdit* LayerStackEditor::TextCell(int row, int column, std::string LayerInput::*text) {
+  static const char* const names[] = {"", "LayerThickness", "LayerDensity", "LayerPressure",
+                                      "LayerTemperature"};
+  auto* box = new QLineEdit(QString::fromStdString(layers_[static_cast<std::size_t>(row)].*text));
+  box->setObjectName(QString("%1%2").arg(names[column]).arg(row + 1));
+  connect(box, &QLineEdit::textEdited, this, [this, row, text](const QString& typed) {
+    layers_[static_cast<std::size_t>(row)].*text = typed.toStdString();
+    emit Changed();
+  });
+  table_->setCellWidget(row, column, box);
+  return box;
 }
 
 // The rows' widgets are made anew from the settings after every change of their order.
 void LayerStackEditor::Rebuild() {
   table_->setRowCount(static_cast<int>(layers_.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const LayerInput& layer = layers_[static_cast<std::size_t>(row)];
-    auto* material = new QComboBox;
-    material->setObjectName(QString("LayerMaterial%1").arg(row + 1));
-    material->setEditable(true);
-    material->setInsertPolicy(QComboBox::NoInsert);
-    for (const CatalogEntry& entry : materials_)
-      material->addItem(QString::fromStdString(entry.name));
-    material->completer()->setFilterMode(Qt::MatchContains);
-    material->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    material->setCurrentIndex(material->findText(QString::fromStdString(layer.material)));
-    material->setEditText(QString::fromStdString(layer.material));
+    QComboBox* material =
+        MakeMaterialBox(materials_, layers_[static_cast<std::size_t>(row)].material,
+                        QString("LayerMaterial%1").arg(row + 1));
     connect(material, &QComboBox::activated, this,
             [this, row, material] { MaterialTyped(row, material); });
     connect(material->lineEdit(), &QLineEdit::editingFinished, this,
             [this, row, material] { MaterialTyped(row, material); });
     table_->setCellWidget(row, MaterialColumn, material);
-    auto* thickness = new QLineEdit(QString::fromStdString(layer.thickness));
-    thickness->setObjectName(QString("LayerThickness%1").arg(row + 1));
-    thickness->setPlaceholderText(tr("e.g. 30um"));
-    connect(thickness, &QLineEdit::textEdited, this,
-            [this, row](const QString& text) { ThicknessEdited(row, text); });
-    table_->setCellWidget(row, ThicknessColumn, thickness);
+    TextCell(row, ThicknessColumn, &LayerInput::thickness)->setPlaceholderText(tr("e.g. 30um"));
+    TextCell(row, DensityColumn, &LayerInput::density);
+    TextCell(row, PressureColumn, &LayerInput::pressure);
+    TextCell(row, TemperatureColumn, &LayerInput::temperature);
   }
   const bool any = !layers_.empty();
   remove_->setEnabled(any && table_->currentRow() >= 0);
@@ -197,13 +224,29 @@ void LayerStackEditor::Rebuild() {
                     table_->currentRow() + 1 < table_->rowCount());
 }
 
+// A gas takes a pressure and a temperature, shown at its table's where none is typed; other
+// layers keep those boxes greyed unless they hold text, which their message then names. The
+// density box shows in grey the density the layer has.
+void LayerStackEditor::ShowConditions(int row, const LayerResult& layer) {
+  auto* density = qobject_cast<QLineEdit*>(table_->cellWidget(row, DensityColumn));
+  SetPlaceholder(density, layer.density ? Number(*layer.density) : QString());
+  const QString gasDefaults[] = {tr("1 atm"), QString::fromUtf8("20 \u00b0C")};
+  for (int c : {PressureColumn, TemperatureColumn}) {
+    auto* box = qobject_cast<QLineEdit*>(table_->cellWidget(row, c));
+    const bool applies = layer.gas || !box->text().isEmpty();
+    if (box->isEnabled() != applies) box->setEnabled(applies);
+    SetPlaceholder(box, layer.gas ? gasDefaults[c - PressureColumn] : QString());
+  }
+}
+
 void LayerStackEditor::Show(const StackResult& stack) {
   for (int row = 0; row < table_->rowCount(); ++row) {
     const LayerResult layer = row < static_cast<int>(stack.layers.size())
                                   ? stack.layers[static_cast<std::size_t>(row)]
                                   : LayerResult{};
+    ShowConditions(row, layer);
     const QString message = layer.refusal ? FromUtf8(OneLine(*layer.refusal)) : QString();
-    // A message spans the four result cells; a span of one cell is no span at all.
+    // A message spans the result cells; a span of one cell is no span at all.
     const int span = message.isEmpty() ? 1 : StopsAtColumn - EnergyInColumn + 1;
     if (table_->columnSpan(row, EnergyInColumn) != span)
       table_->setSpan(row, EnergyInColumn, 1, span);
@@ -216,9 +259,11 @@ void LayerStackEditor::Show(const StackResult& stack) {
       continue;
     }
     const bool reached = layer.state == LayerState::Crossed || layer.state == LayerState::StoppedIn;
+    const auto fwhm = layer.StragglingFwhmKeV();
     const QString texts[] = {reached ? Number(layer.energyIn) : QString(),
                              reached ? Number(layer.energyOut) : QString(),
-                             reached ? Number(layer.energyLost) : QString(), StopText(layer)};
+                             reached ? Number(layer.energyLost) : QString(),
+                             fwhm ? Number(*fwhm) : QString(), StopText(layer)};
     for (int c = EnergyInColumn; c <= StopsAtColumn; ++c) {
       QTableWidgetItem& item = ResultItem(*table_, row, c);
       item.setText(texts[c - EnergyInColumn]);

@@ -1,9 +1,9 @@
 #pragma once
 // The layers a particle crosses, in order: rows of a material (typed or picked; the list
 // offers the table files of the data folders, matching what is typed anywhere in their
-// names) and a thickness as typed, which the user adds, removes and reorders. Beside each
-// row the editor shows that layer's results from the last Show(), or its message in their
-// place.
+// names), a thickness, and where wanted a density, or a gas's pressure and temperature, all
+// as typed, which the user adds, removes and reorders. Beside each row the editor shows that
+// layer's results from the last Show(), or its message in their place.
 
 #include <QWidget>
 
@@ -14,6 +14,7 @@
 #include "core/range/Stack.h"
 
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -32,11 +33,13 @@ class LayerStackEditor : public QWidget {
   void AddLayer(const std::string& material, const QString& thickness);
 
   const std::vector<LayerInput>& Layers() const { return layers_; }
+  // Replaces every layer (a stack opened from a file).
+  void SetLayers(std::vector<LayerInput> layers);
   // The results of the layers, in order, as EvaluateStack gave them for Layers().
   void Show(const StackResult& stack);
 
  signals:
-  // A layer was added, removed, moved, or its material or thickness changed.
+  // A layer was added, removed, moved, or its material, thickness or conditions changed.
   void Changed();
 
  private:
@@ -44,8 +47,9 @@ class LayerStackEditor : public QWidget {
   void RemoveClicked();
   void MoveSelected(int step);
   void MaterialTyped(int row, QComboBox* box);
-  void ThicknessEdited(int row, const QString& text);
   void Rebuild();
+  QLineEdit* TextCell(int row, int column, std::string LayerInput::*text);
+  void ShowConditions(int row, const LayerResult& layer);
 
   std::vector<CatalogEntry> materials_;
   std::string preferred_;

@@ -1,7 +1,9 @@
 #pragma once
 // "Range and energy loss": distances in the material loaded in the main window. The CSDA
-// and projected range at a typed energy, the energy at a typed range, and the energy left
-// after each layer of a stack, worked out as the user types. One instance, modeless.
+// and projected range at a typed energy (or a nuclide's line), the energy at a typed range,
+// the thickness of a material from the energy it takes, and the energy left after each
+// layer of a stack met at an angle, with the spread it gains, worked out as the user types;
+// stacks saved to and opened from files. One instance, modeless.
 
 #include <QWidget>
 
@@ -10,6 +12,7 @@
 #include "core/catalog/MaterialLoader.h"
 #include "core/range/Stack.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -42,23 +45,36 @@ class RangeWindow : public QWidget {
   RangeWindow();
   QWidget* BuildEnergySection();
   QWidget* BuildRangeSection();
+  QWidget* BuildThicknessSection();
   QWidget* BuildLayerSection();
 
   void EnergyEdited();
   void RangeEdited();
-  StackResult WorkOutStack();
+  void ThicknessEdited();
+  const LoadedMaterial* ThicknessQuestion(double& in, double& out, QString& message);
+  StackInput TypedStack() const;
   void LayersChanged();
   void CopyClicked();
+  void SaveStackClicked();
+  void OpenStackClicked();
 
   QLabel* material_ = nullptr;
   QLineEdit* energyBox_ = nullptr;
   QLabel* energyMessage_ = nullptr;
+  QLabel* energyValue_ = nullptr;       // the energy a nuclide's name stands for
   std::array<QLabel*, 3> csda_{};       // g/cm2, mg/cm2, um
   std::array<QLabel*, 3> projected_{};  // g/cm2, mg/cm2, um
   QLabel* csdaUncertainty_ = nullptr;   // "± 0.7 %", as the table states it
   QLineEdit* rangeBox_ = nullptr;
   QLabel* rangeMessage_ = nullptr;
   QLabel* rangeEnergy_ = nullptr;
+  QComboBox* thicknessMaterial_ = nullptr;
+  QLineEdit* thicknessIn_ = nullptr;
+  QLineEdit* thicknessOut_ = nullptr;
+  QLabel* thicknessMessage_ = nullptr;
+  std::array<QLabel*, 2> thickness_{};  // g/cm2, a length
+  QLineEdit* angleBox_ = nullptr;
+  QLabel* stackTotal_ = nullptr;  // the energy and its spread leaving the stack
   QLabel* layersMessage_ = nullptr;
   LayerStackEditor* layers_ = nullptr;
   MaterialCache materials_;  // the layers' tables, each read once
