@@ -108,14 +108,16 @@ energy: MeV entering the first layer, a number or a text ("5.486", "5.5MeV",
 "Am-241"). layers: (material, thickness) pairs in the order the particle meets
 them; material as Material() takes it, thickness a text ("6um", "2cm",
 "1.5mg/cm2"; a length needs the material's density) or a number in g/cm2.
-angle: degrees from the normal of the layers; only 0 is worked out.
+angle: of incidence, degrees from the normal of the layers (0 to below 90), a
+number or a text ("30", "30deg"); each layer's path is its thickness / cos(angle).
 data: a folder holding as/ and asc/, as the calculator's --data.
 
 Returns one dict per layer the particle reaches, up to the one it stops in, with
 the calculator's fields: layer (1, 2...), material, thickness_g_cm2,
 thickness_um, energy_in_MeV, energy_out_MeV, stopped_at_um (None where it
-crosses), energy_lost_MeV; lengths in um are None where the table gives no
-density. Raises ValueError or OSError with the first fault.)";
+crosses), energy_lost_MeV, straggling_fwhm_keV (the spread of the energy leaving
+the layer, the layers before included); lengths in um are None where the table
+gives no density. Raises ValueError or OSError with the first fault.)";
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include "core/range/Stack.h"
 #include "core/report/RangeReports.h"
 #include "core/spectroscopy/Nuclides.h"
-#include "core/units/ConditionText.h"
 #include "core/units/QuantityText.h"
 #include "python/ModuleCatalog.h"
 #include "python/PythonRefusal.h"
@@ -38,13 +37,6 @@ std::string EnergyText(const py::handle& energy) {
   return ExactText(Accept(ParseEnergyOrNuclide(text)));
 }
 
-void RefuseOblique(const py::handle& angle) {
-  const std::string text = TextOf(angle, "angle");
-  if (Accept(ParseAngle(text)) != 0)
-    throw RefusalError(Refusal{
-        "angle=" + text + ": this version works out layers met along their normal only (angle=0)"});
-}
-
 LayerInput LayerOf(const py::handle& layer) {
   const auto pair = py::reinterpret_borrow<py::sequence>(layer);
   if (!py::isinstance<py::sequence>(layer) || py::isinstance<py::str>(layer) || pair.size() != 2)
@@ -70,9 +62,9 @@ py::object ValueOf(const ReportCell& cell) {
 
 py::list Layers(const ValueIn& energy, const LayersIn& layers, const ValueIn& angle,
                 const std::optional<std::filesystem::path>& data) {
-  StackInput input{.energy = EnergyText(energy.object), .layers = {}};
+  StackInput input{
+      .energy = EnergyText(energy.object), .layers = {}, .angle = TextOf(angle.object, "angle")};
   for (const py::handle layer : py::iter(layers.object)) input.layers.push_back(LayerOf(layer));
-  RefuseOblique(angle.object);
 
   MaterialCache cache(ModuleCatalog(data));
   StackResult stack;
@@ -81,6 +73,7 @@ py::list Layers(const ValueIn& energy, const LayersIn& layers, const ValueIn& an
     stack = EvaluateStack(input, cache);
   }
   if (stack.energyRefusal) throw RefusalError(*stack.energyRefusal);
+  if (stack.angleRefusal) throw RefusalError(*stack.angleRefusal);
   if (!stack.energy) Accept(ParseEnergy(input.energy));  // a blank energy, refused as typed
   for (std::size_t k = 0; k < stack.layers.size(); ++k)
     if (const auto& no = stack.layers[k].refusal) {

@@ -71,6 +71,10 @@ def test_a_nuclide_stands_for_its_principal_line():
     assert m.csda_range("Am-241") == m.csda_range(5.48556)
     silicon = [("Silicon", "10um")]
     assert alphastop.layers("am241", silicon) == alphastop.layers(5.48556, silicon)
+    # At 60 degrees the path through each layer is twice its thickness.
+    tilted = alphastop.layers("Am-241", [("Silicon", "5um")], angle=60)
+    assert tilted[0]["energy_out_MeV"] == pytest.approx(
+        alphastop.layers("Am-241", [("Silicon", "10um")])[0]["energy_out_MeV"], rel=1e-9)
 
 
 @pytest.mark.parametrize("args", [
@@ -95,7 +99,7 @@ def test_faults_name_what_is_at_fault(tmp_path):
          "energy[1, 1]: 10000 MeV"),
         (lambda: silicon.energy_from_range([1e-3, -1]), ValueError, "range[1]: "),
         (lambda: alphastop.layers(5.5, [("Silicon", "3xx")]), ValueError, '"3xx"'),
-        (lambda: alphastop.layers(5.5, [("Silicon", "3um")], angle=30), ValueError, "angle=30"),
+        (lambda: alphastop.layers(5.5, [("Silicon", "3um")], angle=90), ValueError, '"90"'),
         (lambda: alphastop.Material("Silicon", data=tmp_path / "none"), ValueError,
          'none" given by data='),
         (lambda: alphastop.Material(str(damaged)), OSError, str(damaged)),
