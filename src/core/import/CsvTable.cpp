@@ -11,7 +11,6 @@
 #include "core/data/TextEncoding.h"
 #include "core/data/TextStream.h"
 #include "core/text/CharacterClass.h"
-#include "core/text/NumberFormat.h"
 
 namespace alphastop {
 namespace {
@@ -79,8 +78,8 @@ std::optional<Column> ColumnNamed(const std::string& given, std::size_t field, b
   if (HasAny(name, {"csda", "projected"})) {
     const std::optional<double> factor = RangeFactor(name);
     if (!factor) return std::nullopt;
-    column.role = static_cast<int>(Has(name, "csda") ? Quantity::CsdaRange
-                                                     : Quantity::ProjectedRange);
+    column.role =
+        static_cast<int>(Has(name, "csda") ? Quantity::CsdaRange : Quantity::ProjectedRange);
     column.factor = *factor;
     return column;
   }

@@ -30,10 +30,10 @@ constexpr StoppingUnit StoppingUnits[] = {
     {"ev/a", 100, StoppingUnit::Length},
     {"kev/micron", 10, StoppingUnit::Length},  // 1e-3 MeV / 1e-4 cm
     {"kev/um", 10, StoppingUnit::Length},
-    {"mev/mm", 10, StoppingUnit::Length},         // 1 MeV / 0.1 cm
-    {"kev/(ug/cm2)", 1000, StoppingUnit::Mass},   // 1e-3 MeV / 1e-6 g
-    {"mev/(mg/cm2)", 1000, StoppingUnit::Mass},   // 1 MeV / 1e-3 g
-    {"kev/(mg/cm2)", 1, StoppingUnit::Mass},      // 1e-3 MeV / 1e-3 g
+    {"mev/mm", 10, StoppingUnit::Length},                // 1 MeV / 0.1 cm
+    {"kev/(ug/cm2)", 1000, StoppingUnit::Mass},          // 1e-3 MeV / 1e-6 g
+    {"mev/(mg/cm2)", 1000, StoppingUnit::Mass},          // 1 MeV / 1e-3 g
+    {"kev/(mg/cm2)", 1, StoppingUnit::Mass},             // 1e-3 MeV / 1e-3 g
     {"ev/(1e15atoms/cm2)", 1e-21, StoppingUnit::Atoms},  // 1e-6 MeV * 1e-15 cm2 per atom
 };
 
@@ -42,7 +42,7 @@ struct UnitFactor {
   double factor;
 };
 constexpr UnitFactor EnergyUnits[] = {{"eV", 1e-6}, {"keV", 1e-3}, {"MeV", 1}, {"GeV", 1e3}};
-constexpr UnitFactor LengthUnits[] = {{"A", 1e-8},  {"nm", 1e-7}, {"um", 1e-4},
+constexpr UnitFactor LengthUnits[] = {{"A", 1e-8}, {"nm", 1e-7}, {"um", 1e-4},
                                       {"mm", 0.1}, {"m", 100},   {"km", 1e5}};  // in cm
 
 std::optional<double> FactorOf(std::span<const UnitFactor> units, std::string_view name) {
@@ -123,8 +123,7 @@ class SrReader {
     if (auto density = ValueAfter(line, "Density")) return ReadDensity(*density, at);
     if (auto unit = ValueAfter(line, "Stopping Units")) return ReadUnit(*unit, at);
     const std::vector<std::string> words = Words(line);
-    const bool isRow = words.size() >= 2 && SrNumber(words[0]) &&
-                       FactorOf(EnergyUnits, words[1]);
+    const bool isRow = words.size() >= 2 && SrNumber(words[0]) && FactorOf(EnergyUnits, words[1]);
     if (isRow) return ReadRow(words, at);
     // The line of dashes under the rows ends the table; before the rows come headings.
     if (!curves_.energies.empty()) {
@@ -132,8 +131,9 @@ class SrReader {
         ended_ = true;
         return std::nullopt;
       }
-      return Fail(at, "this line is no row of the table (energy with its unit, two stopping "
-                      "powers, the projected range with its unit)");
+      return Fail(at,
+                  "this line is no row of the table (energy with its unit, two stopping "
+                  "powers, the projected range with its unit)");
     }
     return std::nullopt;
   }
@@ -141,7 +141,8 @@ class SrReader {
   std::optional<Refusal> ReadIon(const std::string& text, int at) {
     const std::size_t open = text.find('['), close = text.find(']');
     if (open == std::string::npos || close == std::string::npos || close < open) return {};
-    const std::string z = std::string(TrimSpace(std::string_view(text).substr(open + 1, close - open - 1)));
+    const std::string z =
+        std::string(TrimSpace(std::string_view(text).substr(open + 1, close - open - 1)));
     if (z != "2")
       return Fail(at, "the ion is " + std::string(TrimSpace(text.substr(0, text.find(',')))) +
                           ", not helium: these are not the stopping powers of alpha particles");
@@ -188,8 +189,9 @@ class SrReader {
     if (words.size() < 6 || !take(SrNumber(words[2]), electronic) ||
         !take(SrNumber(words[3]), nuclear) || !take(SrNumber(words[4]), range) ||
         !take(FactorOf(LengthUnits, words[5]), rangeUnit))
-      return Fail(at, "the row does not read as an energy with its unit, two stopping powers "
-                      "and the projected range with its unit");
+      return Fail(at,
+                  "the row does not read as an energy with its unit, two stopping powers "
+                  "and the projected range with its unit");
     const double energy = *SrNumber(words[0]) * *FactorOf(EnergyUnits, words[1]);
     if (!(energy > 0 && electronic > 0 && nuclear > 0 && range > 0))
       return Fail(at, "every energy, stopping power and range must be greater than zero");

@@ -11,8 +11,8 @@
 namespace alphastop {
 namespace {
 
-constexpr std::string_view QuantityNames[QuantityCount] = {"electronic", "nuclear", "total",
-                                                           "csda", "projected"};
+constexpr std::string_view QuantityNames[QuantityCount] = {"electronic", "nuclear", "total", "csda",
+                                                           "projected"};
 
 // On the log-log line through the two points about energy: the first at or above it and
 // the one before, so that below the first and above the last point the end lines extend.
@@ -59,9 +59,9 @@ std::vector<double> TableEnergies(const std::vector<double>& given) {
   const double first = given.front(), last = given.back();
   for (int r = 0; r < RowCount; ++r)
     energies[static_cast<std::size_t>(r)] =
-        r == 0 ? first
-               : r == RowCount - 1 ? last
-                                   : first * std::pow(last / first, r / double(RowCount - 1));
+        r == 0              ? first
+        : r == RowCount - 1 ? last
+                            : first * std::pow(last / first, r / double(RowCount - 1));
   return energies;
 }
 
@@ -86,11 +86,16 @@ bool IsRange(Quantity quantity) {
 
 std::string QuantityText(Quantity quantity) {
   switch (quantity) {
-    case Quantity::Electronic: return "electronic stopping power";
-    case Quantity::Nuclear: return "nuclear stopping power";
-    case Quantity::Total: return "total stopping power";
-    case Quantity::CsdaRange: return "CSDA range";
-    case Quantity::ProjectedRange: return "projected range";
+    case Quantity::Electronic:
+      return "electronic stopping power";
+    case Quantity::Nuclear:
+      return "nuclear stopping power";
+    case Quantity::Total:
+      return "total stopping power";
+    case Quantity::CsdaRange:
+      return "CSDA range";
+    case Quantity::ProjectedRange:
+      return "projected range";
   }
   return {};
 }
@@ -137,8 +142,7 @@ Checked<MaterialTable> TableOfCurves(const TableCurves& given, const std::string
     };
     TableRow& row = table.rows[i];
     row.energy = energies[i];
-    row.stopPower = {value(Quantity::Electronic), value(Quantity::Nuclear),
-                     value(Quantity::Total)};
+    row.stopPower = {value(Quantity::Electronic), value(Quantity::Nuclear), value(Quantity::Total)};
     row.range = {value(Quantity::CsdaRange), value(Quantity::ProjectedRange)};
     row.text = RowText(row);
   }

@@ -26,8 +26,8 @@ const Row Rows[] = {{0.01, 401, 89.6, 4.7e-6}, {0.5, 1525, 3.1, 3.1e-4}, {8, 500
 
 // The file SR writes, its stopping powers in unit: MeV cm2/g times perMeVCm2PerG.
 std::string SrOutput(const char* unit, double perMeVCm2PerG, const char* ion = "Helium [2]") {
-  std::string text = " Calculation using SRIM-2006\r\n Ion = " + std::string(ion) +
-                     " , Mass = 4.003 amu\r\n";
+  std::string text =
+      " Calculation using SRIM-2006\r\n Ion = " + std::string(ion) + " , Mass = 4.003 amu\r\n";
   char line[200];
   std::snprintf(line, sizeof line, " Density =  %.4E g/cm3 = %.4E atoms/cm3\r\n", Density, Atoms);
   text += line + std::string(" Stopping Units =  ") + unit + " \r\n" +

@@ -13,6 +13,7 @@
 #include "core/graph/CursorReadout.h"
 #include "core/graph/GraphDrawing.h"
 #include "core/graph/GraphMapping.h"
+#include "core/graph/PlotDrawing.h"
 #include "core/lookup/CursorPlacement.h"
 #include "support/TableFiles.h"
 
@@ -25,6 +26,7 @@ using testing::GeometricTable;
 enum class CallKind {
   Clear,
   SetDrawWidth,
+  SetDash,
   SetPoint,
   Line,
   LineTo,
@@ -58,6 +60,9 @@ class RecordingSurface final : public DrawingSurface {
   void Clear() override { calls.push_back({CallKind::Clear}); }
   void SetDrawWidth(int pixels) override {
     calls.push_back({CallKind::SetDrawWidth, {double(pixels)}});
+  }
+  void SetDash(const Dash& d) override {
+    calls.push_back({CallKind::SetDash, {d.lengths.begin(), d.lengths.begin() + d.count}});
   }
   void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
   void Line(float x1, float y1, float x2, float y2, Rgb c) override {
@@ -202,6 +207,36 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   const SurfaceCall restart{CallKind::Line, {x, y, x, y}, Yellow};
   EXPECT_NE(std::find(surface.calls.begin(), surface.calls.end(), restart), surface.calls.end());
   EXPECT_EQ(surface.calls.back().text, "/g") << "the drawing goes on to its labels";
+}
+
+// The comparison and the range graph share surfaces and SVG files keep no clip: what a
+// curve draws must stay inside its frame, where the decades are labelled.
+TEST(PlotDrawing, DrawsCurvesOnlyInsideTheFrameAndLabelsItsDecades) {
+  Plot plot{.x = {AxisScale::Log, 1, 100, "E"},
+            .y = {AxisScale::Log, 1, 1000, "S"},
+            .curves = {{"through", {{0.1, 0.5}, {10, 10}, {1e4, 1e5}}, 0},
+                       {"above", {{2, 5000}, {50, 8000}}, 1}},
+            .xMarks = {},
+            .markedPoint = {}};
+  PlotLayout layout;
+  layout.frame = {10, 20, 110, 80};
+  RecordingSurface surface;
+  DrawPlot(surface, plot, layout, GraphStyle::Screen);
+  std::string printed;
+  int curveLines = 0;
+  for (const SurfaceCall& call : surface.calls) {
+    if (call.kind == CallKind::Print) printed += call.text + " ";
+    if ((call.kind != CallKind::Line && call.kind != CallKind::LineTo) ||
+        (call.colour != Red && call.colour != Yellow))
+      continue;
+    ++curveLines;
+    for (std::size_t i = 0; i + 1 < call.numbers.size(); i += 2)
+      EXPECT_TRUE(call.numbers[i] >= 10 - 1e-4 && call.numbers[i] <= 110 + 1e-4 &&
+                  call.numbers[i + 1] >= 20 - 1e-4 && call.numbers[i + 1] <= 80 + 1e-4)
+          << call;
+  }
+  EXPECT_EQ(curveLines, 2) << "the curve through the frame, cut at two edges, in one piece";
+  EXPECT_EQ(printed, "10 0 10 1 10 2 10 0 10 1 10 2 10 3 E S ");
 }
 
 TEST(CursorArea, CoversThePlottedDataOnly) {
