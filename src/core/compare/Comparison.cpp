@@ -1,6 +1,7 @@
 #include "core/compare/Comparison.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "core/data/TextEncoding.h"
@@ -39,7 +40,7 @@ Checked<Comparison> Compare(std::span<const TableCurves> sources, Quantity quant
   if (micrometres && !IsRange(quantity))
     return Refusal{"a stopping power has no length: µm are for the ranges"};
   Comparison comparison{.quantity = quantity,
-                        .unit = micrometres        ? CompareUnit::Micrometres
+                        .unit = micrometres         ? CompareUnit::Micrometres
                                 : IsRange(quantity) ? CompareUnit::ArealDensity
                                                     : CompareUnit::MassStopping,
                         .curves = {}};
@@ -49,42 +50,56 @@ Checked<Comparison> Compare(std::span<const TableCurves> sources, Quantity quant
     if (micrometres && !(source.density && *source.density > 0))
       return Refusal{QuotedText(source.name) + " states no density, so its range has no length"};
     comparison.curves.push_back({source.name, source.title, source.density, source.energies,
-                                 source.Of(quantity),
-                                 static_cast<int>(comparison.curves.size())});
+                                 source.Of(quantity), static_cast<int>(comparison.curves.size())});
   }
   return comparison;
 }
 
 std::string UnitText(CompareUnit unit) {
   switch (unit) {
-    case CompareUnit::MassStopping: return "MeV cm\u00b2/g";
-    case CompareUnit::ArealDensity: return "g/cm\u00b2";
-    case CompareUnit::Micrometres: return "\u00b5m";
+    case CompareUnit::MassStopping:
+      return "MeV cm\u00b2/g";
+    case CompareUnit::ArealDensity:
+      return "g/cm\u00b2";
+    case CompareUnit::Micrometres:
+      return "\u00b5m";
   }
   return {};
 }
 
 std::string UnitKey(CompareUnit unit) {
   switch (unit) {
-    case CompareUnit::MassStopping: return "MeV_cm2_g";
-    case CompareUnit::ArealDensity: return "g_cm2";
-    case CompareUnit::Micrometres: return "um";
+    case CompareUnit::MassStopping:
+      return "MeV_cm2_g";
+    case CompareUnit::ArealDensity:
+      return "g_cm2";
+    case CompareUnit::Micrometres:
+      return "um";
   }
   return {};
+}
+
+double InUnit(const Comparison& comparison, const ComparedCurve& curve, double value) {
+  if (comparison.unit != CompareUnit::Micrometres) return value;
+  return ArealDensityToMicrometres(value, curve.density.value_or(0));
 }
 
 std::optional<double> ValueAt(const Comparison& comparison, const ComparedCurve& curve,
                               double energy) {
   const std::optional<double> value = OnCurve(curve, energy, IsRange(comparison.quantity));
-  if (!value || comparison.unit != CompareUnit::Micrometres) return value;
-  return ArealDensityToMicrometres(*value, curve.density.value_or(0));
+  if (!value) return value;
+  return InUnit(comparison, curve, *value);
 }
 
 std::vector<double> EnergyUnion(const Comparison& comparison) {
-  std::set<double> energies;
-  for (const ComparedCurve& curve : comparison.curves)
-    energies.insert(curve.energies.begin(), curve.energies.end());
-  return {energies.begin(), energies.end()};
+  std::vector<double> energies;
+  for (const ComparedCurve& curve : comparison.curves) {
+    std::vector<double> merged;
+    std::set_union(energies.begin(), energies.end(), curve.energies.begin(), curve.energies.end(),
+                   std::back_inserter(merged));
+    energies = std::move(merged);
+  }
+  return energies;
 }
 
 Report ComparisonReport(const Comparison& comparison) {
@@ -109,33 +124,40 @@ Report ComparisonReport(const Comparison& comparison) {
   return report;
 }
 
+// At an energy of a curve's own the value is its own; only the other curve's energies need
+// the line between its points.
 std::vector<DataPoint> DifferencePercent(const Comparison& comparison, std::size_t curve,
                                          std::size_t base) {
   const ComparedCurve& c = comparison.curves.at(curve);
   const ComparedCurve& b = comparison.curves.at(base);
   const double low = std::max(c.energies.front(), b.energies.front());
   const double high = std::min(c.energies.back(), b.energies.back());
-  std::set<double> energies;
-  for (const ComparedCurve* of : {&c, &b})
-    for (double e : of->energies)
-      if (e >= low && e <= high) energies.insert(e);
+  const auto at = [&](const ComparedCurve& of, double energy) -> std::optional<double> {
+    const auto own = std::lower_bound(of.energies.begin(), of.energies.end(), energy);
+    if (own != of.energies.end() && *own == energy)
+      return InUnit(comparison, of, of.values[std::size_t(own - of.energies.begin())]);
+    return ValueAt(comparison, of, energy);
+  };
+  std::vector<double> energies;
+  std::set_union(c.energies.begin(), c.energies.end(), b.energies.begin(), b.energies.end(),
+                 std::back_inserter(energies));
   std::vector<DataPoint> points;
   for (double energy : energies) {
-    const std::optional<double> v = ValueAt(comparison, c, energy);
-    const std::optional<double> w = ValueAt(comparison, b, energy);
+    if (energy < low || energy > high) continue;
+    const std::optional<double> v = at(c, energy), w = at(b, energy);
     if (v && w) points.push_back({energy, 100 * (*v / *w - 1)});
   }
   return points;
 }
 
-std::vector<CurveReadout> ReadoutAt(const Comparison& comparison, std::size_t base,
-                                    double energy) {
+std::vector<CurveReadout> ReadoutAt(const Comparison& comparison, std::size_t base, double energy) {
   std::vector<CurveReadout> readouts;
   const ComparedCurve& b = comparison.curves.at(base);
   const std::optional<double> baseValue = ValueAt(comparison, b, energy);
   for (const ComparedCurve& curve : comparison.curves) {
     CurveReadout readout{curve.title, ValueAt(comparison, curve, energy), std::nullopt};
-    if (readout.value && baseValue) readout.differencePercent = 100 * (*readout.value / *baseValue - 1);
+    if (readout.value && baseValue)
+      readout.differencePercent = 100 * (*readout.value / *baseValue - 1);
     readouts.push_back(std::move(readout));
   }
   return readouts;

@@ -51,6 +51,9 @@ Checked<Comparison> Compare(std::span<const TableCurves> sources, Quantity quant
 std::string UnitText(CompareUnit unit);
 std::string UnitKey(CompareUnit unit);
 
+// A value of the curve as its source gives it (MeV cm2/g or g/cm2) in the comparison's unit.
+double InUnit(const Comparison& comparison, const ComparedCurve& curve, double value);
+
 // The curve's value (in the comparison's unit) at energy (MeV) on the straight line on
 // log-log axes through its two points about it, as the table lookups read a table's rows:
 // the first point at or above the energy and the one before it, a range kept between the
@@ -68,7 +71,8 @@ std::vector<double> EnergyUnion(const Comparison& comparison);
 Report ComparisonReport(const Comparison& comparison);
 
 // 100 (v / b - 1), in per cent, of curve against base, at every energy of either of the
-// two within the energies both cover (none where they share none).
+// two within the energies both cover (none where they share none): a curve's own value at
+// its own energies, ValueAt's at the other's.
 std::vector<DataPoint> DifferencePercent(const Comparison& comparison, std::size_t curve,
                                          std::size_t base);
 
@@ -78,7 +82,6 @@ struct CurveReadout {
   std::optional<double> value;              // in the comparison's unit; none off the curve
   std::optional<double> differencePercent;  // against base; none off either curve
 };
-std::vector<CurveReadout> ReadoutAt(const Comparison& comparison, std::size_t base,
-                                    double energy);
+std::vector<CurveReadout> ReadoutAt(const Comparison& comparison, std::size_t base, double energy);
 
 }  // namespace alphastop

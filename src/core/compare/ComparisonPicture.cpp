@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/graph/PlotDrawing.h"
+#include "core/text/CharacterClass.h"
 
 namespace alphastop {
 namespace {
@@ -23,7 +24,7 @@ PlotLayout BaseLayout(PlotBox frame) {
 
 std::string QuantityTitle(const Comparison& comparison) {
   std::string title = QuantityText(comparison.quantity);
-  title[0] = static_cast<char>(title[0] - 'a' + 'A');
+  if (IsLower(title[0])) title[0] = static_cast<char>(title[0] - 'a' + 'A');
   return title + ", " + UnitText(comparison.unit);
 }
 
@@ -35,19 +36,20 @@ PlotAxis EnergyAxis(const Comparison& comparison, std::string title) {
 
 ComparisonLayout LayoutComparison(double width, double height, std::size_t curveCount) {
   const double line = TextLinePixels(TextPoints);
-  const std::size_t rows = curveCount > 4 ? (curveCount + 1) / 2 : std::max<std::size_t>(curveCount, 1);
+  const std::size_t rows =
+      curveCount > 4 ? (curveCount + 1) / 2 : std::max<std::size_t>(curveCount, 1);
   const double legendHeight = static_cast<double>(rows) * line;
   const double curvesTop = height - (Pad + legendHeight + Pad + line + Pad);
   const double differencesBottom = 2 * line + 2 * Pad;  // energy labels and the axis title
-  const double gap = line + 2 * Pad;                     // the differences' title
+  const double gap = line + 2 * Pad;                    // the differences' title
   const double plots = std::max(curvesTop - differencesBottom - gap, 2.0);
   const double differencesTop = differencesBottom + std::round(0.32 * plots);
   const double left = LeftMargin, right = width - RightMargin;
 
-  ComparisonLayout layout{.scale = {0, height, width, -height},
-                          .curves = BaseLayout({left, differencesTop + gap, right, curvesTop}),
-                          .differences = BaseLayout({left, differencesBottom, right,
-                                                     differencesTop})};
+  ComparisonLayout layout{
+      .scale = {0, height, width, -height},
+      .curves = BaseLayout({left, differencesTop + gap, right, curvesTop}),
+      .differences = BaseLayout({left, differencesBottom, right, differencesTop})};
   layout.curves.xTickLabels = false;
   layout.curves.legend = PlotBox{left, curvesTop, right, height - Pad};
   return layout;
@@ -59,10 +61,9 @@ Plot CurvesPlot(const Comparison& comparison) {
   for (const ComparedCurve& curve : comparison.curves) {
     PlotCurve drawn{curve.title, {}, curve.pen};
     for (std::size_t k = 0; k < curve.energies.size(); ++k) {
-      const std::optional<double> value = ValueAt(comparison, curve, curve.energies[k]);
-      if (!value) continue;
-      drawn.points.push_back({curve.energies[k], *value});
-      values.push_back(*value);
+      const double value = InUnit(comparison, curve, curve.values[k]);
+      drawn.points.push_back({curve.energies[k], value});
+      values.push_back(value);
     }
     plot.curves.push_back(std::move(drawn));
   }

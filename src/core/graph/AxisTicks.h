@@ -14,7 +14,7 @@ namespace alphastop {
 double TickStep(double span);
 
 struct AxisTick {
-  double value = 0;      // data units, within the axis's low .. high
+  double value = 0;  // data units, within the axis's low .. high
   bool labelled = false;
   std::string label;     // "10" of a decade, or the number of a linear tick ("0.5", "-20")
   std::string exponent;  // a decade's power, raised after "10" ("-3"); empty on a linear axis

@@ -5,9 +5,14 @@ namespace {
 
 // Bright colours that stand out on navy: the palette's red, yellow, white, cyan, green and
 // magenta, then orange and a light blue.
-constexpr std::array<Rgb, MaxCurves> ScreenCurveColours{
-    Red, Yellow, White, Rgb{0, 255, 255}, Rgb{0, 255, 0}, Rgb{255, 0, 255}, Rgb{255, 165, 0},
-    Rgb{150, 170, 255}};
+constexpr std::array<Rgb, MaxCurves> ScreenCurveColours{Red,
+                                                        Yellow,
+                                                        White,
+                                                        Rgb{0, 255, 255},
+                                                        Rgb{0, 255, 0},
+                                                        Rgb{255, 0, 255},
+                                                        Rgb{255, 165, 0},
+                                                        Rgb{150, 170, 255}};
 
 // Black, then Okabe and Ito's colours that stay apart for colour-blind readers and in
 // print (yellow, too pale on paper, left out), and a dark brown.

@@ -43,8 +43,8 @@ inline constexpr Dash SolidLine{};
 struct StyleColours {
   Rgb background;  // the whole picture, and the margins painted over the curves' ends
   Rgb grid;
-  Rgb frame;       // the plot's frame, tick marks and marked lines
-  Rgb text;        // every text, and the dot that starts a curve
+  Rgb frame;  // the plot's frame, tick marks and marked lines
+  Rgb text;   // every text, and the dot that starts a curve
 };
 
 StyleColours ColoursOf(GraphStyle style);

@@ -19,8 +19,8 @@ enum class AxisScale { Log, Linear };
 
 struct PlotAxis {
   AxisScale scale = AxisScale::Log;
-  double low = 1;   // data value at the frame's left (x) or bottom (y) edge; above 0 on Log
-  double high = 10; // at the right or top edge; above low
+  double low = 1;     // data value at the frame's left (x) or bottom (y) edge; above 0 on Log
+  double high = 10;   // at the right or top edge; above low
   std::string title;  // UTF-8; x: centred under the tick labels, y: at the frame's top left
 };
 
@@ -35,7 +35,7 @@ struct PlotCurve {
 struct Plot {
   PlotAxis x, y;
   std::vector<PlotCurve> curves;
-  std::vector<double> xMarks;           // x values of lines across the frame (boundaries)
+  std::vector<double> xMarks;            // x values of lines across the frame (boundaries)
   std::optional<DataPoint> markedPoint;  // shown as a small square (where a particle stops)
 };
 
@@ -55,13 +55,13 @@ struct PlotLayout {
   // their size in pixels whatever the user scale; both above 0.
   double unitsPerPixelX = 1;
   double unitsPerPixelY = 1;
-  double tickPoints = 10;      // tick labels; a decade's "10"
-  double exponentPoints = 7;   // a decade's raised exponent
-  double titlePoints = 10;     // the x axis's title
-  double yTitlePoints = 10;    // the y axis's title
+  double tickPoints = 10;     // tick labels; a decade's "10"
+  double exponentPoints = 7;  // a decade's raised exponent
+  double titlePoints = 10;    // the x axis's title
+  double yTitlePoints = 10;   // the y axis's title
   double legendPoints = 10;
   YTitlePlace yTitlePlace = YTitlePlace::AboveFrame;
-  bool xTickLabels = true;  // false: the energies are labelled under another plot below
+  bool xTickLabels = true;        // false: the energies are labelled under another plot below
   std::optional<PlotBox> legend;  // where the legend's entries go, from its top left; none
                                   // draws no legend
 };

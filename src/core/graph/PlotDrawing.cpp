@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/graph/AxisTicks.h"
 
@@ -14,6 +17,7 @@ constexpr double MarkPixels = 3;       // half the side of the marked point's sq
 constexpr double SamplePixels = 26;    // the line before a legend entry's label
 constexpr double SampleGapPixels = 6;  // between that line and the label
 constexpr Dash MarkDash{{4, 4}, 2};
+constexpr double SimplifyPixels = 0.25;
 constexpr const char* Ellipsis = "\u2026";
 
 struct UserPoint {
@@ -21,14 +25,34 @@ struct UserPoint {
   friend bool operator==(const UserPoint&, const UserPoint&) = default;
 };
 
+// AxisToUser with the logarithms of the axis's ends taken once, for the many points drawn.
+class AxisMap {
+ public:
+  AxisMap(const PlotAxis& axis, double lowUser, double highUser)
+      : log_(axis.scale == AxisScale::Log),
+        low_(Position(axis.low)),
+        lowUser_(lowUser),
+        scale_((highUser - lowUser) / (Position(axis.high) - low_)) {}
+  double operator()(double value) const { return lowUser_ + (Position(value) - low_) * scale_; }
+
+ private:
+  double Position(double value) const {
+    if (!log_) return value;
+    return value > 0 ? std::log(value) : std::numeric_limits<double>::quiet_NaN();
+  }
+  bool log_;
+  double low_, lowUser_, scale_;
+};
+
 class PlotPainter {
  public:
-  PlotPainter(DrawingSurface& surface, const Plot& plot, const PlotLayout& layout,
-              GraphStyle style)
+  PlotPainter(DrawingSurface& surface, const Plot& plot, const PlotLayout& layout, GraphStyle style)
       : surface_(surface),
         plot_(plot),
         layout_(layout),
         frame_(layout.frame),
+        x_(plot.x, frame_.left, frame_.right),
+        y_(plot.y, frame_.bottom, frame_.top),
         style_(style),
         colours_(ColoursOf(style)) {}
 
@@ -50,8 +74,8 @@ class PlotPainter {
 
  private:
   static float F(double v) { return static_cast<float>(v); }
-  double X(double value) const { return AxisToUser(plot_.x, frame_.left, frame_.right, value); }
-  double Y(double value) const { return AxisToUser(plot_.y, frame_.bottom, frame_.top, value); }
+  double X(double value) const { return x_(value); }
+  double Y(double value) const { return y_(value); }
   double PxX(double pixels) const { return pixels * layout_.unitsPerPixelX; }
   double PxY(double pixels) const { return pixels * layout_.unitsPerPixelY; }
 
@@ -108,40 +132,87 @@ class PlotPainter {
   }
 
   // Segment by segment, cut off at the frame; a run of segments that join is drawn as one
-  // line from its first point on.
+  // line from its first point on. A point without position ends a run.
   void DrawCurve(const PlotCurve& curve) {
     const CurvePen pen = CurvePenOf(style_, curve.pen);
     SetDash(pen.dash);
-    bool hasPrevious = false, joined = false;
-    UserPoint previous, drawnTo;
+    std::vector<UserPoint> run;
     for (const DataPoint& point : curve.points) {
       const UserPoint here{X(point.x), Y(point.y)};
-      if (!std::isfinite(here.x) || !std::isfinite(here.y)) {
-        hasPrevious = joined = false;
+      if (std::isfinite(here.x) && std::isfinite(here.y)) {
+        run.push_back(here);
         continue;
       }
-      UserPoint a = previous, b = here;
-      if (hasPrevious && Clip(a, b)) {
-        if (joined && a == drawnTo)
-          surface_.LineTo(F(b.x), F(b.y), pen.colour);
-        else
-          surface_.Line(F(a.x), F(a.y), F(b.x), F(b.y), pen.colour);
-        drawnTo = b;
-        joined = b == here;
-      } else {
-        joined = false;
-      }
-      previous = here;
-      hasPrevious = true;
+      DrawRun(run, pen.colour);
+      run.clear();
     }
+    DrawRun(run, pen.colour);
+  }
+
+  void DrawRun(const std::vector<UserPoint>& points, Rgb colour) {
+    const std::vector<UserPoint> run = Simplified(points);
+    bool joined = false;
+    UserPoint drawnTo;
+    for (std::size_t i = 1; i < run.size(); ++i) {
+      UserPoint a = run[i - 1], b = run[i];
+      if (!Clip(a, b)) {
+        joined = false;
+        continue;
+      }
+      if (joined && a == drawnTo)
+        surface_.LineTo(F(b.x), F(b.y), colour);
+      else
+        surface_.Line(F(a.x), F(a.y), F(b.x), F(b.y), colour);
+      drawnTo = b;
+      joined = b == run[i];
+    }
+  }
+
+  // The points without those that lie within a quarter of a pixel of the line through their
+  // neighbours kept (Ramer, Douglas and Peucker): the same line drawn, with far fewer joins
+  // for the stroker to work out where a curve of many points runs nearly straight.
+  std::vector<UserPoint> Simplified(const std::vector<UserPoint>& points) const {
+    if (points.size() < 3) return points;
+    std::vector<bool> keep(points.size(), false);
+    keep.front() = keep.back() = true;
+    std::vector<std::pair<std::size_t, std::size_t>> spans{{0, points.size() - 1}};
+    while (!spans.empty()) {
+      const auto [first, last] = spans.back();
+      spans.pop_back();
+      const double ax = points[first].x / layout_.unitsPerPixelX;
+      const double ay = points[first].y / layout_.unitsPerPixelY;
+      const double dx = points[last].x / layout_.unitsPerPixelX - ax;
+      const double dy = points[last].y / layout_.unitsPerPixelY - ay;
+      const double length = std::hypot(dx, dy);
+      double farthest = 0;
+      std::size_t at = first;
+      for (std::size_t i = first + 1; i < last; ++i) {
+        const double px = points[i].x / layout_.unitsPerPixelX - ax;
+        const double py = points[i].y / layout_.unitsPerPixelY - ay;
+        const double distance =
+            length > 0 ? std::abs(px * dy - py * dx) / length : std::hypot(px, py);
+        if (distance > farthest) {
+          farthest = distance;
+          at = i;
+        }
+      }
+      if (farthest <= SimplifyPixels) continue;
+      keep[at] = true;
+      spans.push_back({first, at});
+      spans.push_back({at, last});
+    }
+    std::vector<UserPoint> kept;
+    for (std::size_t i = 0; i < points.size(); ++i)
+      if (keep[i]) kept.push_back(points[i]);
+    return kept;
   }
 
   void DrawMarkedPoint() {
     if (!plot_.markedPoint) return;
     const double x = X(plot_.markedPoint->x), y = Y(plot_.markedPoint->y);
     if (!(x >= frame_.left && x <= frame_.right && y >= frame_.bottom && y <= frame_.top)) return;
-    surface_.FilledRectangle(F(x - PxX(MarkPixels)), F(y - PxY(MarkPixels)),
-                             F(x + PxX(MarkPixels)), F(y + PxY(MarkPixels)), colours_.frame);
+    surface_.FilledRectangle(F(x - PxX(MarkPixels)), F(y - PxY(MarkPixels)), F(x + PxX(MarkPixels)),
+                             F(y + PxY(MarkPixels)), colours_.frame);
   }
 
   double LabelWidthPixels(const AxisTick& tick) const {
@@ -262,6 +333,7 @@ class PlotPainter {
   const Plot& plot_;
   const PlotLayout& layout_;
   PlotBox frame_;
+  AxisMap x_, y_;
   GraphStyle style_;
   StyleColours colours_;
   Dash dash_ = SolidLine;  // as the surface draws now: a plot starts and ends solid

@@ -29,8 +29,8 @@ PlotAxis RangeAxisOf(const MaterialTable& table) {
 }
 
 Plot RangePlotOf(const MaterialTable& table) {
-  Plot plot{.x = EnergyAxis(), .y = RangeAxisOf(table), .curves = {}, .xMarks = {},
-            .markedPoint = {}};
+  Plot plot{
+      .x = EnergyAxis(), .y = RangeAxisOf(table), .curves = {}, .xMarks = {}, .markedPoint = {}};
   for (int c : {CsdaRange, ProjectedRange}) {
     PlotCurve curve{c == CsdaRange ? "CSDA" : "Projected", {}, c - 1};
     for (int r = 1; r <= RowCount; ++r)

@@ -19,7 +19,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-
 #include "core/catalog/MaterialLoader.h"
 #include "core/data/MaterialTable.h"
 #include "core/graph/GraphStyle.h"
@@ -38,13 +37,17 @@ namespace {
 constexpr Quantity QuantityChoices[] = {Quantity::Electronic, Quantity::Nuclear, Quantity::Total,
                                         Quantity::CsdaRange, Quantity::ProjectedRange};
 
-// A short line in the curve's pen on the screen's navy, as the picture draws it.
-QPixmap Swatch(int pen) {
-  QPixmap pixmap(28, 12);
-  pixmap.fill(GraphBackground);
-  QPainter painter(&pixmap);
-  painter.setPen(QPen(ToQColor(CurvePenOf(GraphStyle::Screen, pen).colour), 3));
-  painter.drawLine(3, 6, 25, 6);
+// A short line in the curve's pen on the screen's navy, as the picture draws it; made once.
+const QPixmap& Swatch(int pen) {
+  static std::array<QPixmap, MaxCurves> swatches;
+  QPixmap& pixmap = swatches[static_cast<std::size_t>(pen % MaxCurves)];
+  if (pixmap.isNull()) {
+    pixmap = QPixmap(28, 12);
+    pixmap.fill(GraphBackground);
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(ToQColor(CurvePenOf(GraphStyle::Screen, pen).colour), 3));
+    painter.drawLine(3, 6, 25, 6);
+  }
   return pixmap;
 }
 
@@ -109,8 +112,9 @@ QWidget* CompareWindow::BuildCurveSection() {
   materialBox_ = new QLineEdit;
   materialBox_->setObjectName("MaterialBox");
   materialBox_->setPlaceholderText(tr("e.g. Mylar, Silicon, formula=H2O,density=1"));
-  materialBox_->setToolTip(tr("A material's name, a word of its title, a common name, a path to "
-                              "a table file, or a material written out"));
+  materialBox_->setToolTip(
+      tr("A material's name, a word of its title, a common name, a path to "
+         "a table file, or a material written out"));
   QStringList names;
   for (const CatalogEntry& entry : catalog_.entries) names << QString::fromStdString(entry.name);
   auto* completer = new QCompleter(names, materialBox_);
@@ -121,8 +125,9 @@ QWidget* CompareWindow::BuildCurveSection() {
   addButton_->setObjectName("AddButton");
   auto* import = new QPushButton(tr("&Import file\u2026"));
   import->setObjectName("ImportButton");
-  import->setToolTip(tr("A table of AlphaStop's, a CSV of stopping powers, or the output of "
-                        "SRIM's SR module"));
+  import->setToolTip(
+      tr("A table of AlphaStop's, a CSV of stopping powers, or the output of "
+         "SRIM's SR module"));
   auto* remove = new QPushButton(tr("&Remove"));
   remove->setObjectName("RemoveButton");
   message_ = MakeMessageLabel("CompareMessage");
@@ -133,8 +138,8 @@ QWidget* CompareWindow::BuildCurveSection() {
   connect(addButton_, &QPushButton::clicked, this, &CompareWindow::AddClicked);
   connect(import, &QPushButton::clicked, this, &CompareWindow::ImportClicked);
   connect(remove, &QPushButton::clicked, this, &CompareWindow::RemoveClicked);
-  auto* removeKey = new QShortcut(QKeySequence::Delete, list_, nullptr, nullptr,
-                                  Qt::WidgetShortcut);
+  auto* removeKey =
+      new QShortcut(QKeySequence::Delete, list_, nullptr, nullptr, Qt::WidgetShortcut);
   connect(removeKey, &QShortcut::activated, this, &CompareWindow::RemoveClicked);
   auto* importKey = new QShortcut(QKeySequence::Open, this);
   connect(importKey, &QShortcut::activated, this, &CompareWindow::ImportClicked);
@@ -185,15 +190,17 @@ QWidget* CompareWindow::BuildChoiceSection() {
 }
 
 QWidget* CompareWindow::BuildReadoutSection() {
-  readoutBox_ = new QGroupBox(tr("At the pointer"));
-  auto* grid = new QGridLayout(readoutBox_);
+  auto* box = new QGroupBox(tr("At the pointer"));
+  auto* grid = new QGridLayout(box);
   readoutEnergy_ = ReadoutLabel("ReadoutEnergy", "-0.000E-000 MeV");
-  grid->addWidget(readoutEnergy_, 0, 0, 1, 4);
+  readoutUnit_ = ReadoutLabel("ReadoutUnit", QString::fromUtf8("in MeV cm\u00b2/g"));
+  grid->addWidget(readoutEnergy_, 0, 0, 1, 2);
+  grid->addWidget(readoutUnit_, 0, 2, 1, 2);
   for (std::size_t i = 0; i < readout_.size(); ++i) {
     const QString n = QString::number(i + 1);
     ReadoutRow& row = readout_[i];
     row.swatch = new QLabel;
-    row.swatch->setPixmap(Swatch(static_cast<int>(i)));
+    row.swatch->setFixedSize(Swatch(0).size());
     row.title = ReadoutLabel("ReadoutTitle" + n, "MMMMMMMMMMMMMM");
     row.value = ReadoutLabel("ReadoutValue" + n, "-0.000E-000");
     row.difference = ReadoutLabel("ReadoutDifference" + n, "-00000.00 %");
@@ -205,7 +212,7 @@ QWidget* CompareWindow::BuildReadoutSection() {
     grid->addWidget(row.difference, line, 3);
   }
   grid->setRowStretch(static_cast<int>(readout_.size()) + 1, 1);
-  return readoutBox_;
+  return box;
 }
 
 QWidget* CompareWindow::BuildExportButtons() {
@@ -245,9 +252,8 @@ QWidget* CompareWindow::BuildExportButtons() {
   printStyle_ = new QCheckBox(tr("&White for print"));
   printStyle_->setObjectName("PrintStyleBox");
   printStyle_->setToolTip(tr("Save, copy and print on a white background, with dashed lines"));
-  connect(printStyle_, &QCheckBox::toggled, this, [](bool white) {
-    SetExportStyle(white ? GraphStyle::Print : GraphStyle::Screen);
-  });
+  connect(printStyle_, &QCheckBox::toggled, this,
+          [](bool white) { SetExportStyle(white ? GraphStyle::Print : GraphStyle::Screen); });
   row->addWidget(printStyle_);
   return box;
 }
@@ -346,7 +352,8 @@ void CompareWindow::Redraw() {
   shown_.reset();
   shownBase_ = 0;
   if (!sources.empty()) {
-    Checked<Comparison> compared = Compare(sources, quantity, lengths && unitBox_->currentIndex() == 1);
+    Checked<Comparison> compared =
+        Compare(sources, quantity, lengths && unitBox_->currentIndex() == 1);
     if (Comparison* comparison = std::get_if<Comparison>(&compared)) {
       for (std::size_t k = 0; k < pens.size(); ++k) comparison->curves[k].pen = pens[k];
       const auto base = std::find(pens.begin(), pens.end(), baseBox_->currentIndex());
@@ -364,17 +371,21 @@ void CompareWindow::Redraw() {
 }
 
 void CompareWindow::ShowCurvesInReadout() {
-  readoutBox_->setTitle(shown_ ? tr("At the pointer, in %1").arg(FromUtf8(UnitText(shown_->unit)))
-                               : tr("At the pointer"));
+  SetText(readoutUnit_, shown_ ? tr("in %1").arg(FromUtf8(UnitText(shown_->unit))) : QString());
   for (std::size_t i = 0; i < readout_.size(); ++i) {
-    const ReadoutRow& row = readout_[i];
+    ReadoutRow& row = readout_[i];
     const bool shown = shown_ && i < shown_->curves.size();
-    row.swatch->setVisible(shown);
-    if (shown) row.swatch->setPixmap(Swatch(shown_->curves[i].pen));
+    const int pen = shown ? shown_->curves[i].pen : -1;
+    if (pen != row.pen) {
+      row.swatch->setPixmap(pen < 0 ? QPixmap() : Swatch(pen));
+      row.pen = pen;
+    }
     const QString title = shown ? FromUtf8(shown_->curves[i].title) : QString();
-    SetText(row.title, row.title->fontMetrics().elidedText(title, Qt::ElideRight,
-                                                           row.title->width() - 4));
-    row.title->setToolTip(title);
+    if (title != row.title->toolTip()) {
+      row.title->setText(
+          row.title->fontMetrics().elidedText(title, Qt::ElideRight, row.title->width() - 4));
+      row.title->setToolTip(title);
+    }
   }
 }
 

@@ -20,7 +20,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -90,13 +89,14 @@ class CompareWindow : public QWidget {
   QComboBox* quantityBox_ = nullptr;
   QComboBox* unitBox_ = nullptr;
   QComboBox* baseBox_ = nullptr;
-  QGroupBox* readoutBox_ = nullptr;
   QLabel* readoutEnergy_ = nullptr;
+  QLabel* readoutUnit_ = nullptr;
   struct ReadoutRow {
     QLabel* swatch;
     QLabel* title;
     QLabel* value;
     QLabel* difference;
+    int pen = -1;  // the swatch shown; none at first
   };
   std::array<ReadoutRow, MaxCurves> readout_{};
   QCheckBox* printStyle_ = nullptr;

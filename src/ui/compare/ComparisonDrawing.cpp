@@ -19,6 +19,7 @@ Drawing ComparisonDrawing(const Comparison& comparison, std::size_t base, GraphS
             const ComparisonLayout layout =
                 LayoutComparison(size.width(), size.height(), comparison.curves.size());
             PainterSurface surface(painter, size, layout.scale, style);
+            surface.SetPlainJoins(true);
             DrawComparison(surface, comparison, base, style, layout);
             surface.Flush();
             painter.restore();

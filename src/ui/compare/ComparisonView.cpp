@@ -24,14 +24,18 @@ ComparisonView::ComparisonView(QWidget* parent)
 void ComparisonView::Show(const std::optional<Comparison>& comparison, std::size_t base) {
   comparison_ = comparison;
   const qreal ratio = devicePixelRatioF();
-  image_ = QImage(PictureSize * ratio, QImage::Format_RGB32);
-  image_.setDevicePixelRatio(ratio);
+  // The same image is drawn over each time: a new one would cost its memory's first use.
+  if (image_.size() != PictureSize * ratio) {
+    image_ = QImage(PictureSize * ratio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+  }
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::TextAntialiasing);
   if (comparison_ && !comparison_->curves.empty()) {
     layout_ = LayoutComparison(ComparisonWidth, ComparisonHeight, comparison_->curves.size());
     energyAxis_ = CurvesPlot(*comparison_).x;
     PainterSurface surface(painter, PictureSize, layout_.scale);
+    surface.SetPlainJoins(true);
     DrawComparison(surface, *comparison_, base, GraphStyle::Screen, layout_);
     surface.Flush();
   } else {

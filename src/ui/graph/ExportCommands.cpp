@@ -66,10 +66,9 @@ void SaveWithDialog(QWidget* parent, const ExportTarget& target) {
   dialog.selectNameFilter(ExportStyle() == GraphStyle::Print ? PictureTypes[1].filter
                                                              : PictureTypes[0].filter);
   dialog.setDefaultSuffix("png");
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                   [&dialog](const QString& filter) {
-                     dialog.setDefaultSuffix(TypeOf(filter).suffix);
-                   });
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog,
+      [&dialog](const QString& filter) { dialog.setDefaultSuffix(TypeOf(filter).suffix); });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().first();
   const FileType& type = TypeOf(dialog.selectedNameFilter());
@@ -85,8 +84,8 @@ void SaveWithDialog(QWidget* parent, const ExportTarget& target) {
 }
 
 void CopyPicture(QWidget* parent, const ExportTarget& target) {
-  QGuiApplication::clipboard()->setImage(DrawingImage(
-      target.drawing(ExportStyle()), parent ? parent->devicePixelRatioF() : 1.0));
+  QGuiApplication::clipboard()->setImage(
+      DrawingImage(target.drawing(ExportStyle()), parent ? parent->devicePixelRatioF() : 1.0));
 }
 
 void PrintWithDialog(QWidget* parent, const ExportTarget& target) {

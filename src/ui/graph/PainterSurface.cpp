@@ -46,8 +46,8 @@ void PainterSurface::Flush() {
 
 QPen PainterSurface::PenOf(const QColor& colour) const {
   QPen pen(colour, drawWidth_);
-  pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
-  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(drawWidth_ > 1 && !plainJoins_ ? Qt::RoundCap : Qt::SquareCap);
+  pen.setJoinStyle(plainJoins_ ? Qt::BevelJoin : Qt::RoundJoin);
   if (dash_.count > 0) {
     // Round caps would lengthen every dash by the pen's width and close the short gaps.
     pen.setCapStyle(Qt::FlatCap);

@@ -43,8 +43,7 @@ TEST(Comparison, ReadsEachCurveAsTheLookupsReadItsTable) {
       for (double e : energies) {
         const StopPowers s = InterpolateStopPower(table, e).value();
         const Ranges ranges = Value(RangeAtEnergy(table, e));
-        const double expected[] = {s.electronic, s.nuclear, s.total, ranges.csda,
-                                   ranges.projected};
+        const double expected[] = {s.electronic, s.nuclear, s.total, ranges.csda, ranges.projected};
         double value = expected[static_cast<int>(q)];
         if (micrometres) value = ArealDensityToMicrometres(value, 2.5);
         EXPECT_EQ(ValueAt(comparison, comparison.curves[0], e), value) << e;
@@ -70,8 +69,8 @@ TEST(Comparison, TabulatesTheUnionOfTheGridsAndDiffersWhereBothCurvesHaveValues)
   const std::vector<DataPoint> differences = DifferencePercent(comparison, 1, 0);
   EXPECT_GT(differences.size(), std::size_t(RowCount));
   for (const DataPoint& p : differences) EXPECT_TRUE(p.x >= 0.01 && p.x <= 100) << p.x;
-  EXPECT_NEAR(differences.front().y, 100 * (narrow.StopPower(1, Total) /
-                                                InterpolateStopPower(wide, 0.01)->total - 1),
+  EXPECT_NEAR(differences.front().y,
+              100 * (narrow.StopPower(1, Total) / InterpolateStopPower(wide, 0.01)->total - 1),
               1e-9);
   for (const CurveReadout& readout : ReadoutAt(comparison, 1, 1000))
     EXPECT_FALSE(readout.differencePercent) << "1000 MeV is beyond the base";
@@ -82,9 +81,9 @@ TEST(Comparison, TabulatesTheUnionOfTheGridsAndDiffersWhereBothCurvesHaveValues)
   const std::vector<TableCurves> nine(9, curves[0]);
   EXPECT_EQ(testing::RefusalText(Compare({&without, 1}, Quantity::Nuclear, false)),
             "\"Narrow\" gives no nuclear stopping power");
-  EXPECT_NE(testing::RefusalText(Compare({&without, 1}, Quantity::CsdaRange, true)).find(
-                "no density"),
-            std::string::npos);
+  EXPECT_NE(
+      testing::RefusalText(Compare({&without, 1}, Quantity::CsdaRange, true)).find("no density"),
+      std::string::npos);
   EXPECT_NE(testing::RefusalText(Compare(nine, Quantity::Total, false)).find("at most 8"),
             std::string::npos);
 }

@@ -34,7 +34,8 @@ class CompareWindowTest : public QObject {
     QCOMPARE(&ui::CompareWindow::Instance(), &window);
     QCOMPARE(window.Shown()->curves.size(), std::size_t(2));
 
-    const QString bad = QString::fromStdString(w->folder.Write("bad.csv", "energy_MeV,total\n1,5\n1,6\n"));
+    const QString bad =
+        QString::fromStdString(w->folder.Write("bad.csv", "energy_MeV,total\n1,5\n1,6\n"));
     const QStringList warnings = AnswerMessageBoxes([&] { window.AddFile(bad); });
     QVERIFY2(warnings.size() == 1 && warnings[0].contains('"' + bad + '"') &&
                  warnings[0].contains("Line 3"),
@@ -53,7 +54,8 @@ class CompareWindowTest : public QObject {
     QCOMPARE(window.findChild<QLabel*>("ReadoutDifference1")->text(), QString("+0.00 %"));
 
     const QString csv = QString::fromStdString((w->folder.Path() / "both.csv").string());
-    AnswerFileDialogs(csv, [&] { QTest::mouseClick(window.findChild<QWidget*>("SaveButton"), Qt::LeftButton); });
+    AnswerFileDialogs(
+        csv, [&] { QTest::mouseClick(window.findChild<QWidget*>("SaveButton"), Qt::LeftButton); });
     QFile saved(csv);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readLine().trimmed(), QByteArray("energy_MeV,Alpha_MeV_cm2_g,Gamma_MeV_cm2_g"));
