@@ -54,7 +54,7 @@ TEST(Comparison, ReadsEachCurveAsTheLookupsReadItsTable) {
 
 TEST(Comparison, TabulatesTheUnionOfTheGridsAndDiffersWhereBothCurvesHaveValues) {
   const MaterialTable wide = TableWithRanges(0.001, 1000), narrow = TableWithRanges(0.01, 100, 1.1);
-  const TableCurves curves[] = {CurvesOfTable(wide, "Wide"), CurvesOfTable(narrow, "Narrow")};
+  TableCurves curves[] = {CurvesOfTable(wide, "Wide"), CurvesOfTable(narrow, "Narrow")};
   const Comparison comparison = Value(Compare(curves, Quantity::Total, false));
   const Report report = ComparisonReport(comparison);
   ASSERT_EQ(report.columns.size(), 3u);
@@ -72,20 +72,10 @@ TEST(Comparison, TabulatesTheUnionOfTheGridsAndDiffersWhereBothCurvesHaveValues)
   EXPECT_NEAR(differences.front().y,
               100 * (narrow.StopPower(1, Total) / InterpolateStopPower(wide, 0.01)->total - 1),
               1e-9);
-  for (const CurveReadout& readout : ReadoutAt(comparison, 1, 1000))
-    EXPECT_FALSE(readout.differencePercent) << "1000 MeV is beyond the base";
-
-  TableCurves without = curves[1];
-  without.Of(Quantity::Nuclear).clear();
-  without.density.reset();
-  const std::vector<TableCurves> nine(9, curves[0]);
-  EXPECT_EQ(testing::RefusalText(Compare({&without, 1}, Quantity::Nuclear, false)),
+  EXPECT_FALSE(ReadoutAt(comparison, 1, 1000)[0].differencePercent) << "beyond the base";
+  curves[1].Of(Quantity::Nuclear).clear();
+  EXPECT_EQ(testing::RefusalText(Compare(curves, Quantity::Nuclear, false)),
             "\"Narrow\" gives no nuclear stopping power");
-  EXPECT_NE(
-      testing::RefusalText(Compare({&without, 1}, Quantity::CsdaRange, true)).find("no density"),
-      std::string::npos);
-  EXPECT_NE(testing::RefusalText(Compare(nine, Quantity::Total, false)).find("at most 8"),
-            std::string::npos);
 }
 
 }  // namespace
