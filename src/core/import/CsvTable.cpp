@@ -1,6 +1,7 @@
 #include "core/import/CsvTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -226,7 +227,7 @@ class CsvReader {
       if (const Refusal* no = Refused(parsed))
         return FileRefusal(path_, number, no->message + " (" + column.name + ")");
       const double value = std::get<double>(parsed) * column.factor;
-      if (!(value > 0))
+      if (!(std::isfinite(value) && value > 0))
         return FileRefusal(path_, number,
                            "the " + column.name + " is " + fields[column.field] +
                                "; it must be greater than zero");

@@ -1,6 +1,7 @@
 #include "core/import/SrModuleTable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -193,15 +194,19 @@ class SrReader {
                   "the row does not read as an energy with its unit, two stopping powers "
                   "and the projected range with its unit");
     const double energy = *SrNumber(words[0]) * *FactorOf(EnergyUnits, words[1]);
-    if (!(energy > 0 && electronic > 0 && nuclear > 0 && range > 0))
-      return Fail(at, "every energy, stopping power and range must be greater than zero");
+    const double projected = range * rangeUnit * *density_;
+    const auto good = [](double v) { return std::isfinite(v) && v > 0; };
+    if (!(good(energy) && good(electronic) && good(nuclear) && good(projected) &&
+          good(electronic * stoppingFactor_) && good(nuclear * stoppingFactor_) &&
+          good((electronic + nuclear) * stoppingFactor_)))
+      return Fail(at, "every energy, stopping power and range must be a finite number above zero");
     if (!curves_.energies.empty() && !(energy > curves_.energies.back()))
       return Fail(at, "the energy " + words[0] + " " + words[1] +
                           " is not above that of the row before; energies must ascend");
     curves_.energies.push_back(energy);
     curves_.Of(Quantity::Electronic).push_back(electronic);
     curves_.Of(Quantity::Nuclear).push_back(nuclear);
-    curves_.Of(Quantity::ProjectedRange).push_back(range * rangeUnit * *density_);
+    curves_.Of(Quantity::ProjectedRange).push_back(projected);
     return std::nullopt;
   }
 

@@ -65,6 +65,20 @@ std::vector<double> TableEnergies(const std::vector<double>& given) {
   return energies;
 }
 
+// Whether every number of the table is one a table may hold: finite, above zero, the
+// energies ascending. Resampling or integrating a file at the ends of the doubles may not.
+bool HoldsNumbers(const MaterialTable& table) {
+  for (int r = 1; r <= RowCount; ++r) {
+    const TableRow& row = table.rows[static_cast<std::size_t>(r - 1)];
+    const auto good = [](double v) { return std::isfinite(v) && v > 0; };
+    if (!good(row.energy) || (r > 1 && !(row.energy > table.Energy(r - 1))) ||
+        !std::all_of(row.stopPower.begin(), row.stopPower.end(), good) ||
+        !std::all_of(row.range.begin(), row.range.end(), good))
+      return false;
+  }
+  return true;
+}
+
 std::string RowText(const TableRow& row) {
   std::string text = FormatScientific(row.energy);
   for (double v : row.stopPower) text += " " + FormatScientific(v);
@@ -146,6 +160,10 @@ Checked<MaterialTable> TableOfCurves(const TableCurves& given, const std::string
     row.range = {value(Quantity::CsdaRange), value(Quantity::ProjectedRange)};
     row.text = RowText(row);
   }
+  if (!HoldsNumbers(table))
+    return FileRefusal(path, 0,
+                       "its energies or values lie too far apart or too close together for a "
+                       "table of 122 rows");
   return table;
 }
 
