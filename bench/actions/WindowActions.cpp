@@ -1,11 +1,13 @@
 // The real windows on the offscreen platform, driven as a user drives them: the load
 // command until the graph window has painted its new picture, Enter in the energy box, a
 // row selected in the list, pointer moves over the graph, a key typed in the range window
-// while a stack of layers is worked out, and the graph saved as PNG and as SVG. Each sample
-// is one action.
+// while a stack of layers is worked out, the graph saved as PNG and as SVG, and in the
+// comparison of eight materials a pointer move and another quantity chosen. Each sample is
+// one action.
 // Run it once more with QT_SCALE_FACTOR=2 for the load at device pixel ratio 2.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,15 +18,21 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "BenchTables.h"
 #include "RowTable.h"
 #include "core/data/MaterialTable.h"
 #include "core/lookup/CursorPlacement.h"
 #include "ui/main/Form1.h"
+#include "ui/compare/CompareWindow.h"
+#include "ui/compare/ComparisonView.h"
 #include "ui/graph/Form2.h"
 #include "ui/graph/GraphExport.h"
 #include "ui/graph/PictureBox.h"
@@ -160,6 +168,44 @@ class Windows {
     return TimedAction([&] { QApplication::sendEvent(&Picture(), &move); });
   }
 
+  // The comparison window with eight tables: the loaded one and the first of as/.
+  void OpenCompareWindow() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(tables_.folder / "as"))
+      files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    ui::CompareWindow::Open();
+    ui::CompareWindow& window = ui::CompareWindow::Instance();
+    for (const std::string& file : files) {
+      if (window.Shown() && window.Shown()->curves.size() >= 8) break;
+      window.AddMaterial(QString::fromStdString(file));
+    }
+    quantityBox_ = window.findChild<QComboBox*>("QuantityBox");
+    comparison_ = window.findChild<ui::ComparisonView*>("ComparisonPicture");
+    Settle();
+  }
+
+  // A pointer move over the comparison until the crosshair and the readouts are painted.
+  double TimeComparePointer(double x) {
+    const QPointF at(x, 200);
+    QMouseEvent move(QEvent::MouseMove, at, comparison_->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    Settle();
+    return TimedAction([&] {
+      QApplication::sendEvent(comparison_, &move);
+      QApplication::processEvents();
+    });
+  }
+
+  // Another quantity chosen, until both plots are drawn anew and painted.
+  double TimeCompareQuantity(int index) {
+    Settle();
+    return TimedAction([&] {
+      quantityBox_->setCurrentIndex(index);
+      QApplication::processEvents();
+    });
+  }
+
  private:
   const BenchTables& tables_;
   ui::Form1 form1_;
@@ -168,6 +214,8 @@ class Windows {
   QLineEdit* text3_ = nullptr;
   QPushButton* command2_ = nullptr;
   QLineEdit* energyBox_ = nullptr;
+  QComboBox* quantityBox_ = nullptr;
+  ui::ComparisonView* comparison_ = nullptr;
   std::unique_ptr<PaintCounter> picturePaints_;
 };
 
@@ -217,6 +265,10 @@ int main(int argc, char** argv) {
   const std::string savePng2 =
       "graph saved as PNG, twice the window's size (at ratio 2, --scale 2)";
   const std::string saveSvg = "graph saved as SVG";
+  const std::string comparePointer =
+      "comparison of eight materials, a pointer move (crosshair and eight readouts painted)";
+  const std::string compareQuantity =
+      "comparison of eight materials, another quantity (both plots drawn anew and painted)";
   const QTemporaryDir saved;
 
   // Each repetition runs its lambda afresh: what must go on from one sample to the next
@@ -273,6 +325,24 @@ int main(int argc, char** argv) {
     for (auto _ : state) state.SetIterationTime(TimeSave(saved.filePath("graph.svg"), 1));
   }));
 
+  int nextComparison = 0;
+  bool compareOpen = false;
+  const auto openCompare = [&] {
+    if (!std::exchange(compareOpen, true)) windows.OpenCompareWindow();
+  };
+  OneActionPerSample(
+      benchmark::RegisterBenchmark(comparePointer.c_str(), [&](benchmark::State& state) {
+        openCompare();
+        for (auto _ : state)
+          state.SetIterationTime(windows.TimeComparePointer(200 + 200 * (nextComparison++ % 2)));
+      }));
+  OneActionPerSample(
+      benchmark::RegisterBenchmark(compareQuantity.c_str(), [&](benchmark::State& state) {
+        openCompare();
+        for (auto _ : state)
+          state.SetIterationTime(windows.TimeCompareQuantity(nextComparison++ % 5));
+      }));
+
   RowReporter reporter({{load, {5e6, "≤ 5 ms"}},
                         {rangeKey, {1e6, "≤ 1 ms"}},
                         {lookup, {50e3, "≤ 50 µs"}},
@@ -282,7 +352,9 @@ int main(int argc, char** argv) {
                         {pointerSameRow, {100e3, "≤ 100 µs"}},
                         {savePng, {50e6, "≤ 50 ms"}},
                         {savePng2, {50e6, "≤ 50 ms"}},
-                        {saveSvg, {50e6, "≤ 50 ms"}}});
+                        {saveSvg, {50e6, "≤ 50 ms"}},
+                        {comparePointer, {1e6, "≤ 1 ms"}},
+                        {compareQuantity, {1e6, "≤ 1 ms"}}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return reporter.Failed() ? EXIT_FAILURE : EXIT_SUCCESS;

@@ -9,10 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/catalog/MaterialLoader.h"
+#include "core/compare/Comparison.h"
+#include "support/CheckedValue.h"
 #include "support/ReferenceTable.h"
 #include "support/SharedData.h"
 #include "support/TableFiles.h"
@@ -20,6 +24,8 @@
 
 namespace alphastop::testing {
 namespace {
+
+using alphastop::DataPoint;
 
 ToolRun Calc(const std::string& arguments, const TempFolder& where) {
   return RunTool(ALPHASTOP_CALC_TOOL, arguments, where.Path(),
@@ -149,6 +155,11 @@ TEST(CalcTool, RefusesBadInputWithStatusTwoAndOneLineNamingTheText) {
       {"layers 5 Dense:1um,colour=red", "unknown option \"colour=red\""},
       {"thickness Dense 5 5.1", "\"5\" to \"5.1\": the energy out must be less"},
       {"layers --stack", "--stack"},
+      {"compare Dense Unobtainium out.csv", "\"Unobtainium\""},
+      {"compare Dense out.jpg", "\".jpg\""},
+      {"compare --base 3 Dense Vague out.csv", "--base 3"},
+      {"compare --quantity speed Dense out.csv", "speed"},
+      {"graph Dense out.png --style fancy", "fancy"},
   };
   for (const auto& [arguments, named] : cases) {
     const ToolRun run = Calc(arguments, tables);
@@ -241,11 +252,65 @@ TEST(CalcTool, GraphWritesAPngOfTheWindowAtTheScaleGiven) {
 TEST(CalcTool, ADamagedTableExitsOneWithTheWindowsMessage) {
   Tables tables;
   const std::string damaged = (DamagedFolder() / "nan.as").string();
-  const ToolRun run = Calc("stopping \"" + damaged + "\" 5", tables);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("The file \"" + damaged + "\" cannot be read. Line "), std::string::npos)
-      << run.err;
+  const std::string csv = tables.Write("bad.csv", "energy_MeV,total\n1,5\n1,6\n");
+  for (const std::string& arguments :
+       {"stopping \"" + damaged + "\" 5", "compare Dense \"" + csv + "\" out.png"}) {
+    const ToolRun run = Calc(arguments, tables);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("cannot be read. Line "), std::string::npos) << run.err;
+  }
+}
+
+std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Three materials side by side: a CSV whose columns are what stopping gives at its energies,
+// an SVG of the three titles and curves; and a table exported by table compares at 0 %.
+TEST(CalcTool, CompareWritesTheMaterialsSideBySide) {
+  Tables tables;
+  const std::string materials = "Dense Red_glass Blue_glass ";
+  ASSERT_EQ(Calc("compare " + materials + "cmp.csv", tables).status, 0);
+  const auto rows = Lines(FileText(tables.Path() / "cmp.csv"));
+  ASSERT_EQ(rows.size(), 123u);
+  EXPECT_EQ(rows[0], "energy_MeV,Dense_MeV_cm2_g,Red_glass_MeV_cm2_g,Blue_glass_MeV_cm2_g");
+  for (std::size_t r : {2, 50, 100}) {
+    const std::vector<double> compared = CsvNumbers(rows[r]);
+    const std::string energy = rows[r].substr(0, rows[r].find(','));
+    std::size_t m = 1;
+    for (const char* name : {"Dense", "Red_glass", "Blue_glass"}) {
+      const auto stopping =
+          Lines(Calc(std::string("--format csv stopping ") + name + " " + energy, tables).out);
+      EXPECT_EQ(CsvNumbers(stopping.at(1))[3], compared[m++]) << name << " at " << energy;
+    }
+  }
+
+  if (std::filesystem::exists(ALPHASTOP_GRAPH_TOOL)) {
+    ASSERT_EQ(Calc("compare --style print " + materials + "cmp.svg", tables).status, 0);
+    const std::string svg = FileText(tables.Path() / "cmp.svg");
+    std::set<std::string> curveColours;  // of polylines that bend: of 3 points or more
+    for (std::size_t at = 0; (at = svg.find("points=\"", at + 1)) != std::string::npos;) {
+      const auto from = svg.begin() + long(at), to = svg.begin() + long(svg.find('"', at + 8));
+      if (std::count(from, to, ' ') >= 3)  // the stroke of the group it is drawn in
+        curveColours.insert(svg.substr(svg.rfind("stroke=\"", at) + 8, 7));
+    }
+    EXPECT_EQ(curveColours.size(), 3u);
+    for (const char* title : {">DENSE<", ">RED<", ">BLUE<"})
+      EXPECT_NE(svg.find(title), std::string::npos) << title;
+  }
+
+  std::ofstream(tables.Path() / "dense.csv") << Calc("--format csv table Dense", tables).out;
+  const TableCurves sources[] = {Value(LoadCurves((tables.Path() / "as/Dense.as").string(), {})),
+                                 Value(LoadCurves((tables.Path() / "dense.csv").string(), {}))};
+  for (Quantity q : {Quantity::Electronic, Quantity::Nuclear, Quantity::Total, Quantity::CsdaRange,
+                     Quantity::ProjectedRange}) {
+    const std::vector<DataPoint> differences =
+        DifferencePercent(Value(Compare(sources, q, false)), 1, 0);
+    EXPECT_EQ(differences.size(), 122u);
+    for (const DataPoint& p : differences) EXPECT_EQ(p.y, 0) << p.x;
+  }
 }
 
 }  // namespace

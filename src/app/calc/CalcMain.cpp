@@ -29,11 +29,26 @@ struct Arguments {
   std::string energy;
   std::string energyOut;
   std::string out;
-  int scale = 1;
+  PictureOptions picture;
+  bool ranges = false;
+  CompareOptions compare;
   std::vector<std::string> values;
   StackWords stack;
   std::string angle;
 };
+
+void AddPictureOptions(CLI::App* command, PictureOptions& picture) {
+  command
+      ->add_option("--scale", picture.scale,
+                   "pixels of a PNG for each pixel of the picture, 1 to 8")
+      ->check(CLI::Range(1, MaxGraphScale))
+      ->capture_default_str();
+  command
+      ->add_option("--style", picture.style,
+                   "screen (the window's navy) or print (white, black text, dashed curves)")
+      ->check(CLI::IsMember({"screen", "print"}))
+      ->capture_default_str();
+}
 
 CalcOutput OutputOf(const Arguments& arguments) {
   const auto format = ReportFormatNamed(arguments.format);
@@ -70,7 +85,9 @@ int Run(int argc, char** argv) {
       ->capture_default_str();
   app.footer(
       "MATERIAL is a table file's name without extension (Water_liquid, silicon), a path to a "
-      "table file,\n"
+      "table file\n"
+      "(AlphaStop's own, a CSV with energy_MeV and stopping-power columns, or SRIM's SR "
+      "output),\n"
       "or a material written out: formula=C10H8O4,density=1.4[,ivalue=78.7][,gas][,name=Mylar], "
       "with\n"
       "weights=1:0.111894,8:0.888106 or atoms=H:2,O:1 in place of formula= where wanted; density "
@@ -130,11 +147,23 @@ int Run(int argc, char** argv) {
       ->add_option("OUT", a.out,
                    "the file to write, by its extension: .png (an image) or .svg (a drawing)")
       ->required();
-  graph->add_option("--scale", a.scale, "pixels of the PNG for each pixel of the window, 1 to 8")
-      ->check(CLI::Range(1, MaxGraphScale))
+  AddPictureOptions(graph, a.picture);
+  graph->add_flag("--ranges", a.ranges, "the CSDA and projected ranges, not the stopping powers");
+  CLI::App* compare = app.add_subcommand(
+      "compare", "MATERIAL... side by side, and their differences from one, as PNG, SVG or CSV");
+  compare
+      ->add_option("MATERIAL... OUT", a.values,
+                   "up to 8 materials, then the file to write: .png, .svg (a picture) or .csv "
+                   "(energy_MeV and a column for each material)")
+      ->required();
+  compare->add_option("--quantity", a.compare.quantity, "what is compared")
+      ->check(CLI::IsMember({"electronic", "nuclear", "total", "csda", "projected"}))
       ->capture_default_str();
+  compare->add_option("--base", a.compare.base, "the material the others are measured from, from 1")
+      ->capture_default_str();
+  AddPictureOptions(compare, a.compare.picture);
   for (CLI::App* command :
-       {materials, stopping, energy, layers, depth, thickness, nuclides, table, graph})
+       {materials, stopping, energy, layers, depth, thickness, nuclides, table, graph, compare})
     command->fallthrough();
 
   try {
@@ -163,7 +192,8 @@ int Run(int argc, char** argv) {
   if (*thickness) ThicknessFor(tables, a.material, a.energy, a.energyOut, output);
   if (*nuclides) ListNuclides(output);
   if (*table) WholeTable(tables, a.material, output);
-  if (*graph) WriteGraph(tables, a.material, a.out, a.scale, argv[0]);
+  if (*graph) WriteGraph(tables, a.material, a.out, a.picture, a.ranges, argv[0]);
+  if (*compare) WriteComparison(tables, a.values, a.compare, argv[0]);
   return ExitDone;
 }
 

@@ -26,6 +26,13 @@ LoadedMaterial CalcMaterials::Load(const std::string& text) const {
   return std::get<LoadedMaterial>(std::move(loaded));
 }
 
+TableCurves CalcMaterials::Curves(const std::string& text) const {
+  if (data_.error && data_.error->kind == RefusalKind::BadInput) throw CalcError(*data_.error);
+  Checked<TableCurves> curves = LoadCurves(text, catalog_);
+  if (const Refusal* no = Refused(curves)) throw CalcError(*no);
+  return std::get<TableCurves>(std::move(curves));
+}
+
 MaterialCache CalcMaterials::Cache() const {
   if (data_.error && data_.error->kind == RefusalKind::BadInput) throw CalcError(*data_.error);
   return MaterialCache(catalog_);

@@ -23,6 +23,9 @@ class CalcMaterials {
   // LoadMaterial of text; its refusal is a CalcError whose status follows its kind.
   LoadedMaterial Load(const std::string& text) const;
 
+  // LoadCurves of text, for a comparison; its refusal is a CalcError as Load's.
+  TableCurves Curves(const std::string& text) const;
+
   // The same materials, each loaded once, for a stack.
   MaterialCache Cache() const;
 

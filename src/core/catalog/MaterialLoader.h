@@ -7,8 +7,9 @@
 //     a file that exists;
 //   - a material of the catalog, found as FindMaterial finds it (a file's name, a word of
 //     its name or title, a common name).
-// Table files are read by the first of TableFileKinds() that claims them, so that other
-// kinds of file (a CSV of stopping powers, another program's output) can be added there.
+// Table files are read by the first of TableFileKinds() that claims them: a CSV of stopping
+// powers (core/import/CsvTable.h), the output of SRIM's SR module (SrModuleTable.h), and
+// the program's own tables, which claim every other file.
 
 #include <filesystem>
 #include <functional>
@@ -19,6 +20,7 @@
 
 #include "core/catalog/MaterialCatalog.h"
 #include "core/data/MaterialTable.h"
+#include "core/import/TableCurves.h"
 #include "core/units/Checked.h"
 
 namespace alphastop {
@@ -31,18 +33,24 @@ struct LoadedMaterial {
   MaterialTable table;  // loaded whole; DataFile and LoadedFile stay empty
 };
 
-// A kind of table file the loader reads.
+// A kind of table file the loader reads. Refusals are unreadable, naming the file and line.
 struct TableFileKind {
-  const char* description;                                  // "AlphaStop table (.as, .asc)"
-  bool (*claims)(const std::filesystem::path& path);        // by the file's name
-  Checked<MaterialTable> (*read)(const std::string& path);  // refusals are Unreadable
+  const char* description;  // "AlphaStop table (.as, .asc)"
+  const char* pattern;      // for a file dialog: "*.as *.asc"
+  // By the file's name, or by its first bytes (head: up to 4 KB; empty where the file is
+  // not read, as when deciding whether a text names a file at all).
+  bool (*claims)(const std::filesystem::path& path, std::string_view head);
+  // As a table of 122 rows for every use of a material, and as the file's own curves.
+  Checked<MaterialTable> (*readTable)(const std::string& path);
+  Checked<TableCurves> (*readCurves)(const std::string& path);
 };
 
 // Every kind read, in the order they are asked; AlphaStop's own tables come last and claim
 // every file no other kind claims.
 std::span<const TableFileKind> TableFileKinds();
 
-// Whether text can only be a path: it holds '/', or a kind other than the last claims it.
+// Whether text can only be a path: it holds '/', or a kind other than the last claims it
+// by its name.
 bool LooksLikePath(std::string_view text);
 
 // The table MATERIAL names. Refused with a message on one line, quoting the text:
@@ -51,6 +59,11 @@ bool LooksLikePath(std::string_view text);
 // the window's warning on one line. An unknown name says where it was looked for:
 //   unknown material "Silicn" in "/usr/share/alphastop"
 Checked<LoadedMaterial> LoadMaterial(std::string_view text, const MaterialCatalog& catalog);
+
+// The curves MATERIAL names, as LoadMaterial finds it, for comparing: a table's 122 rows,
+// or an imported file's own rows with the quantities it gives. Its name is LoadedMaterial's,
+// but a file's name without folder and extension in place of its path.
+Checked<TableCurves> LoadCurves(std::string_view text, const MaterialCatalog& catalog);
 
 // Materials loaded once each, for evaluations repeated as the user types: LoadMaterial of a
 // text at its first request, kept with its refusal as well.

@@ -3,21 +3,11 @@
 // (y grows upward), with lines, rectangles and text. The Qt window implements it; tests
 // record the calls.
 
-#include <cstdint>
 #include <string_view>
 
+#include "core/graph/GraphStyle.h"
+
 namespace alphastop {
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(Rgb, Rgb) = default;
-};
-
-inline constexpr Rgb Navy{0, 0, 128};
-inline constexpr Rgb Grey{128, 128, 128};
-inline constexpr Rgb Red{255, 0, 0};
-inline constexpr Rgb Yellow{255, 255, 0};
-inline constexpr Rgb White{255, 255, 255};
 
 enum class PrintEnd { ContinueLine, EndLine };
 
@@ -29,6 +19,8 @@ class DrawingSurface {
   virtual void Clear() = 0;
   // Width in device-independent pixels of every later point, line and rectangle border.
   virtual void SetDrawWidth(int pixels) = 0;
+  // The dash pattern of every later line (not of rectangles); a new surface draws solid.
+  virtual void SetDash(const Dash& dash) = 0;
   // A dot in the foreground colour; (x, y) becomes the current position.
   virtual void SetPoint(float x, float y) = 0;
   // (x2, y2) becomes the current position.
@@ -45,6 +37,11 @@ class DrawingSurface {
   // Draws text in the foreground colour. ContinueLine leaves the text position just right
   // of the text at the same height; EndLine moves it to the left edge, one line down.
   virtual void Print(std::string_view text, PrintEnd end) = 0;
+  // How far text at that size reaches to the right, in device-independent pixels (a point
+  // is 4/3 of one). A surface that cannot measure estimates half an em a character.
+  virtual double TextWidthPixels(std::string_view text, double points) const {
+    return 0.5 * points * 4.0 / 3.0 * static_cast<double>(text.size());
+  }
 };
 
 }  // namespace alphastop

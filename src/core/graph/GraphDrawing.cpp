@@ -21,18 +21,18 @@ constexpr double UnitFontSize = 14;
 
 // Lines at j * 10^n for j = 1..10 in every decade: the line of j = 10 and that of j = 1 of
 // the next decade coincide, and both are drawn.
-void DrawGrid(DrawingSurface& surface) {
+void DrawGrid(DrawingSurface& surface, Rgb grey) {
   const double ln10 = std::log(10.0);
   for (int k = 0; k <= 7; ++k) {
     for (int j = 1; j <= 10; ++j) {
       const auto y = static_cast<float>(k * ln10 + std::log(j));
-      surface.Line(0, y, FrameRight, y, Grey);
+      surface.Line(0, y, FrameRight, y, grey);
     }
   }
   for (int k = 0; k <= 6; ++k) {
     for (int j = 1; j <= 10; ++j) {
       const auto x = static_cast<float>(k * ln10 + std::log(j));
-      surface.Line(x, 0, x, FrameTop, Grey);
+      surface.Line(x, 0, x, FrameTop, grey);
     }
   }
 }
@@ -111,19 +111,25 @@ void DrawLabels(DrawingSurface& surface) {
 
 }  // namespace
 
-void DrawGraphPicture(DrawingSurface& surface, const MaterialTable& table) {
+void DrawGraphPicture(DrawingSurface& surface, const MaterialTable& table, GraphStyle style) {
+  const StyleColours colours = ColoursOf(style);
   surface.Clear();
   surface.SetDrawWidth(1);
-  DrawGrid(surface);
+  DrawGrid(surface, colours.grid);
 
   surface.SetDrawWidth(2);
-  DrawCurve(surface, table, Electronic, Red);
-  DrawCurve(surface, table, Nuclear, Yellow);
-  DrawCurve(surface, table, Total, White);
+  // The screen's curves are solid, as the surface starts; print dashes all but the total.
+  Dash dash = SolidLine;
+  for (int column : {Electronic, Nuclear, Total}) {
+    const CurvePen pen = StopPowerPenOf(style, column);
+    if (pen.dash != dash) surface.SetDash(dash = pen.dash);
+    DrawCurve(surface, table, column, pen.colour);
+  }
+  if (dash != SolidLine) surface.SetDash(SolidLine);
 
-  surface.FilledRectangle(0, FrameTop, MarginRight, MarginTop, Navy);
-  surface.FilledRectangle(0, 0, MarginRight, MarginBottom, Navy);
-  surface.Rectangle(0, 0, FrameRight, FrameTop, White);  // still 2 pixels wide
+  surface.FilledRectangle(0, FrameTop, MarginRight, MarginTop, colours.background);
+  surface.FilledRectangle(0, 0, MarginRight, MarginBottom, colours.background);
+  surface.Rectangle(0, 0, FrameRight, FrameTop, colours.frame);  // still 2 pixels wide
 
   DrawLabels(surface);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/data/MaterialTable.h"
 #include "core/graph/DrawingSurface.h"
+#include "core/graph/GraphStyle.h"
 
 namespace alphastop {
 
@@ -13,6 +14,10 @@ namespace alphastop {
 // stopping power is zero or less (or not finite) has no position and is left out of that
 // curve together with its two segments; the next row with a position is reached by a
 // zero-length Line in the curve's colour, which starts the following piece there.
-void DrawGraphPicture(DrawingSurface& surface, const MaterialTable& table);
+// The print style draws the same in its own colours (StopPowerPenOf, ColoursOf), the
+// electronic and nuclear curves dashed; the surface's background and foreground should be
+// the style's.
+void DrawGraphPicture(DrawingSurface& surface, const MaterialTable& table,
+                      GraphStyle style = GraphStyle::Screen);
 
 }  // namespace alphastop

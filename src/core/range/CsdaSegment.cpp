@@ -6,12 +6,12 @@
 namespace alphastop {
 
 CsdaSegment::CsdaSegment(const MaterialTable& table, int high)
-    : e1_(table.Energy(high - 1)),
-      e2_(table.Energy(high)),
-      r1_(table.RangeData(high - 1, CsdaRange)),
-      r2_(table.RangeData(high, CsdaRange)),
-      logSpan_(std::log(e2_ / e1_)) {
-  const double s1 = table.StopPower(high - 1, Total), s2 = table.StopPower(high, Total);
+    : CsdaSegment(table.Energy(high - 1), table.RangeData(high - 1, CsdaRange),
+                  table.StopPower(high - 1, Total), table.Energy(high),
+                  table.RangeData(high, CsdaRange), table.StopPower(high, Total)) {}
+
+CsdaSegment::CsdaSegment(double e1, double r1, double s1, double e2, double r2, double s2)
+    : e1_(e1), e2_(e2), r1_(r1), r2_(r2), logSpan_(std::log(e2 / e1)) {
   const double p = std::log(s2 / s1) / logSpan_;
   exponent_ = s1 > 0 && s2 > 0 && std::isfinite(p) ? 1 - p : std::log(r2_ / r1_) / logSpan_;
   growth_ = std::expm1(exponent_ * logSpan_);

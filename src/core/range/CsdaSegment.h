@@ -22,6 +22,10 @@ class CsdaSegment {
   // ranges are above zero and ascend (RangeChecks.h checks a table for it).
   CsdaSegment(const MaterialTable& table, int high);
 
+  // The same between any two points of a curve: energies e1 < e2 (MeV), their CSDA
+  // ranges r1 < r2 (g/cm2) and total stopping powers s1, s2 (MeV cm2/g).
+  CsdaSegment(double e1, double r1, double s1, double e2, double r2, double s2);
+
   // The CSDA range (g/cm2) at energy (MeV), and the energy at a CSDA range: each other's
   // inverse. Held within the two rows' values, so the rows' own values give each other
   // back and a value just outside them, by rounding, gives the nearer row's.

@@ -1,5 +1,7 @@
 #include "ui/graph/Cursors.h"
 
+#include <cmath>
+
 #include "core/lookup/CursorPlacement.h"
 #include "ui/graph/Form2.h"
 #include "ui/common/LineShape.h"
@@ -14,12 +16,12 @@ void MoveEnergyCursor(double energy) {
   line.SetVisible(true);
 }
 
-void MoveStopPowerCursor(double stopPower) {
+void MoveStopPowerCursor(double energy, double totalStopPower) {
   LineShape& line = Form2::Instance().Line2();
-  const float y = StopPowerCursorY(stopPower);
+  const float y = Form2::Instance().ValueCursorY(energy, totalStopPower);
   line.SetY1(y);
   line.SetY2(y);
-  line.SetVisible(true);
+  line.SetVisible(std::isfinite(y));
 }
 
 }  // namespace alphastop::ui

@@ -7,7 +7,8 @@ namespace alphastop::ui {
 
 // Puts the vertical line Line1 at an energy in MeV and makes it visible.
 void MoveEnergyCursor(double energy);
-// Puts the horizontal line Line2 at a stopping power in MeV cm2/g and makes it visible.
-void MoveStopPowerCursor(double stopPower);
+// Puts the horizontal line Line2 at a looked-up energy's total stopping power (MeV, MeV
+// cm2/g) and makes it visible; while the graph shows the ranges, at the energy's CSDA range.
+void MoveStopPowerCursor(double energy, double totalStopPower);
 
 }  // namespace alphastop::ui

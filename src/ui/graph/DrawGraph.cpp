@@ -3,8 +3,8 @@
 #include <QLabel>
 
 #include "core/data/MaterialTable.h"
-#include "core/graph/GraphDrawing.h"
 #include "ui/graph/Form2.h"
+#include "ui/graph/GraphExport.h"
 #include "ui/common/LineShape.h"
 #include "ui/graph/PictureBox.h"
 
@@ -17,7 +17,7 @@ void DrawGraph() {
   form2.setWindowTitle("  " + title);
   form2.Label5().setText(title);
   form2.Label5().adjustSize();
-  DrawGraphPicture(form2.Picture1().Drawing(), table);
+  DrawGraphView(form2.Picture1().Drawing(), table, form2.View());
   form2.Line1().SetVisible(false);
   form2.Line2().SetVisible(false);
   form2.show();

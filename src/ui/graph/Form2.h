@@ -1,6 +1,11 @@
 #pragma once
 #include <QWidget>
 
+#include <array>
+
+#include "core/graph/RangeGraph.h"
+
+class QAction;
 class QLabel;
 
 namespace alphastop::ui {
@@ -12,8 +17,9 @@ class LineShape;
 class PictureBox;
 
 // The graph window: stopping powers against energy on log-log axes, with a legend and two
-// yellow cursor lines inside the picture. One instance, created hidden in its design state
-// on first use; closing it only hides it.
+// yellow cursor lines inside the picture; or, when the user chooses, the CSDA and projected
+// ranges, with the heading and the legend saying so. One instance, created hidden in its
+// design state on first use; closing it only hides it.
 class Form2 : public QWidget {
   Q_OBJECT
  public:
@@ -25,9 +31,19 @@ class Form2 : public QWidget {
   LineShape& Line2() const { return *line2_; }
   QLabel& Label5() const { return *label5_; }
 
+  // What the picture shows; the stopping powers at first.
+  GraphView View() const { return view_; }
+  // Shows the view: the heading and legend change at once, and the picture of a loaded
+  // table is drawn anew with both cursor lines hidden.
+  void SetView(GraphView view);
+  // Where the horizontal cursor goes for a looked-up energy (MeV) and its total stopping
+  // power (MeV cm2/g): at the stopping power, or in the range view at the CSDA range.
+  float ValueCursorY(double energy, double totalStopPower) const;
+
  signals:
   // The pointer readout picked a row: its index in the main window's row list.
   void RowPointedAt(int listIndex);
+  void ViewChanged(GraphView view);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,6 +54,8 @@ class Form2 : public QWidget {
   friend class SingleWindow<Form2>;
   Form2();
   void BuildGraphActions();
+  void ShowViewInLabels();
+  void ShowRangesAt(int row, float X, float Y);
   void Picture1MouseMove(float X, float Y);
   void SaveGraphClick();
   void CopyClick();
@@ -47,6 +65,12 @@ class Form2 : public QWidget {
   LineShape* line1_ = nullptr;
   LineShape* line2_ = nullptr;
   QLabel* label5_ = nullptr;
+  QLabel* label4_ = nullptr;
+  std::array<QLabel*, 3> legendLabels_{};
+  LineShape* line5_ = nullptr;
+  QAction* rangesAction_ = nullptr;
+  QAction* printStyleAction_ = nullptr;
+  GraphView view_ = GraphView::StoppingPowers;
 };
 
 }  // namespace alphastop::ui

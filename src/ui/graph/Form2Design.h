@@ -2,7 +2,11 @@
 // The graph window's design, in twips: one home for the window and for the drawing of its
 // look that the exports make without it.
 
+#include <QString>
+
 #include "core/graph/DrawingSurface.h"
+#include "core/graph/GraphStyle.h"
+#include "core/graph/RangeGraph.h"
 #include "ui/common/Controls.h"
 
 namespace alphastop::ui {
@@ -39,6 +43,25 @@ inline constexpr LineDesign Form2LegendLines[] = {
     {"Line5", 6240, 1320, 7440, 1320, White},
 };
 inline constexpr int LegendLinePixels = 2;
+
+// While the window shows the ranges, the heading and the first two legend entries say so
+// and the third is hidden.
+inline constexpr const char* Form2RangeTitle = "Alpha particle range";
+inline constexpr const char* Form2RangeLegendTexts[] = {"CSDA", "Projected"};
+inline constexpr int Form2RangeLegendEntries = 2;
+
+inline QString GraphTitleText(GraphView view) {
+  return QString::fromUtf8(view == GraphView::Ranges ? Form2RangeTitle : Form2Title.text);
+}
+// Legend entry i (0 .. 2) of a view.
+inline QString LegendText(GraphView view, int i) {
+  return QString::fromUtf8(view == GraphView::Ranges ? Form2RangeLegendTexts[i]
+                                                     : Form2LegendLabels[i].text);
+}
+// The pen of legend entry i, that of the curve it stands for.
+inline CurvePen LegendPen(GraphView view, GraphStyle style, int i) {
+  return view == GraphView::Ranges ? CurvePenOf(style, i) : StopPowerPenOf(style, i + 1);
+}
 
 // The picture box: its sunken border, then the drawing area inside it.
 inline constexpr TwipsBox Picture1Box{120, 1680, 9135, 9135};

@@ -1,37 +1,31 @@
 #include "ui/graph/GraphCommands.h"
 
-#include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QPrintDialog>
-#include <QPrinter>
-
-#include <algorithm>
-#include <cmath>
+#include <QFileInfo>
 
 #include "core/data/MaterialTable.h"
-#include "core/graph/GraphFile.h"
-#include "ui/graph/GraphExport.h"
 #include "ui/common/Messages.h"
 #include "ui/common/SaveFile.h"
+#include "ui/graph/ExportCommands.h"
+#include "ui/graph/Form2.h"
+#include "ui/graph/GraphExport.h"
 
 namespace alphastop::ui {
 namespace {
-
-const QString PngFilter = "PNG image (*.png)";
-const QString SvgFilter = "SVG drawing (*.svg)";
-
-// A PNG as sharp as the window shows the graph: at its device pixel ratio, rounded up.
-int ScaleOf(const QWidget* parent) {
-  const qreal ratio = parent ? parent->devicePixelRatioF() : 1.0;
-  return std::clamp(static_cast<int>(std::ceil(ratio)), 1, MaxGraphScale);
-}
 
 bool SayIfNothingLoaded(QWidget* parent) {
   if (HasLoadedGraph()) return false;
   ShowWarning(parent, "No material is loaded yet: pick one and press OK first.");
   return true;
+}
+
+ExportTarget GraphTarget(const QString& caption) {
+  const GraphView view = Form2::Exists() ? Form2::Instance().View() : GraphView::StoppingPowers;
+  return {caption,
+          QFileInfo(SuggestedExportName("png")).completeBaseName(),
+          [view](GraphStyle style) {
+            return GraphWindowDrawing(SharedMaterialTable(), {view, style});
+          },
+          {}};
 }
 
 }  // namespace
@@ -40,36 +34,17 @@ bool HasLoadedGraph() { return SharedMaterialTable().IsLoaded(); }
 
 void SaveGraphWithDialog(QWidget* parent) {
   if (SayIfNothingLoaded(parent)) return;
-  QFileDialog dialog(parent, "Save graph",
-                     QDir(LastSaveFolder()).filePath(SuggestedExportName("png")));
-  dialog.setObjectName("SaveGraphDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({PngFilter, SvgFilter});
-  dialog.setDefaultSuffix("png");
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                   [&dialog](const QString& filter) {
-                     dialog.setDefaultSuffix(filter == SvgFilter ? "svg" : "png");
-                   });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().first();
-  RememberSaveFolder(path);
-  if (const auto error = SaveGraph(SharedMaterialTable(), path, ScaleOf(parent)))
-    ShowWarning(parent, *error);
+  SaveWithDialog(parent, GraphTarget("Save graph"));
 }
 
 void CopyGraph(QWidget* parent) {
   if (SayIfNothingLoaded(parent)) return;
-  QGuiApplication::clipboard()->setImage(
-      GraphImage(SharedMaterialTable(), parent ? parent->devicePixelRatioF() : 1.0));
+  CopyPicture(parent, GraphTarget("Copy graph"));
 }
 
 void PrintGraphWithDialog(QWidget* parent) {
   if (SayIfNothingLoaded(parent)) return;
-  QPrinter printer;
-  QPrintDialog dialog(&printer, parent);
-  dialog.setObjectName("PrintGraphDialog");
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (const auto error = PrintGraph(SharedMaterialTable(), printer)) ShowWarning(parent, *error);
+  PrintWithDialog(parent, GraphTarget("Print graph"));
 }
 
 }  // namespace alphastop::ui

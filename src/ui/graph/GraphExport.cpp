@@ -1,48 +1,49 @@
 #include "ui/graph/GraphExport.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QFrame>
 #include <QPainter>
-#include <QPrinter>
 #include <QRegion>
-#include <QSaveFile>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QSvgGenerator>
-
-#include <algorithm>
 
 #include "core/data/MaterialTable.h"
 #include "core/graph/GraphDrawing.h"
-#include "core/graph/GraphFile.h"
 #include "ui/common/Controls.h"
 #include "ui/common/Fonts.h"
 #include "ui/graph/Form2Design.h"
 #include "ui/graph/PainterSurface.h"
 #include "ui/graph/PictureBox.h"
-#include "ui/graph/PngFile.h"
 #include "ui/common/Twips.h"
 
 namespace alphastop::ui {
 namespace {
 
+QColor TextColour(GraphStyle style) { return ToQColor(ColoursOf(style).text); }
+
 // As a label paints its one line: from the top-left corner of its box.
-void PaintLabel(QPainter& painter, const TextDesign& design, const QString& text) {
+void PaintLabel(QPainter& painter, const TextDesign& design, const QString& text,
+                GraphStyle style) {
   painter.setFont(DesignFont(Face::Serif, design.points));
-  painter.setPen(GraphForeground);
+  painter.setPen(TextColour(style));
   const QRect box = ToRect(design.box);
   painter.drawText(QRect(box.topLeft(), GraphWindowSize()), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void PaintLegend(QPainter& painter) {
-  for (const LineDesign& line : Form2LegendLines) {
-    painter.setPen(QPen(ToQColor(line.colour), LegendLinePixels, Qt::SolidLine, Qt::FlatCap));
+void PaintLegend(QPainter& painter, GraphLook look) {
+  const int entries = look.view == GraphView::Ranges ? Form2RangeLegendEntries : 3;
+  for (int i = 0; i < entries; ++i) {
+    const LineDesign& line = Form2LegendLines[i];
+    const CurvePen pen = LegendPen(look.view, look.style, i);
+    QPen qpen(ToQColor(pen.colour), LegendLinePixels, Qt::SolidLine, Qt::FlatCap);
+    if (pen.dash.count > 0)
+      qpen.setDashPattern(
+          QList<qreal>(pen.dash.lengths.begin(), pen.dash.lengths.begin() + pen.dash.count));
+    painter.setPen(qpen);
     painter.drawLine(QPointF(line.x1, line.y1) / TwipsPerPixel,
                      QPointF(line.x2, line.y2) / TwipsPerPixel);
+    PaintLabel(painter, Form2LegendLabels[i], LegendText(look.view, i), look.style);
   }
-  for (const TextDesign& label : Form2LegendLabels)
-    PaintLabel(painter, label, QString::fromUtf8(label.text));
 }
 
 // The picture box's border as the style draws it for the window, in the window's colours.
@@ -60,7 +61,14 @@ void PaintSunkenBorder(QPainter& painter, const QRect& box) {
   QApplication::style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter);
 }
 
-void PaintPicture(QPainter& painter, const MaterialTable& table) {
+void DrawLook(DrawingSurface& surface, const MaterialTable& table, GraphLook look) {
+  if (look.view == GraphView::Ranges)
+    DrawRangeGraphPicture(surface, table, look.style, TwipsToPixels(Picture1AreaTwips));
+  else
+    DrawGraphPicture(surface, table, look.style);
+}
+
+void PaintPicture(QPainter& painter, const MaterialTable& table, GraphLook look) {
   const QRect box = ToRect(Picture1Box);
   const int side = TwipsToPixels(Picture1AreaTwips);
   const QRect area(box.topLeft() + QPoint(PictureBox::BorderPixels, PictureBox::BorderPixels),
@@ -68,102 +76,58 @@ void PaintPicture(QPainter& painter, const MaterialTable& table) {
   painter.save();
   painter.translate(area.topLeft());
   painter.setClipRect(QRect(QPoint(0, 0), area.size()));
-  PainterSurface surface(painter, area.size(), GraphScale);
-  DrawGraphPicture(surface, table);
+  PainterSurface surface(painter, area.size(), GraphScale, look.style);
+  DrawLook(surface, table, look);
   surface.Flush();
   painter.restore();
   // An SVG file keeps no clip (QSvgGenerator writes none), so what a curve draws past the
   // area, which the window's picture never holds, is painted over before the rest comes.
+  const QColor background = ToQColor(ColoursOf(look.style).background);
   for (const QRect& band : QRegion(QRect(QPoint(0, 0), GraphWindowSize())) - area)
-    painter.fillRect(band, GraphBackground);
-  PaintSunkenBorder(painter, box);
-}
-
-std::optional<QString> Refusal(const QString& path, const QString& why) {
-  return QString("The graph cannot be saved as \"%1\": %2.").arg(path, why);
-}
-
-bool WriteSvg(const MaterialTable& table, QIODevice& file) {
-  QSvgGenerator svg;
-  svg.setOutputDevice(&file);
-  svg.setSize(GraphWindowSize());
-  svg.setViewBox(QRect(QPoint(0, 0), GraphWindowSize()));
-  svg.setResolution(GraphDpi());
-  svg.setTitle(FromUtf8(Form2Title.text) + " - " + FromUtf8(table.MaterialTitle));
-  QPainter painter;
-  if (!painter.begin(&svg)) return false;
-  PaintGraphWindow(painter, table);
-  return painter.end();
+    painter.fillRect(band, background);
+  if (look.style == GraphStyle::Screen) PaintSunkenBorder(painter, box);
 }
 
 }  // namespace
 
 QSize GraphWindowSize() { return ToRect(Form2Client).size(); }
 
-int GraphDpi() { return QImage(1, 1, QImage::Format_RGB32).logicalDpiY(); }
+int GraphDpi() { return DrawingDpi(); }
 
-void PaintGraphWindow(QPainter& painter, const MaterialTable& table) {
+void DrawGraphView(DrawingSurface& surface, const MaterialTable& table, GraphView view) {
+  DrawLook(surface, table, {view, GraphStyle::Screen});
+}
+
+void PaintGraphWindow(QPainter& painter, const MaterialTable& table, GraphLook look) {
   painter.save();
   // The window's picture is drawn with its lines unsmoothed, as the design's were.
   painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.fillRect(QRect(QPoint(0, 0), GraphWindowSize()), GraphBackground);
-  PaintPicture(painter, table);
-  PaintLabel(painter, Form2Title, FromUtf8(Form2Title.text));
-  PaintLabel(painter, Form2MaterialTitle, FromUtf8(table.MaterialTitle));
-  PaintLegend(painter);
+  painter.fillRect(QRect(QPoint(0, 0), GraphWindowSize()),
+                   ToQColor(ColoursOf(look.style).background));
+  PaintPicture(painter, table, look);
+  PaintLabel(painter, Form2Title, GraphTitleText(look.view), look.style);
+  PaintLabel(painter, Form2MaterialTitle, FromUtf8(table.MaterialTitle), look.style);
+  PaintLegend(painter, look);
   painter.restore();
 }
 
-QImage GraphImage(const MaterialTable& table, qreal scale) {
-  QImage image(GraphWindowSize() * scale, QImage::Format_RGB32);
-  image.setDevicePixelRatio(scale);
-  QPainter painter(&image);
-  PaintGraphWindow(painter, table);
-  return image;
+Drawing GraphWindowDrawing(const MaterialTable& table, GraphLook look) {
+  return {GraphWindowSize(), GraphTitleText(look.view) + " - " + FromUtf8(table.MaterialTitle),
+          [&table, look](QPainter& painter) { PaintGraphWindow(painter, table, look); }};
 }
 
-std::optional<QString> SaveGraph(const MaterialTable& table, const QString& path, int scale) {
-  const std::optional<GraphFormat> format = GraphFormatOf(path.toStdString());
-  if (!format) return Refusal(path, "the name must end in .png or .svg");
-  if (scale < 1 || scale > MaxGraphScale)
-    return Refusal(path, QString("the scale must be 1 to %1").arg(MaxGraphScale));
-  // Drawn into memory first: a file that takes only part of the bytes (a full disk) then
-  // shows as one, which QSvgGenerator, streaming into the file, would not notice.
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!(*format == GraphFormat::Png ? WritePng(GraphImage(table, scale), buffer)
-                                    : WriteSvg(table, buffer)))
-    return Refusal(path, "the drawing failed");
-  // The file is written aside and takes the name only when whole; unless committed, what
-  // was written goes with the QSaveFile.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Refusal(path, file.errorString());
-  if (file.write(bytes) != bytes.size() || !file.commit())
-    return Refusal(path, file.error() != QFileDevice::NoError
-                             ? file.errorString()
-                             : QString("it could not be written whole"));
-  return std::nullopt;
+QImage GraphImage(const MaterialTable& table, qreal scale, GraphLook look) {
+  return DrawingImage(GraphWindowDrawing(table, look), scale);
 }
 
-std::optional<QString> PrintGraph(const MaterialTable& table, QPrinter& printer) {
-  printer.setResolution(GraphDpi());
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    const QString name =
-        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    return QString("The graph cannot be printed on \"%1\".").arg(name);
-  }
-  const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
-  const QSizeF graph = GraphWindowSize();
-  const qreal scale = std::min(page.width() / graph.width(), page.height() / graph.height());
-  painter.translate((page.width() - scale * graph.width()) / 2,
-                    (page.height() - scale * graph.height()) / 2);
-  painter.scale(scale, scale);
-  PaintGraphWindow(painter, table);
-  painter.end();
-  return std::nullopt;
+std::optional<QString> SaveGraph(const MaterialTable& table, const QString& path, int scale,
+                                 GraphLook look) {
+  return SaveDrawing(GraphWindowDrawing(table, look), path, scale);
+}
+
+std::optional<QString> PrintGraph(const MaterialTable& table, QPrinter& printer, GraphLook look) {
+  return PrintDrawing(GraphWindowDrawing(table, look), printer);
 }
 
 }  // namespace alphastop::ui

@@ -8,8 +8,13 @@
 
 namespace alphastop::ui {
 
-PainterSurface::PainterSurface(QPainter& painter, QSizeF area, const UserScale& scale)
-    : painter_(painter), area_(area), scale_(scale) {}
+PainterSurface::PainterSurface(QPainter& painter, QSizeF area, const UserScale& scale,
+                               GraphStyle style)
+    : painter_(painter),
+      area_(area),
+      scale_(scale),
+      background_(ToQColor(ColoursOf(style).background)),
+      foreground_(ToQColor(ColoursOf(style).text)) {}
 
 QPointF PainterSurface::ToArea(double x, double y) const {
   const AreaPoint p = UserToArea(scale_, area_.width(), area_.height(), {x, y});
@@ -41,23 +46,30 @@ void PainterSurface::Flush() {
 
 QPen PainterSurface::PenOf(const QColor& colour) const {
   QPen pen(colour, drawWidth_);
-  pen.setCapStyle(drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
-  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(drawWidth_ > 1 && !plainJoins_ ? Qt::RoundCap : Qt::SquareCap);
+  pen.setJoinStyle(plainJoins_ ? Qt::BevelJoin : Qt::RoundJoin);
+  if (dash_.count > 0) {
+    // Round caps would lengthen every dash by the pen's width and close the short gaps.
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setDashPattern(QList<qreal>(dash_.lengths.begin(), dash_.lengths.begin() + dash_.count));
+  }
   return pen;
 }
 
 void PainterSurface::Clear() {
   batchLines_.clear();
   batchPolyline_.clear();
-  painter_.fillRect(QRectF(QPointF(0, 0), area_), GraphBackground);
+  painter_.fillRect(QRectF(QPointF(0, 0), area_), background_);
   current_ = text_ = QPointF(0, 0);
 }
 
 void PainterSurface::SetDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
 
+void PainterSurface::SetDash(const Dash& dash) { dash_ = dash; }
+
 void PainterSurface::SetPoint(float x, float y) {
   Flush();
-  QPen pen = PenOf(GraphForeground);
+  QPen pen = PenOf(foreground_);
   pen.setCapStyle(Qt::RoundCap);
   painter_.setPen(pen);
   painter_.drawPoint(ToArea(x, y));
@@ -109,7 +121,7 @@ void PainterSurface::Print(std::string_view text, PrintEnd end) {
   Flush();
   const QFont font = DesignFont(Face::Serif, fontPoints_);
   painter_.setFont(font);
-  painter_.setPen(GraphForeground);
+  painter_.setPen(foreground_);
   const QFontMetricsF metrics(font, painter_.device());
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const QPointF cellTopLeft = ToArea(text_.x(), text_.y());
@@ -122,6 +134,12 @@ void PainterSurface::Print(std::string_view text, PrintEnd end) {
   } else {
     text_ = QPointF(scale_.left, text_.y() + metrics.height() * unitsPerPixelY);
   }
+}
+
+double PainterSurface::TextWidthPixels(std::string_view text, double points) const {
+  const QFontMetricsF metrics(DesignFont(Face::Serif, points), painter_.device());
+  return metrics.horizontalAdvance(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace alphastop::ui

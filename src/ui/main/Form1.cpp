@@ -367,7 +367,7 @@ void Form1::Text3KeyPress(int keyCode) {
   Text6->setText(FromUtf8(FormatReadout(result->nuclear)));
   Text4->setText(FromUtf8(FormatReadout(result->total)));
   MoveEnergyCursor(energy);
-  MoveStopPowerCursor(result->total);
+  MoveStopPowerCursor(energy, result->total);
 }
 
 void Form1::List1Click(int listIndex) {

@@ -15,6 +15,8 @@
 #include "core/data/MaterialTable.h"
 #include "core/report/TableReport.h"
 #include "ui/main/FileListBox.h"
+#include "ui/compare/CompareWindow.h"
+#include "ui/graph/Form2.h"
 #include "ui/graph/GraphCommands.h"
 #include "ui/main/Form1.h"
 #include "ui/main/Form3.h"
@@ -48,6 +50,25 @@ void Form1::BuildMenuBar() {
   QAction* newMaterial = tools->addAction(tr("&New material\u2026"), this, &Form1::OpenNewMaterial);
   newMaterial->setShortcut(QKeySequence::New);
   newMaterial->setObjectName("NewMaterialAction");
+  QAction* compare = tools->addAction(tr("&Compare materials\u2026"), this, &CompareWindow::Open);
+  compare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  compare->setObjectName("CompareAction");
+  tools->addSeparator();
+  // The graph window's own choice, which its context menu offers too; it is read when the
+  // menu opens, and a press of the shortcut turns the graph over from what it shows.
+  QAction* ranges = tools->addAction(tr("Show ran&ges on the graph"));
+  ranges->setCheckable(true);
+  ranges->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  ranges->setObjectName("GraphRangesAction");
+  connect(ranges, &QAction::triggered, this, [ranges] {
+    Form2& graph = Form2::Instance();
+    graph.SetView(graph.View() == GraphView::Ranges ? GraphView::StoppingPowers
+                                                    : GraphView::Ranges);
+    ranges->setChecked(graph.View() == GraphView::Ranges);
+  });
+  connect(tools, &QMenu::aboutToShow, this, [ranges] {
+    ranges->setChecked(Form2::Exists() && Form2::Instance().View() == GraphView::Ranges);
+  });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&Reference"), this, &Form1::Command3Click)->setObjectName("ReferenceAction");

@@ -13,6 +13,7 @@
 #include "core/graph/CursorReadout.h"
 #include "core/graph/GraphDrawing.h"
 #include "core/graph/GraphMapping.h"
+#include "core/graph/PlotDrawing.h"
 #include "core/lookup/CursorPlacement.h"
 #include "support/TableFiles.h"
 
@@ -25,6 +26,7 @@ using testing::GeometricTable;
 enum class CallKind {
   Clear,
   SetDrawWidth,
+  SetDash,
   SetPoint,
   Line,
   LineTo,
@@ -59,6 +61,9 @@ class RecordingSurface final : public DrawingSurface {
   void SetDrawWidth(int pixels) override {
     calls.push_back({CallKind::SetDrawWidth, {double(pixels)}});
   }
+  void SetDash(const Dash& d) override {
+    calls.push_back({CallKind::SetDash, {d.lengths.begin(), d.lengths.begin() + d.count}});
+  }
   void SetPoint(float x, float y) override { calls.push_back({CallKind::SetPoint, {x, y}}); }
   void Line(float x1, float y1, float x2, float y2, Rgb c) override {
     calls.push_back({CallKind::Line, {x1, y1, x2, y2}, c});
@@ -79,7 +84,8 @@ class RecordingSurface final : public DrawingSurface {
   }
 };
 
-TEST(GraphMapping, PutsDecadesAtMultiplesOfLnTen) {
+// Decades at multiples of ln 10, and user points in twips from the top left and back.
+TEST(GraphMapping, PutsDecadesAtMultiplesOfLnTenAndUserPointsInTwips) {
   const struct {
     double (*map)(double);
     double value, coordinate;
@@ -88,30 +94,14 @@ TEST(GraphMapping, PutsDecadesAtMultiplesOfLnTen) {
                {StopPowerToY, 0.0001, 0},       {StopPowerToY, 1, 9.210340},
                {StopPowerToY, 1000, 16.118096}, {StopPowerToY, 1e4, 18.420681}};
   for (const auto& c : cases) EXPECT_NEAR(c.map(c.value), c.coordinate, 5e-7) << c.value;
-  for (double value : {0.0, -1.0})
-    EXPECT_FALSE(std::isfinite(EnergyToX(value)) || std::isfinite(StopPowerToY(value)));
-}
-
-TEST(GraphMapping, PlacesUserPointsInTwipsFromTopLeftAndTakesThemBack) {
-  constexpr double Twips = 9075;
-  const struct {
-    UserPoint user;
-    AreaPoint area;
-  } cases[] = {{{0, 0}, {752, 8254}},
-               {{16.1, 18.4}, {8824, 302.5}},
-               {{-1.5, 19.1}, {0, 0}},
-               {{16.6, -1.9}, {Twips, Twips}}};
-  for (const auto& c : cases) {
-    const AreaPoint a = UserToArea(GraphScale, Twips, Twips, c.user);
-    const UserPoint u = AreaToUser(GraphScale, Twips, Twips, c.area);
-    // 15 twips make a pixel at 96 dpi: a 605-pixel area puts every point at a fifteenth.
-    const AreaPoint pixels = UserToArea(GraphScale, 605, 605, c.user);
-    EXPECT_TRUE(std::abs(a.x - c.area.x) < 0.5 && std::abs(a.y - c.area.y) < 0.5)
-        << a.x << ", " << a.y;
-    EXPECT_TRUE(std::abs(u.x - c.user.x) < 1e-3 && std::abs(u.y - c.user.y) < 1e-3)
-        << u.x << ", " << u.y;
-    EXPECT_TRUE(std::abs(pixels.x * 15 - a.x) < 1e-9 && std::abs(pixels.y * 15 - a.y) < 1e-9)
-        << pixels.x << ", " << pixels.y;
+  EXPECT_FALSE(std::isfinite(EnergyToX(0)) || std::isfinite(StopPowerToY(-1)));
+  const std::pair<UserPoint, AreaPoint> points[] = {
+      {{0, 0}, {752, 8254}}, {{16.1, 18.4}, {8824, 302.5}}, {{-1.5, 19.1}, {0, 0}}};
+  for (const auto& [user, twips] : points) {
+    const AreaPoint a = UserToArea(GraphScale, 9075, 9075, user);
+    const UserPoint u = AreaToUser(GraphScale, 9075, 9075, twips);
+    EXPECT_TRUE(std::abs(a.x - twips.x) < 0.5 && std::abs(a.y - twips.y) < 0.5) << a.x;
+    EXPECT_TRUE(std::abs(u.x - user.x) < 1e-3 && std::abs(u.y - user.y) < 1e-3) << u.x;
   }
 }
 
@@ -202,6 +192,36 @@ TEST(GraphDrawingGapsTest, PointsWithoutLogarithmAreLeftOutOfTheirCurve) {
   const SurfaceCall restart{CallKind::Line, {x, y, x, y}, Yellow};
   EXPECT_NE(std::find(surface.calls.begin(), surface.calls.end(), restart), surface.calls.end());
   EXPECT_EQ(surface.calls.back().text, "/g") << "the drawing goes on to its labels";
+}
+
+// The comparison and the range graph share surfaces and SVG files keep no clip: what a
+// curve draws must stay inside its frame, where the decades are labelled.
+TEST(PlotDrawing, DrawsCurvesOnlyInsideTheFrameAndLabelsItsDecades) {
+  Plot plot{.x = {AxisScale::Log, 1, 100, "E"},
+            .y = {AxisScale::Log, 1, 1000, "S"},
+            .curves = {{"through", {{0.1, 0.5}, {10, 10}, {1e4, 1e5}}, 0},
+                       {"above", {{2, 5000}, {50, 8000}}, 1}},
+            .xMarks = {},
+            .markedPoint = {}};
+  PlotLayout layout;
+  layout.frame = {10, 20, 110, 80};
+  RecordingSurface surface;
+  DrawPlot(surface, plot, layout, GraphStyle::Screen);
+  std::string printed;
+  int curveLines = 0;
+  for (const SurfaceCall& call : surface.calls) {
+    if (call.kind == CallKind::Print) printed += call.text + " ";
+    if ((call.kind != CallKind::Line && call.kind != CallKind::LineTo) ||
+        (call.colour != Red && call.colour != Yellow))
+      continue;
+    ++curveLines;
+    for (std::size_t i = 0; i + 1 < call.numbers.size(); i += 2)
+      EXPECT_TRUE(call.numbers[i] >= 10 - 1e-4 && call.numbers[i] <= 110 + 1e-4 &&
+                  call.numbers[i + 1] >= 20 - 1e-4 && call.numbers[i + 1] <= 80 + 1e-4)
+          << call;
+  }
+  EXPECT_EQ(curveLines, 2) << "the curve through the frame, cut at two edges, in one piece";
+  EXPECT_EQ(printed, "10 0 10 1 10 2 10 0 10 1 10 2 10 3 E S ");
 }
 
 TEST(CursorArea, CoversThePlottedDataOnly) {

@@ -1,12 +1,17 @@
-// The graph window as a load leaves it: title, picture, hidden cursor lines.
+// The graph window as a load leaves it: title, picture, hidden cursor lines; and its view
+// of the ranges.
 
 #include <QLabel>
 #include <QtTest>
 
 #include <memory>
 
+#include "core/graph/CursorReadout.h"
 #include "core/graph/GraphDrawing.h"
+#include "core/graph/RangeGraph.h"
+#include "core/range/RangeInterpolation.h"
 #include "support/WindowTestSupport.h"
+#include "ui/graph/GraphExport.h"
 
 using namespace alphastop;
 using namespace alphastop::testing;
@@ -80,6 +85,28 @@ class Form2Test : public QObject {
     MainWindow::Graph().hide();
     MainWindow::Graph().show();
     QCOMPARE(picture.Picture(), beta);
+  }
+
+  // The ranges replace the picture and say so; the pointer and a typed energy still read
+  // the rows, the horizontal line at the range; the stopping powers come back as they were.
+  void theRangeViewShowsTheRangesAndGivesTheStoppingPowersBackAsTheyWere() {
+    w->Load("Alpha.as");
+    ui::Form2& form2 = MainWindow::Graph();
+    const QImage stopping = form2.Picture1().Picture();
+    QTest::keyClick(&w->window, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(form2.View(), GraphView::Ranges);
+    QCOMPARE(form2.findChild<QLabel*>("Label4")->text(), QString("Alpha particle range"));
+    QVERIFY(form2.findChild<QLabel*>("Label3")->isHidden());
+    QVERIFY(ui::GraphImage(SharedMaterialTable(), form2.devicePixelRatioF(), {GraphView::Ranges}) ==
+            form2.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    emit form2.Picture1().PointerMoved(7.0f, 9.0f);
+    QCOMPARE(w->SelectedRow(), NearestRow(SharedMaterialTable(), 7.0f) - 1);
+    w->TypeEnergy("5");
+    const double csda = std::get<Ranges>(RangeAtEnergy(SharedMaterialTable(), 5)).csda;
+    QCOMPARE(form2.Line2().Y1(), float(RangeToY(SharedMaterialTable(), csda)));
+    form2.SetView(GraphView::StoppingPowers);
+    QCOMPARE(form2.Picture1().Picture(), stopping);
+    QVERIFY(form2.findChild<QLabel*>("Label3")->isVisible());
   }
 };
 

@@ -90,6 +90,19 @@ class GraphExportTest : public QObject {
 
     QVERIFY(QImage(png).convertToFormat(QImage::Format_RGB32) ==
             ui::GraphImage(SharedMaterialTable(), 3));
+    // On white for print, whichever view: white at the corners, curves in black and colour.
+    for (GraphView view : {GraphView::StoppingPowers, GraphView::Ranges}) {
+      QCOMPARE(ui::SaveGraph(SharedMaterialTable(), png, 1, {view, GraphStyle::Print}),
+               std::nullopt);
+      const QImage white(png);
+      for (QPoint corner : {QPoint(0, 0), QPoint(white.width() - 1, white.height() - 1)})
+        QCOMPARE(white.pixel(corner), qRgb(255, 255, 255));
+      int coloured = 0;
+      for (int y = 0; y < white.height(); ++y)
+        for (int x = 0; x < white.width(); ++x)
+          coloured += qRed(white.pixel(x, y)) != qBlue(white.pixel(x, y));
+      QVERIFY(coloured > 100);
+    }
     QSvgRenderer renderer(svg);
     QVERIFY(renderer.isValid());
     QCOMPARE(renderer.viewBox(), QRect(QPoint(0, 0), ui::GraphWindowSize()));
@@ -183,7 +196,8 @@ class GraphExportTest : public QObject {
     const QPoint at(300, 300);
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, form2.Picture1().mapToGlobal(at));
     QApplication::sendEvent(&form2.Picture1(), &click);
-    QCOMPARE(offered, (QStringList{"SaveGraphAction", "CopyGraphAction", "PrintGraphAction"}));
+    QCOMPARE(offered, (QStringList{"RangesAction", "", "SaveGraphAction", "CopyGraphAction",
+                                   "PrintGraphAction", "", "PrintStyleAction"}));
 
     QGuiApplication::clipboard()->clear();
     form2.findChild<QAction*>("CopyGraphAction")->trigger();
