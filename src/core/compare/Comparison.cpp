@@ -54,9 +54,10 @@ Checked<Comparison> Compare(std::span<const TableCurves> sources, Quantity quant
     if (micrometres && !(source.density && *source.density > 0))
       return Refusal{QuotedText(source.name) + " states no density, so its range has no length"};
     const bool alongStopping = quantity == Quantity::CsdaRange && source.Has(Quantity::Total);
-    comparison.curves.push_back({source.name, source.title, source.density, source.energies,
-                                 source.Of(quantity), static_cast<int>(comparison.curves.size()),
-                                 alongStopping ? source.Of(Quantity::Total) : std::vector<double>{}});
+    comparison.curves.push_back(
+        {source.name, source.title, source.density, source.energies, source.Of(quantity),
+         static_cast<int>(comparison.curves.size()),
+         alongStopping ? source.Of(Quantity::Total) : std::vector<double>{}});
   }
   return comparison;
 }

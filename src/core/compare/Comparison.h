@@ -61,8 +61,8 @@ double InUnit(const Comparison& comparison, const ComparedCurve& curve, double v
 // it, as the table lookups read a table's rows: the first point at or above the energy and
 // the one before it; a stopping power or projected range on the straight line on log-log
 // axes, a CSDA range along 1/S (core/range/CsdaSegment.h) where the totals are known, a
-// range kept between the two points' values, µm from g/cm2 after the line. nullopt outside the curve's first to
-// last energy: nothing is extrapolated.
+// range kept between the two points' values, µm from g/cm2 after the line. nullopt outside the
+// curve's first to last energy: nothing is extrapolated.
 std::optional<double> ValueAt(const Comparison& comparison, const ComparedCurve& curve,
                               double energy);
 
