@@ -139,12 +139,17 @@ class Windows {
     return TimedAction([&] { QTest::keyClick(list1_, Qt::Key_Down); });
   }
 
-  // The range window with an energy and three layers of the loaded material.
+  // The range window with an energy and three layers of the loaded material, the last thick
+  // enough to stop the particle, so that the depth profile runs to the stop.
   void OpenRangeWindow() {
     ui::RangeWindow::Open();
     ui::RangeWindow& range = ui::RangeWindow::Instance();
     energyBox_ = range.findChild<QLineEdit*>("EnergyBox");
     for (int i = 0; i < 3; ++i) range.findChild<QPushButton*>("AddLayer")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* thickness = range.findChild<QLineEdit*>("LayerThickness3");
+    thickness->clear();
+    QTest::keyClicks(thickness, "100um");
     QTest::keyClicks(energyBox_, "5");
     Settle();
   }
@@ -259,7 +264,7 @@ int main(int argc, char** argv) {
   const std::string pointerNewRow = "pointer readout, a move that selects another row";
   const std::string pointerSameRow = "pointer readout, a move within the selected row";
   const std::string rangeKey =
-      "range window, a key in the energy box (ranges and three layers worked out, painted)";
+      "range window, a key in the energy box (ranges, three layers and the depth profile to the stop worked out, painted)";
   const std::string savePng =
       "graph saved as PNG, the window's size (Save graph… at ratio 1, alphastop-calc graph)";
   const std::string savePng2 =

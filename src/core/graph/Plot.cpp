@@ -38,8 +38,9 @@ PlotAxis LinearAxisAround(const std::vector<double>& values, std::string title) 
     }
   if (lowest == highest) return {AxisScale::Linear, -1, 1, std::move(title)};
   const double step = TickStep(highest - lowest);
-  return {AxisScale::Linear, std::floor(lowest / step - 1e-9) * step,
-          std::ceil(highest / step + 1e-9) * step, std::move(title)};
+  // A whisker of rounding must not add a step to a value on a tick, zero above all.
+  return {AxisScale::Linear, std::floor(lowest / step + 1e-9) * step,
+          std::ceil(highest / step - 1e-9) * step, std::move(title)};
 }
 
 }  // namespace

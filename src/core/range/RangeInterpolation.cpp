@@ -50,6 +50,10 @@ Checked<double> EnergyFromCsdaRange(const MaterialTable& table, double csdaRange
   if (auto no = CheckRangeGiven(csdaRange)) return *no;
   if (auto no = CheckCsdaColumn(table)) return *no;
   if (auto no = CheckWithinCsdaRanges(table, csdaRange)) return *no;
+  return EnergyAtCheckedCsdaRange(table, csdaRange);
+}
+
+double EnergyAtCheckedCsdaRange(const MaterialTable& table, double csdaRange) {
   const int high = UpperBracketRow([&](int r) { return table.RangeData(r, CsdaRange); }, csdaRange);
   return CsdaSegment(table, high).EnergyAt(csdaRange);
 }

@@ -81,10 +81,10 @@ Checked<DepthProfile> ProfileThroughLayers(std::span<const DepthLayer> layers, d
     // Where it stops, the table follows the particle down to row 1's energy only.
     const double lastSampled =
         through.stopDepth ? std::min(end, rangeIn - table.RangeData(1, CsdaRange)) : end;
+    // CrossLayer has checked the table's CSDA column; the residual is held at row 1's range
+    // against the rounding of rangeIn - x.
     const auto energyAt = [&](double x) {
-      // Held at row 1's range against the rounding of rangeIn - x, never refused then.
-      const double residual = std::max(rangeIn - x, table.RangeData(1, CsdaRange));
-      return std::get<double>(EnergyFromCsdaRange(table, residual));
+      return EnergyAtCheckedCsdaRange(table, std::max(rangeIn - x, table.RangeData(1, CsdaRange)));
     };
     for (double x = ResidualRangeStep * rangeIn; x < lastSampled;
          x += ResidualRangeStep * (rangeIn - x))

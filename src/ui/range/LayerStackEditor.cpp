@@ -140,7 +140,8 @@ void LayerStackEditor::SetLayers(std::vector<LayerInput> layers) {
 }
 
 // A new layer repeats the one selected (or the last), which is what a stack of foils and
-// gaps most often needs next; the first is of the material loaded, where it is offered.
+// gaps most often needs next; the first is of the material loaded, where it is offered. Its
+// material is selected, so that what the user types next replaces it.
 void LayerStackEditor::AddClicked() {
   if (materials_.empty()) return;
   const int row =
@@ -153,6 +154,10 @@ void LayerStackEditor::AddClicked() {
   } else {
     AddLayer(FindMaterialNamed(materials_, preferred_).value_or(materials_.front()).name, "1um");
   }
+  auto* material = qobject_cast<QComboBox*>(
+      table_->cellWidget(static_cast<int>(layers_.size()) - 1, MaterialColumn));
+  material->setFocus(Qt::TabFocusReason);
+  material->lineEdit()->selectAll();
 }
 
 void LayerStackEditor::RemoveClicked() {

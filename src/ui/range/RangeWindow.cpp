@@ -36,6 +36,7 @@
 #include "ui/common/Palette.h"
 #include "ui/common/SaveFile.h"
 #include "ui/common/SingleWindow.h"
+#include "ui/range/DepthProfileView.h"
 #include "ui/range/LayerStackEditor.h"
 #include "ui/range/MaterialBox.h"
 
@@ -159,7 +160,7 @@ RangeWindow::RangeWindow() : QWidget(nullptr) {
   layout->addLayout(questions);
   layout->addWidget(BuildLayerSection(), 1);
   layout->addWidget(buttons);
-  resize(1000, 700);
+  resize(1000, 900);
   ShowLoadedMaterial();
 }
 
@@ -285,11 +286,13 @@ QWidget* RangeWindow::BuildLayerSection() {
       "StackTotal", tr("Leaving the stack: 0.000E+00 MeV, straggling FWHM 0.000E+00 keV (\u03c3 "
                        "0.000E+00 keV)  "));
   layersMessage_ = MakeMessageLabel("LayersMessage");
+  depthProfile_ = new DepthProfileView;
   auto* layout = new QVBoxLayout(box);
   layout->addLayout(top);
   layout->addWidget(layers_, 1);
   layout->addWidget(stackTotal_);
   layout->addWidget(layersMessage_);
+  layout->addWidget(depthProfile_);
   connect(layers_, &LayerStackEditor::Changed, this, &RangeWindow::LayersChanged);
   connect(angleBox_, &QLineEdit::textChanged, this, &RangeWindow::LayersChanged);
   return box;
@@ -435,6 +438,11 @@ void RangeWindow::LayersChanged() {
   layersOnly.energyRefusal.reset();
   const std::optional<Refusal> refusal = layersOnly.FirstRefusal();
   SetText(layersMessage_, refusal ? FromUtf8(OneLine(*refusal)) : QString());
+  const Checked<DepthProfile> profile = refusal || !stack.energy
+                                            ? Checked<DepthProfile>(Refusal{})
+                                            : StackDepthProfile(TypedStack(), materials_);
+  depthProfile_->Show(ValueOf(profile) ? std::optional<DepthProfile>(*ValueOf(profile))
+                                       : std::nullopt);
 }
 
 void RangeWindow::SaveStackClicked() {

@@ -21,6 +21,7 @@ namespace alphastop::ui {
 template <typename Window>
 class SingleWindow;
 
+class DepthProfileView;
 class LayerStackEditor;
 
 class RangeWindow : public QWidget {
@@ -77,7 +78,8 @@ class RangeWindow : public QWidget {
   QLabel* stackTotal_ = nullptr;  // the energy and its spread leaving the stack
   QLabel* layersMessage_ = nullptr;
   LayerStackEditor* layers_ = nullptr;
-  MaterialCache materials_;  // the layers' tables, each read once
+  DepthProfileView* depthProfile_ = nullptr;  // dE/dx along the track
+  MaterialCache materials_;                   // the layers' tables, each read once
 };
 
 }  // namespace alphastop::ui

@@ -9,6 +9,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/graph/DepthGraph.h"
 #include "core/materials/MaterialList.h"
 #include "core/physics/ComputedTable.h"
 #include "core/range/LayerStack.h"
@@ -179,6 +180,18 @@ TEST(DepthProfile, IntegratesToTheEnergyEachLayerTakesAndEndsAtTheStop) {
     const double lost = stack.layers[std::size_t(layer - 1)].energyLost;
     EXPECT_NEAR(integral[layer], lost, 0.005 * lost) << "layer " << layer;
   }
+
+  // Drawn, air and foils share an axis of mg/cm2 from 0, each exit and the stop marked; a
+  // stack of solids alone is drawn in um.
+  const Plot plot = DepthPlotOf(profile);
+  EXPECT_EQ(plot.x.title, "Depth along the track, mg/cm\u00b2");
+  EXPECT_EQ(plot.x.low, 0);
+  EXPECT_EQ(plot.xMarks.size(), 3u);
+  ASSERT_TRUE(plot.markedPoint);
+  EXPECT_DOUBLE_EQ(plot.markedPoint->x, profile.points.back().depth * 1e3);
+  const StackInput solids = Input({input.layers[0], input.layers[3]});
+  EXPECT_EQ(DepthPlotOf(Value(StackDepthProfile(solids, materials))).x.title,
+            "Depth along the track, \u00b5m");
 
   // A layer of exactly the range stops the particle at its far side.
   const double range = Value(CsdaRangeAtEnergy(Air(), 5.48556));
