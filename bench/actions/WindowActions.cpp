@@ -264,7 +264,8 @@ int main(int argc, char** argv) {
   const std::string pointerNewRow = "pointer readout, a move that selects another row";
   const std::string pointerSameRow = "pointer readout, a move within the selected row";
   const std::string rangeKey =
-      "range window, a key in the energy box (ranges, three layers and the depth profile to the stop worked out, painted)";
+      "range window, a key in the energy box (ranges, three layers and the depth profile to the "
+      "stop worked out, painted)";
   const std::string savePng =
       "graph saved as PNG, the window's size (Save graph… at ratio 1, alphastop-calc graph)";
   const std::string savePng2 =

@@ -46,14 +46,15 @@ Plot DepthPlotOf(const DepthProfile& profile) {
     curve.points.push_back({depth(points[k]), stopping(points[k])});
     depths.push_back(depth(points[k]));
     stoppings.push_back(stopping(points[k]));
-    const bool lastOfLayer = k + 1 == points.size() ? !profile.stopped
-                                                    : points[k + 1].layer != points[k].layer;
+    const bool lastOfLayer =
+        k + 1 == points.size() ? !profile.stopped : points[k + 1].layer != points[k].layer;
     if (lastOfLayer) plot.xMarks.push_back(depth(points[k]));
   }
   if (profile.stopped && !points.empty()) plot.markedPoint = curve.points.back();
   plot.curves.push_back(std::move(curve));
-  plot.x = AxisAround(AxisScale::Linear, depths,
-                      lengths ? "Depth along the track, \u00b5m" : "Depth along the track, mg/cm\u00b2");
+  plot.x =
+      AxisAround(AxisScale::Linear, depths,
+                 lengths ? "Depth along the track, \u00b5m" : "Depth along the track, mg/cm\u00b2");
   plot.y = AxisAround(AxisScale::Linear, stoppings,
                       lengths ? "dE/dx, keV/\u00b5m" : "dE/dx, MeV cm\u00b2/g");
   return plot;

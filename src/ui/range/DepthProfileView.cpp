@@ -14,8 +14,9 @@ DepthProfileView::DepthProfileView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(400, 190);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setToolTip(tr("dE/dx along the track through the layers: a line at each layer's exit, "
-                "a square where the particle stops"));
+  setToolTip(
+      tr("dE/dx along the track through the layers: a line at each layer's exit, "
+         "a square where the particle stops"));
 }
 
 void DepthProfileView::Show(const std::optional<DepthProfile>& profile) {
