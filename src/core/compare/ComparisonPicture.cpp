@@ -1,5 +1,6 @@
 #include "core/compare/ComparisonPicture.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/graph/PlotDrawing.h"
@@ -80,6 +81,13 @@ Plot DifferencesPlot(const Comparison& comparison, std::size_t base) {
     PlotCurve drawn{curve.title, DifferencePercent(comparison, i, base), curve.pen};
     for (const DataPoint& p : drawn.points) values.push_back(p.y);
     plot.curves.push_back(std::move(drawn));
+  }
+  // A margin of a twentieth of the span on either side keeps the base curve's line at 0,
+  // and any other on a tick, off the frame's edges.
+  if (const auto [low, high] = std::minmax_element(values.begin(), values.end());
+      low != values.end()) {
+    const double margin = (*high - *low) / 20;
+    values.insert(values.end(), {*low - margin, *high + margin});
   }
   plot.x = EnergyAxis(comparison, "Kinetic energy of helium ion, MeV");
   plot.y = AxisAround(AxisScale::Linear, values,
