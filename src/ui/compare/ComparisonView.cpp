@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/common/ImagePainting.h"
 #include "ui/common/Palette.h"
 #include "ui/graph/PainterSurface.h"
 
@@ -86,10 +87,7 @@ void ComparisonView::MoveCrosshair(std::optional<double> x) {
 
 void ComparisonView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect dirty = event->rect();
-  painter.drawImage(dirty, image_,
-                    QRectF(QPointF(dirty.topLeft()) * image_.devicePixelRatio(),
-                           QSizeF(dirty.size()) * image_.devicePixelRatio()));
+  PaintImagePart(painter, event->rect(), image_);
   if (!crosshairX_) return;
   painter.setPen(QPen(CursorColour, 1));
   const QRect line = CrosshairRect(*crosshairX_);

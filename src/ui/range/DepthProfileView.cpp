@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/graph/DepthGraph.h"
+#include "ui/common/ImagePainting.h"
 #include "ui/common/Palette.h"
 #include "ui/graph/PainterSurface.h"
 
@@ -55,10 +56,7 @@ void DepthProfileView::resizeEvent(QResizeEvent*) { Draw(); }
 
 void DepthProfileView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect dirty = event->rect();
-  painter.drawImage(dirty, image_,
-                    QRectF(QPointF(dirty.topLeft()) * image_.devicePixelRatio(),
-                           QSizeF(dirty.size()) * image_.devicePixelRatio()));
+  PaintImagePart(painter, event->rect(), image_);
 }
 
 }  // namespace alphastop::ui
