@@ -75,6 +75,10 @@ QLabel* MakeMessageLabel(const char* name) {
   return label;
 }
 
+void SetText(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, TwipsBox box, const QFont& font,
                        Qt::Alignment alignment) {
   auto* edit = new QLineEdit(parent);

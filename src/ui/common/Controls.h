@@ -43,4 +43,8 @@ inline QString FromUtf8(const std::string& text) {
 // A label that says what is wrong with a typed text, beside it: wrapped, in the message colour.
 QLabel* MakeMessageLabel(const char* name);
 
+// Changes a label only where its text changes: an unchanged label then costs nothing, and a
+// message label that stays empty never lays its window out again.
+void SetText(QLabel* label, const QString& text);
+
 }  // namespace alphastop::ui

@@ -59,10 +59,6 @@ QLabel* ReadoutLabel(const QString& name, const QString& widest) {
   return label;
 }
 
-void SetText(QLabel* label, const QString& text) {
-  if (label->text() != text) label->setText(text);
-}
-
 QString& LastImportFolder() {
   static QString folder = QDir::homePath();
   return folder;

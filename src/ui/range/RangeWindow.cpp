@@ -55,12 +55,6 @@ QLabel* ResultLabel(const QString& name, const QString& widest = "-0.000E-000  "
   return label;
 }
 
-// Changes a label only where its text changes: an unchanged label then costs nothing, and a
-// message label that stays empty never lays the window out again.
-void SetText(QLabel* label, const QString& text) {
-  if (label->text() != text) label->setText(text);
-}
-
 // The value of a check, or nullopt with its refusal in message.
 template <typename T>
 std::optional<T> Accepted(const Checked<T>& checked, QString& message) {
