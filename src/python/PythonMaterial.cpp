@@ -14,13 +14,6 @@ namespace {
 
 namespace py = pybind11;
 
-// The result of a check into results[0], or its refusal.
-std::optional<Refusal> Into(Checked<double> checked, std::span<double> results) {
-  if (const Refusal* no = Refused(checked)) return *no;
-  results[0] = std::get<double>(checked);
-  return std::nullopt;
-}
-
 ValueParameter Energy() { return {"energy", "MeV", ParseEnergyOrNuclide}; }
 
 // A range as the calculator's energy command reads it: a length needs the table's density,
@@ -56,27 +49,40 @@ py::tuple PythonMaterial::Stopping(const NumbersIn& energy) const {
   });
 }
 
-NumbersOut PythonMaterial::CsdaRange(const NumbersIn& energy) const {
+// The table's range columns are checked once for all the values, which then need only
+// their own checks: a million lookups cost as many as the stopping powers do.
+NumbersOut PythonMaterial::RangesAt(const NumbersIn& energy, bool projected) const {
   const MaterialTable& table = loaded_.table;
-  return {MapValues(energy.object, Energy(), 1, [&table](double e, std::span<double> results) {
-    return Into(CsdaRangeAtEnergy(table, e), results);
-  })};
-}
-
-NumbersOut PythonMaterial::ProjectedRange(const NumbersIn& energy) const {
-  const MaterialTable& table = loaded_.table;
-  return {MapValues(energy.object, Energy(), 1, [&table](double e, std::span<double> results) {
-    const Checked<Ranges> ranges = RangeAtEnergy(table, e);
-    if (const Refusal* no = Refused(ranges)) return std::optional<Refusal>(*no);
-    results[0] = std::get<Ranges>(ranges).projected;
+  const std::optional<Refusal> csda = CheckCsdaColumn(table);
+  const std::optional<Refusal> projection = projected ? CheckProjectedColumn(table) : std::nullopt;
+  return {MapValues(energy.object, Energy(), 1, [&](double e, std::span<double> results) {
+    if (auto no = CheckEnergyGiven(e)) return no;
+    if (csda) return csda;
+    if (auto no = CheckWithinEnergies(table, e)) return no;
+    if (projection) return projection;
+    const Ranges ranges = RangesAtCheckedEnergy(table, e);
+    results[0] = projected ? ranges.projected : ranges.csda;
     return std::optional<Refusal>();
   })};
 }
 
+NumbersOut PythonMaterial::CsdaRange(const NumbersIn& energy) const {
+  return RangesAt(energy, false);
+}
+
+NumbersOut PythonMaterial::ProjectedRange(const NumbersIn& energy) const {
+  return RangesAt(energy, true);
+}
+
 NumbersOut PythonMaterial::EnergyFromRange(const NumbersIn& range) const {
   const MaterialTable& table = loaded_.table;
-  return {MapValues(range.object, Range(table), 1, [&table](double r, std::span<double> results) {
-    return Into(EnergyFromCsdaRange(table, r), results);
+  const std::optional<Refusal> column = CheckCsdaColumn(table);
+  return {MapValues(range.object, Range(table), 1, [&](double r, std::span<double> results) {
+    if (auto no = CheckRangeGiven(r)) return no;
+    if (column) return column;
+    if (auto no = CheckWithinCsdaRanges(table, r)) return no;
+    results[0] = EnergyAtCheckedCsdaRange(table, r);
+    return std::optional<Refusal>();
   })};
 }
 

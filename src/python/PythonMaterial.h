@@ -32,6 +32,7 @@ class PythonMaterial {
   NumbersOut EnergyFromRange(const NumbersIn& range) const;
 
  private:
+  NumbersOut RangesAt(const NumbersIn& energy, bool projected) const;
   LoadedMaterial loaded_;
 };
 

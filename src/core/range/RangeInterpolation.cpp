@@ -36,6 +36,10 @@ std::optional<Refusal> CheckEnergyLookup(const MaterialTable& table, double ener
 Checked<Ranges> RangeAtEnergy(const MaterialTable& table, double energy) {
   if (auto no = CheckEnergyLookup(table, energy)) return *no;
   if (auto no = CheckProjectedColumn(table)) return *no;
+  return RangesAtCheckedEnergy(table, energy);
+}
+
+Ranges RangesAtCheckedEnergy(const MaterialTable& table, double energy) {
   const int high = EnergyBracket(table, energy);
   return Ranges{.csda = CsdaSegment(table, high).RangeAt(energy),
                 .projected = ProjectedOnSegment(table, high, energy)};

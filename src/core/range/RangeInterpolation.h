@@ -30,8 +30,10 @@ Checked<double> CsdaRangeAtEnergy(const MaterialTable& table, double energy);
 // up to rounding. Row 1's CSDA range gives row 1's energy, row 122's that of row 122.
 Checked<double> EnergyFromCsdaRange(const MaterialTable& table, double csdaRange);
 
-// The same without its checks, for a caller that makes them once for many lookups: a table
-// whose CSDA column CheckCsdaColumn accepts, and a range within its first and last rows'.
+// The same lookups without their checks, for a caller that makes them once for many: a
+// table whose range columns CheckCsdaColumn and CheckProjectedColumn accept, and an energy
+// or range within its first and last rows'.
+Ranges RangesAtCheckedEnergy(const MaterialTable& table, double energy);
 double EnergyAtCheckedCsdaRange(const MaterialTable& table, double csdaRange);
 
 }  // namespace alphastop
