@@ -6,6 +6,9 @@
 // else mg/cm² and MeV cm²/g, in which a centimetre of air and a few µm of foil, which take
 // energies of one size, also take room of one size.
 
+#include <optional>
+#include <string>
+
 #include "core/graph/DrawingSurface.h"
 #include "core/graph/GraphMapping.h"
 #include "core/graph/GraphStyle.h"
@@ -22,6 +25,11 @@ struct DepthLayout {
   PlotLayout plot;
 };
 DepthLayout LayoutDepthPicture(double width, double height);
+
+// What the pointer reads at x, a depth in the plot's unit: the profile's point nearest in
+// depth, "depth 1.234E+01 µm: 5.123E+00 MeV, dE/dx 9.821E+01 keV/µm" (UTF-8); nullopt for
+// an empty profile or an x outside its depths.
+std::optional<std::string> DepthReadoutAt(const DepthProfile& profile, double x);
 
 // Clears the surface and draws the profile's plot on it.
 void DrawDepthPicture(DrawingSurface& surface, const DepthProfile& profile, GraphStyle style,

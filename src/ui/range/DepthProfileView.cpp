@@ -1,9 +1,12 @@
 #include "ui/range/DepthProfileView.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "core/graph/DepthGraph.h"
+#include "ui/common/Controls.h"
 #include "ui/common/ImagePainting.h"
 #include "ui/common/Palette.h"
 #include "ui/graph/PainterSurface.h"
@@ -15,9 +18,7 @@ DepthProfileView::DepthProfileView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(400, 190);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setToolTip(
-      tr("dE/dx along the track through the layers: a line at each layer's exit, "
-         "a square where the particle stops"));
+  setMouseTracking(true);
 }
 
 void DepthProfileView::Show(const std::optional<DepthProfile>& profile) {
@@ -38,6 +39,8 @@ void DepthProfileView::Draw() {
   painter.setRenderHint(QPainter::TextAntialiasing);
   if (profile_ && profile_->points.size() > 1) {
     const DepthLayout layout = LayoutDepthPicture(size.width(), size.height());
+    depthAxis_ = DepthPlotOf(*profile_).x;
+    frame_ = layout.plot.frame;
     PainterSurface surface(painter, QSizeF(size), layout.scale);
     surface.SetPlainJoins(true);
     DrawDepthPicture(surface, *profile_, GraphStyle::Screen, layout);
@@ -53,6 +56,17 @@ void DepthProfileView::Draw() {
 }
 
 void DepthProfileView::resizeEvent(QResizeEvent*) { Draw(); }
+
+void DepthProfileView::mouseMoveEvent(QMouseEvent* event) {
+  std::optional<std::string> readout;
+  if (profile_ && event->position().x() >= frame_.left && event->position().x() <= frame_.right)
+    readout = DepthReadoutAt(
+        *profile_, UserToAxis(depthAxis_, frame_.left, frame_.right, event->position().x()));
+  if (readout)
+    QToolTip::showText(event->globalPosition().toPoint(), FromUtf8(*readout), this);
+  else
+    QToolTip::hideText();
+}
 
 void DepthProfileView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "core/graph/Plot.h"
 #include "core/spectroscopy/DepthProfile.h"
 
 namespace alphastop::ui {
@@ -25,11 +26,15 @@ class DepthProfileView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The depth, energy and dE/dx of the profile's point under the pointer, as a tooltip.
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   void Draw();
 
   std::optional<DepthProfile> profile_;
+  PlotAxis depthAxis_;
+  PlotBox frame_;  // in pixels from the left; its y is not needed
   QImage image_;
 };
 

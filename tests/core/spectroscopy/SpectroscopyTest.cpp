@@ -189,6 +189,11 @@ TEST(DepthProfile, IntegratesToTheEnergyEachLayerTakesAndEndsAtTheStop) {
   EXPECT_EQ(plot.xMarks.size(), 3u);
   ASSERT_TRUE(plot.markedPoint);
   EXPECT_DOUBLE_EQ(plot.markedPoint->x, profile.points.back().depth * 1e3);
+  const auto atStop = DepthReadoutAt(profile, plot.markedPoint->x * (1 - 1e-9));
+  ASSERT_TRUE(atStop);
+  EXPECT_NE(atStop->find(" mg/cm\u00b2: 0.000E+00 MeV, dE/dx 0.000E+00 MeV"), std::string::npos)
+      << *atStop;
+  EXPECT_FALSE(DepthReadoutAt(profile, plot.markedPoint->x * 1.01));
   const StackInput solids = Input({input.layers[0], input.layers[3]});
   EXPECT_EQ(DepthPlotOf(Value(StackDepthProfile(solids, materials))).x.title,
             "Depth along the track, \u00b5m");
