@@ -93,10 +93,4 @@ DepthLayout LayoutDepthPicture(double width, double height) {
   return layout;
 }
 
-void DrawDepthPicture(DrawingSurface& surface, const DepthProfile& profile, GraphStyle style,
-                      const DepthLayout& layout) {
-  surface.Clear();
-  DrawPlot(surface, DepthPlotOf(profile), layout.plot, style);
-}
-
 }  // namespace alphastop

@@ -9,9 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "core/graph/DrawingSurface.h"
 #include "core/graph/GraphMapping.h"
-#include "core/graph/GraphStyle.h"
 #include "core/graph/Plot.h"
 #include "core/spectroscopy/DepthProfile.h"
 
@@ -30,9 +28,5 @@ DepthLayout LayoutDepthPicture(double width, double height);
 // depth, "depth 1.234E+01 µm: 5.123E+00 MeV, dE/dx 9.821E+01 keV/µm" (UTF-8); nullopt for
 // an empty profile or an x outside its depths.
 std::optional<std::string> DepthReadoutAt(const DepthProfile& profile, double x);
-
-// Clears the surface and draws the profile's plot on it.
-void DrawDepthPicture(DrawingSurface& surface, const DepthProfile& profile, GraphStyle style,
-                      const DepthLayout& layout);
 
 }  // namespace alphastop

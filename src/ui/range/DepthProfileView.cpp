@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "core/graph/DepthGraph.h"
+#include "core/graph/PlotDrawing.h"
 #include "ui/common/Controls.h"
 #include "ui/common/ImagePainting.h"
 #include "ui/common/Palette.h"
@@ -39,11 +40,13 @@ void DepthProfileView::Draw() {
   painter.setRenderHint(QPainter::TextAntialiasing);
   if (profile_ && profile_->points.size() > 1) {
     const DepthLayout layout = LayoutDepthPicture(size.width(), size.height());
-    depthAxis_ = DepthPlotOf(*profile_).x;
+    const Plot plot = DepthPlotOf(*profile_);
+    depthAxis_ = plot.x;
     frame_ = layout.plot.frame;
     PainterSurface surface(painter, QSizeF(size), layout.scale);
     surface.SetPlainJoins(true);
-    DrawDepthPicture(surface, *profile_, GraphStyle::Screen, layout);
+    surface.Clear();
+    DrawPlot(surface, plot, layout.plot, GraphStyle::Screen);
     surface.Flush();
   } else {
     painter.fillRect(QRect(QPoint(0, 0), size), GraphBackground);
