@@ -4,7 +4,7 @@
 
 #include "core/range/Stack.h"
 #include "core/report/RangeReports.h"
-#include "core/spectroscopy/Nuclides.h"
+#include "core/nuclides/Nuclides.h"
 #include "core/units/QuantityText.h"
 #include "python/ModuleCatalog.h"
 #include "python/PythonRefusal.h"

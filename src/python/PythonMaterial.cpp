@@ -3,7 +3,7 @@
 #include "core/lookup/Interpolation.h"
 #include "core/range/RangeChecks.h"
 #include "core/range/RangeInterpolation.h"
-#include "core/spectroscopy/Nuclides.h"
+#include "core/nuclides/Nuclides.h"
 #include "core/units/QuantityText.h"
 #include "python/ModuleCatalog.h"
 #include "python/PythonRefusal.h"

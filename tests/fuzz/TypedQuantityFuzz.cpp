@@ -9,7 +9,7 @@
 
 #include "FuzzCheck.h"
 #include "core/data/TextEncoding.h"
-#include "core/spectroscopy/Nuclides.h"
+#include "core/nuclides/Nuclides.h"
 #include "core/text/NumberFormat.h"
 #include "core/units/ConditionText.h"
 #include "core/units/QuantityText.h"

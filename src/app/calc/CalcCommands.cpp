@@ -10,9 +10,9 @@
 #include "core/range/Stack.h"
 #include "core/range/StackFile.h"
 #include "core/report/RangeReports.h"
-#include "core/report/SpectroscopyReports.h"
+#include "core/report/EnergyLossReports.h"
 #include "core/report/TableReport.h"
-#include "core/spectroscopy/Nuclides.h"
+#include "core/nuclides/Nuclides.h"
 #include "core/units/QuantityText.h"
 
 namespace alphastop::calc {

@@ -11,7 +11,7 @@
 
 #include "core/graph/GraphMapping.h"
 #include "core/graph/Plot.h"
-#include "core/spectroscopy/DepthProfile.h"
+#include "core/energyloss/DepthProfile.h"
 
 namespace alphastop {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/range/LayerStack.h"
-#include "core/spectroscopy/LayerConditions.h"
-#include "core/spectroscopy/Nuclides.h"
-#include "core/spectroscopy/Straggling.h"
+#include "core/energyloss/LayerConditions.h"
+#include "core/nuclides/Nuclides.h"
+#include "core/energyloss/Straggling.h"
 #include "core/text/CharacterClass.h"
 #include "core/units/ConditionText.h"
 #include "core/units/QuantityText.h"

@@ -5,14 +5,14 @@
 // material, thickness and conditions (a gas's pressure and temperature, or a density). Every
 // layer's own faults are found whether or not the particle reaches it; the crossing follows
 // CrossLayer (LayerStack.h) along the path through each layer, and the spread of the energy
-// EnergyStragglingOut (core/spectroscopy/Straggling.h).
+// EnergyStragglingOut (core/energyloss/Straggling.h).
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/catalog/MaterialLoader.h"
-#include "core/spectroscopy/DepthProfile.h"
+#include "core/energyloss/DepthProfile.h"
 #include "core/units/Checked.h"
 
 namespace alphastop {
@@ -22,7 +22,7 @@ struct LayerInput {
   std::string material{};  // MATERIAL as LoadMaterial reads it: "Silicon", "Mylar", a path...
   // Across the layer, as ParseThickness reads it; a length needs the layer's density.
   std::string thickness{};
-  // The layer's conditions (core/spectroscopy/LayerConditions.h); empty where not given:
+  // The layer's conditions (core/energyloss/LayerConditions.h); empty where not given:
   std::string pressure{};     // as ParsePressure reads it ("20 mbar"); a gas only
   std::string temperature{};  // as ParseTemperature reads it ("25 C"); a gas only
   std::string density{};      // as ParseDensity reads it ("1.2"); any material, not with those

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "core/graph/Plot.h"
-#include "core/spectroscopy/DepthProfile.h"
+#include "core/energyloss/DepthProfile.h"
 
 namespace alphastop::ui {
 

@@ -1,7 +1,7 @@
-// Alpha spectroscopy on tables the program computes from its shipped materials and from
-// materials written out, through a stack as the window and the calculator type it: straggling
-// against Bohr's formula worked by hand, gases at their pressure, tilted layers, thickness
-// from an energy loss, depth profiles, what is refused, and the shipped nuclide list.
+// The energy through layers on tables the program computes from its shipped materials and
+// from materials written out, through a stack as the window and the calculator type it:
+// straggling against Bohr's formula worked by hand, gases at their pressure, tilted layers,
+// thickness from an energy loss, depth profiles and what is refused.
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@
 #include "core/range/LayerStack.h"
 #include "core/range/RangeInterpolation.h"
 #include "core/range/Stack.h"
-#include "core/spectroscopy/DepthProfile.h"
-#include "core/spectroscopy/EnergyLossThickness.h"
-#include "core/spectroscopy/LayerConditions.h"
-#include "core/spectroscopy/Nuclides.h"
-#include "core/spectroscopy/Straggling.h"
+#include "core/energyloss/DepthProfile.h"
+#include "core/energyloss/EnergyLossThickness.h"
+#include "core/energyloss/LayerConditions.h"
+#include "core/nuclides/Nuclides.h"
+#include "core/energyloss/Straggling.h"
 #include "core/units/ConditionText.h"
 #include "core/text/NumberFormat.h"
 #include "core/units/Thickness.h"
@@ -204,7 +204,7 @@ TEST(DepthProfile, IntegratesToTheEnergyEachLayerTakesAndEndsAtTheStop) {
   EXPECT_TRUE(Value(ProfileThroughLayers(exact, 5.48556)).stopped);
 }
 
-TEST(Spectroscopy, RefusesWhatCannotBeAndNamesIt) {
+TEST(EnergyLoss, RefusesWhatCannotBeAndNamesIt) {
   MaterialCache materials;
   MaterialTable untold = Silicon();
   untold.composition.clear();
@@ -228,34 +228,6 @@ TEST(Spectroscopy, RefusesWhatCannotBeAndNamesIt) {
   };
   for (const auto& [got, expected] : cases)
     EXPECT_NE(got.find(expected), std::string::npos) << got << "\n  should hold: " << expected;
-}
-
-TEST(Nuclides, ShippedListHoldsTheCommonEmittersWithSoundLines) {
-  ASSERT_TRUE(std::holds_alternative<std::vector<Nuclide>>(ParseNuclideList(ShippedNuclidesText())))
-      << std::get<Refusal>(ParseNuclideList(ShippedNuclidesText())).message;
-  for (const char* name :
-       {"Am-241", "Am-243", "Po-208", "Po-209", "Po-210", "Po-212", "Po-214", "Po-216",
-        "Po-218", "Rn-220", "Rn-222", "Ra-224", "Ra-226", "Th-228", "Th-229", "Th-230",
-        "Th-232", "U-232",  "U-233",  "U-234",  "U-235",  "U-238",  "Np-237", "Pu-238",
-        "Pu-239", "Pu-240", "Pu-242", "Cm-242", "Cm-244", "Cf-252", "Gd-148"})
-    EXPECT_TRUE(std::holds_alternative<Nuclide>(FindNuclide(name))) << name;
-  for (const Nuclide& nuclide : ShippedNuclides()) {
-    // Gd-148's single line, 3.18 MeV, is the lowest of the common emitters; Po-212's 8.78
-    // MeV the highest.
-    EXPECT_GE(nuclide.PrincipalLine().energyKeV, 3000) << nuclide.name;
-    EXPECT_LE(nuclide.PrincipalLine().energyKeV, 9000) << nuclide.name;
-    double sum = 0;
-    for (const AlphaLine& line : nuclide.lines) sum += line.intensityPercent;
-    EXPECT_LE(sum, 100.01) << nuclide.name << ": more alphas than decays";
-  }
-  // The principal lines of americium-241 and polonium-210, in every spelling.
-  for (const char* spelling : {"Am-241", "am241", "AM-241", " Am 241 "})
-    EXPECT_DOUBLE_EQ(Value(ParseEnergyOrNuclide(spelling)), 5.48556) << spelling;
-  EXPECT_DOUBLE_EQ(Value(ParseEnergyOrNuclide("Po210")), 5.30433);
-  EXPECT_DOUBLE_EQ(Value(ParseEnergyOrNuclide("800 keV")), 0.8);
-  EXPECT_NE(std::get<Refusal>(ParseNuclideList("Am-241\t5485.56\t84.8\nAm-241\t5442.80\t130\n"))
-                .message.find("line 2"),
-            std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "core/spectroscopy/EnergyLossThickness.h"
+#include "core/energyloss/EnergyLossThickness.h"
 
 #include "core/range/RangeInterpolation.h"
 

@@ -1,4 +1,4 @@
-#include "core/spectroscopy/LayerConditions.h"
+#include "core/energyloss/LayerConditions.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,8 +1,8 @@
-#include "core/report/SpectroscopyReports.h"
+#include "core/report/EnergyLossReports.h"
 
-#include "core/spectroscopy/EnergyLossThickness.h"
-#include "core/spectroscopy/Nuclides.h"
-#include "core/spectroscopy/Straggling.h"
+#include "core/energyloss/EnergyLossThickness.h"
+#include "core/nuclides/Nuclides.h"
+#include "core/energyloss/Straggling.h"
 #include "core/units/Thickness.h"
 
 namespace alphastop {

@@ -1,4 +1,4 @@
-#include "core/spectroscopy/DepthProfile.h"
+#include "core/energyloss/DepthProfile.h"
 
 #include <algorithm>
 #include <string>

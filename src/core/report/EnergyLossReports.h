@@ -10,7 +10,7 @@
 #include "core/data/MaterialTable.h"
 #include "core/range/Stack.h"
 #include "core/report/Report.h"
-#include "core/spectroscopy/DepthProfile.h"
+#include "core/energyloss/DepthProfile.h"
 #include "core/units/Checked.h"
 
 namespace alphastop {

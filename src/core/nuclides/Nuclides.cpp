@@ -1,4 +1,4 @@
-#include "core/spectroscopy/Nuclides.h"
+#include "core/nuclides/Nuclides.h"
 
 #include <optional>
 

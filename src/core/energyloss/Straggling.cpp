@@ -1,4 +1,4 @@
-#include "core/spectroscopy/Straggling.h"
+#include "core/energyloss/Straggling.h"
 
 #include <algorithm>
 #include <cmath>
