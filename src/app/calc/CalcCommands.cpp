@@ -78,8 +78,8 @@ NamedStack ReadStack(const StackWords& given) {
 }
 
 // The stack worked out; its first fault, where there is one, as a CalcError.
-StackResult EvaluateOrThrow(const CalcMaterials& materials, const NamedStack& stack) {
-  MaterialCache cache = materials.Cache();
+// The stack's layers point into cache, which must outlive the result.
+StackResult EvaluateOrThrow(MaterialCache& cache, const NamedStack& stack) {
   StackResult result = EvaluateStack(stack.input, cache);
   if (result.energyRefusal) throw CalcError(*result.energyRefusal);
   if (result.angleRefusal) throw CalcError(*result.angleRefusal);
@@ -159,7 +159,8 @@ void WholeTable(const CalcMaterials& materials, const std::string& material,
 
 void ThroughLayers(const CalcMaterials& materials, const StackWords& given,
                    const CalcOutput& output) {
-  const StackResult stack = EvaluateOrThrow(materials, ReadStack(given));
+  MaterialCache cache = materials.Cache();
+  const StackResult stack = EvaluateOrThrow(cache, ReadStack(given));
   Write(Report{.about = StackFacts(stack), .columns = LayerColumns(), .rows = LayerRows(stack)},
         output);
 }
@@ -167,9 +168,9 @@ void ThroughLayers(const CalcMaterials& materials, const StackWords& given,
 void DepthThrough(const CalcMaterials& materials, const StackWords& given,
                   const CalcOutput& output) {
   const NamedStack named = ReadStack(given);
-  const StackResult stack = EvaluateOrThrow(materials, named);
   MaterialCache cache = materials.Cache();
-  Checked<DepthProfile> profile = StackDepthProfile(named.input, cache);
+  const StackResult stack = EvaluateOrThrow(cache, named);
+  Checked<DepthProfile> profile = StackDepthProfile(stack);
   if (const Refusal* no = Refused(profile)) throw CalcError(*no);
   Write(Report{.about = StackFacts(stack),
                .columns = DepthColumns(),

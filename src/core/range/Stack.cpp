@@ -72,7 +72,7 @@ const MaterialTable* PrepareLayer(const LayerInput& input, const StackResult& st
       else
         result.path = *ValueOf(path);
     }
-    if (!refusal) return &table;
+    if (!refusal) return result.table = &table;
   }
   result.state = LayerState::Refused;
   result.refusal = std::move(refusal);
@@ -177,16 +177,17 @@ StackResult EvaluateStack(const StackInput& input, MaterialCache& materials) {
   return result;
 }
 
-Checked<DepthProfile> StackDepthProfile(const StackInput& input, MaterialCache& materials) {
-  const PreparedStack prepared = Prepare(input, materials);
-  if (auto no = prepared.result.FirstRefusal()) return *no;
-  if (!prepared.result.energy) return Refusal{"no energy is given"};
+Checked<DepthProfile> StackDepthProfile(const StackResult& stack) {
+  if (auto no = stack.FirstRefusal()) return *no;
+  if (!stack.energy) return Refusal{"no energy is given"};
   std::vector<DepthLayer> layers;
-  for (std::size_t k = 0; k < prepared.tables.size(); ++k) {
-    const LayerResult& layer = prepared.result.layers[k];
-    layers.push_back({prepared.tables[k], *layer.path, layer.density});
-  }
-  return ProfileThroughLayers(layers, *prepared.result.energy);
+  for (const LayerResult& layer : stack.layers)
+    layers.push_back({layer.table, *layer.path, layer.density});
+  return ProfileThroughLayers(layers, *stack.energy);
+}
+
+Checked<DepthProfile> StackDepthProfile(const StackInput& input, MaterialCache& materials) {
+  return StackDepthProfile(EvaluateStack(input, materials));
 }
 
 }  // namespace alphastop

@@ -60,6 +60,9 @@ struct LayerResult {
   // the tables of this layer and all before give their composition (Straggling.h).
   std::optional<double> straggling;
   std::optional<Refusal> refusal;  // where refused: the reason, without the layer's number
+  // The layer's table in the MaterialCache the stack was worked out with, where it loads and
+  // the layer is not refused; valid as long as that cache.
+  const MaterialTable* table = nullptr;
 
   // The same lengths in µm, where the layer's density is known.
   std::optional<double> ThicknessMicrometres() const;
@@ -88,9 +91,10 @@ struct StackResult {
 // Works out the stack with the materials of the cache (each loaded once).
 StackResult EvaluateStack(const StackInput& input, MaterialCache& materials);
 
-// The energy and stopping power along the track through the stack, as EvaluateStack works it
-// out (ProfileThroughLayers over each layer's path and density), up to the stop: depths along
+// The energy and stopping power along the track through a stack EvaluateStack has worked out
+// (ProfileThroughLayers over each layer's path and density), up to the stop: depths along
 // the track. Refused with the stack's FirstRefusal, or where no energy is given.
+Checked<DepthProfile> StackDepthProfile(const StackResult& stack);
 Checked<DepthProfile> StackDepthProfile(const StackInput& input, MaterialCache& materials);
 
 }  // namespace alphastop

@@ -432,9 +432,7 @@ void RangeWindow::LayersChanged() {
   layersOnly.energyRefusal.reset();
   const std::optional<Refusal> refusal = layersOnly.FirstRefusal();
   SetText(layersMessage_, refusal ? FromUtf8(OneLine(*refusal)) : QString());
-  const Checked<DepthProfile> profile = refusal || !stack.energy
-                                            ? Checked<DepthProfile>(Refusal{})
-                                            : StackDepthProfile(TypedStack(), materials_);
+  const Checked<DepthProfile> profile = StackDepthProfile(stack);
   depthProfile_->Show(ValueOf(profile) ? std::optional<DepthProfile>(*ValueOf(profile))
                                        : std::nullopt);
 }
